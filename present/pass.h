@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <array>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "model/bench.h"
+#include "present/chart_overlay.h"
+
+// One pass as the window shows it: the settings as the operator left them in
+// the controls, turned into the ordered display writes of the recomputation,
+// the chart overlay, and a Spanish message when the pass faults.
+namespace gelvor {
+
+struct PanelSettings {
+    int evaporator_water_flow = 4;  // g/s, 50 minus the scroll bar's value
+    int condenser_water_flow = 4;   // g/s
+    QString barometer_text = QStringLiteral("1010");  // Text3, mbar
+    QString ambient_text = QStringLiteral("18");      // Text4, °C
+    QString water_text = QStringLiteral("15");        // Text8, °C
+};
+
+struct DisplayWrite {
+    enum class Kind { text, position };
+    const char* target;  // the control's name: "Text6", "GaugeX2", "Text7_12", "ter_5"
+    Kind kind;
+    QString text;         // for text boxes; may be empty
+    double position = 0;  // for instruments
+};
+
+inline constexpr int kDisplayWriteCount = 43;
+
+// The 43 targets in the order one complete pass writes them.
+const std::array<const char*, kDisplayWriteCount>& display_targets();
+
+struct PassDisplay {
+    std::vector<DisplayWrite> writes;     // in order, up to the failing step
+    std::optional<ChartOverlay> overlay;  // set exactly when the pass completed
+    std::optional<Fault> fault;
+    QString fault_message;  // Spanish, for the operator; empty when complete
+
+    bool complete() const { return !fault.has_value(); }
+    // The targets a faulted pass did not reach (empty when complete).
+    std::span<const char* const> unreached() const {
+        return std::span(display_targets()).subspan(writes.size());
+    }
+};
+
+// Reads the settings (each box once, with the locale's number conversion) and
+// runs one recomputation with every display text in the locale's separator.
+PassDisplay run_pass(const PanelSettings& settings, const QLocale& locale);
+
+}  // namespace gelvor
