@@ -1,0 +1,160 @@
+#include "present/pass.h"
+
+#include <limits>
+
+#include "present/box_reading.h"
+#include "present/fault_message.h"
+#include "present/mask_format.h"
+#include "present/number_text.h"
+
+namespace gelvor {
+namespace {
+
+using Q = Quantity;
+
+// How one display shows its value.
+enum class Shown {
+    masked,    // the value with its mask; empty when the value is unset
+    fixed,     // a fixed text
+    position,  // an instrument's position; 0 when the value is unset
+    general,   // the plain number text; empty when unset
+};
+
+using Value = std::optional<double> (*)(const BenchInputs&, const BenchState&);
+
+struct WriteSpec {
+    const char* target;
+    Q after;  // written as soon as the pass has computed this
+    Shown shown;
+    const char16_t* mask_or_text;
+    Value value;
+};
+
+#define FIELD(f) [](const BenchInputs&, const BenchState& s) -> std::optional<double> { return s.f; }
+#define INPUT(f) [](const BenchInputs& i, const BenchState&) -> std::optional<double> { return i.f; }
+
+// The displays in the order one pass writes them; each right after its value.
+constexpr WriteSpec kWrites[kDisplayWriteCount] = {
+    {"Text6", Q::evaporator_water_flow, Shown::masked, u"##.0 g/s", INPUT(evaporator_water_flow)},
+    {"Text5", Q::condenser_water_flow, Shown::masked, u"#0.0 g/s", INPUT(condenser_water_flow)},
+    {"GaugeX2", Q::evap_gauge_pressure, Shown::position, nullptr, FIELD(evap_gauge_pressure)},
+    {"Text7_0", Q::evap_pressure, Shown::masked, u"##0.0 kPa", FIELD(evap_pressure)},
+    {"Text7_15", Q::evap_pressure, Shown::masked, u"##0.0 kPa", FIELD(evap_pressure)},
+    {"ter_5", Q::evap_temp, Shown::position, nullptr, FIELD(evap_temp)},
+    {"Text7_16", Q::evap_temp, Shown::masked, u"##0.0 \u00BAC", FIELD(evap_temp)},
+    {"Text7_1", Q::evap_temp, Shown::masked, u"##0.0 \u00BAC", FIELD(evap_temp)},
+    {"Text11", Q::evap_temp, Shown::masked, u"##0.0 \u00BAC", FIELD(evap_temp)},
+    {"Text7_4", Q::evap_temp, Shown::fixed, u"1", nullptr},
+    {"Text7_9", Q::evap_temp, Shown::fixed, u"sobrecalent", nullptr},
+    {"Text7_14", Q::evap_temp, Shown::fixed, u"0", nullptr},
+    {"Text7_7", Q::evap_temp, Shown::fixed, u"-", nullptr},
+    {"GaugeX1", Q::cond_gauge_pressure, Shown::position, nullptr, FIELD(cond_gauge_pressure)},
+    {"Text7_5", Q::cond_pressure, Shown::masked, u"###.0 kPa", FIELD(cond_pressure)},
+    {"Text7_10", Q::cond_pressure, Shown::masked, u"###.0 kPa", FIELD(cond_pressure)},
+    {"Text7_31", Q::pressure_ratio, Shown::masked, u"###.00", FIELD(pressure_ratio)},
+    {"ter_4", Q::cond_temp, Shown::position, nullptr, FIELD(cond_temp)},
+    {"Text7_11", Q::cond_temp, Shown::masked, u"###.0 \u00BAC", FIELD(cond_temp)},
+    {"Text12", Q::cond_temp, Shown::masked, u"##0.0 \u00BAC", FIELD(cond_temp)},
+    {"Text7_13", Q::h3, Shown::masked, u"###.0 kJ/kg", FIELD(h3)},
+    {"Text7_18", Q::h3, Shown::masked, u"###.0 kJ/kg", FIELD(h4)},
+    {"Text7_3", Q::h1, Shown::masked, u"###.0 kJ/kg", FIELD(h1)},
+    {"Text7_19", Q::evap_inlet_quality, Shown::masked, u"###.0 %", FIELD(evap_inlet_quality)},
+    {"Text7_23", Q::evap_heat_flow, Shown::masked, u"###.0 W", FIELD(evap_heat_flow)},
+    {"Text7_20", Q::cond_heat_flow, Shown::masked, u"###.0 W", FIELD(cond_heat_flow)},
+    {"Text7_29", Q::refrigerant_mass_flow, Shown::masked, u"###.0 g/s", FIELD(refrigerant_mass_flow)},
+    {"Text7_8", Q::h2, Shown::masked, u"###.0 kJ/kg", FIELD(h2)},
+    {"ter_2", Q::evap_water_outlet_temp, Shown::position, nullptr, FIELD(evap_water_outlet_temp)},
+    {"Text10", Q::evap_water_outlet_temp, Shown::general, nullptr, FIELD(evap_water_outlet_temp)},
+    {"ter_1", Q::cond_water_outlet_temp, Shown::position, nullptr, FIELD(cond_water_outlet_temp)},
+    {"Text9", Q::cond_water_outlet_temp, Shown::general, nullptr, FIELD(cond_water_outlet_temp)},
+    {"Text7_28", Q::compressor_power, Shown::masked, u"###.0 W", FIELD(compressor_power)},
+    {"Text7_27", Q::cop_heat_pump, Shown::masked, u"###.0", FIELD(cop_heat_pump)},
+    {"Text7_26", Q::cop_refrigerator, Shown::masked, u"###.0", FIELD(cop_refrigerator)},
+    {"Text7_2", Q::suction_density, Shown::masked, u"###.0 kg/m3", FIELD(suction_density)},
+    {"Text7_12", Q::cond_outlet_density, Shown::masked, u"###.0 kg/m3", FIELD(cond_outlet_density)},
+    {"Text7_17", Q::evap_inlet_density, Shown::masked, u"###.0 kg/m3", FIELD(evap_inlet_density)},
+    {"Text7_30", Q::volumetric_efficiency, Shown::masked, u"###.0 %", FIELD(volumetric_efficiency)},
+    {"Text7_21", Q::cond_lmtd, Shown::masked, u"###.0 \u00BAC", FIELD(cond_lmtd)},
+    {"Text7_22", Q::cond_u, Shown::masked, u"###.0 W/m2\u00BAC", FIELD(cond_u)},
+    {"Text7_24", Q::evap_lmtd, Shown::masked, u"###.0 \u00BAC", FIELD(evap_lmtd)},
+    {"Text7_25", Q::evap_u, Shown::masked, u"###.0 W/m2\u00BAC", FIELD(evap_u)},
+};
+
+#undef FIELD
+#undef INPUT
+
+constexpr std::array<const char*, kDisplayWriteCount> targets_of_writes() {
+    std::array<const char*, kDisplayWriteCount> out{};
+    for (int i = 0; i < kDisplayWriteCount; ++i) {
+        out[i] = kWrites[i].target;
+    }
+    return out;
+}
+constexpr std::array<const char*, kDisplayWriteCount> kTargets = targets_of_writes();
+
+DisplayWrite make_write(const WriteSpec& w, const BenchInputs& in, const BenchState& s,
+                        QChar separator) {
+    if (w.shown == Shown::fixed) {
+        return {w.target, DisplayWrite::Kind::text, QString::fromUtf16(w.mask_or_text)};
+    }
+    const std::optional<double> v = w.value(in, s);
+    switch (w.shown) {
+        case Shown::position:
+            return {w.target, DisplayWrite::Kind::position, {}, v.value_or(0)};
+        case Shown::general:
+            return {w.target, DisplayWrite::Kind::text,
+                    v ? general_number_text(*v, separator) : QString()};
+        default:
+            return {w.target, DisplayWrite::Kind::text,
+                    v ? format_with_mask(*v, w.mask_or_text, separator) : QString()};
+    }
+}
+
+// Each box is read once; a text that is not a finite number becomes NaN,
+// which the recomputation reports as a fault of that box.
+BenchInputs read_settings(const PanelSettings& p, const QLocale& locale) {
+    const auto read = [&](const QString& text) {
+        return read_box_number(text, locale).value_or(std::numeric_limits<double>::quiet_NaN());
+    };
+    BenchInputs in;
+    in.evaporator_water_flow = static_cast<std::int16_t>(p.evaporator_water_flow);
+    in.condenser_water_flow = static_cast<std::int16_t>(p.condenser_water_flow);
+    in.barometric_pressure = read(p.barometer_text) / 10;  // mbar to kPa
+    in.water_inlet_temperature = read(p.water_text);
+    in.ambient_temperature = read(p.ambient_text);
+    return in;
+}
+
+}  // namespace
+
+const std::array<const char*, kDisplayWriteCount>& display_targets() { return kTargets; }
+
+PassDisplay run_pass(const PanelSettings& settings, const QLocale& locale) {
+    const QChar separator = locale.decimalPoint().front();
+    const BenchInputs in = read_settings(settings, locale);
+    PassResult result = recompute(in);
+
+    PassDisplay out;
+    out.writes.reserve(kDisplayWriteCount);
+    for (const WriteSpec& w : kWrites) {
+        if (!result.reached(w.after)) {
+            break;
+        }
+        out.writes.push_back(make_write(w, in, result.state, separator));
+    }
+    if (!result.fault) {
+        ChartOverlay overlay;
+        if (place_chart_overlay(result.state.evap_temp, result.state.cond_temp, overlay)) {
+            out.overlay = overlay;
+        } else {
+            result.fault = Fault{Q::chart, FaultKind::overflow, Q::chart};
+        }
+    }
+    if (result.fault) {
+        out.fault = result.fault;
+        out.fault_message = fault_message(*result.fault, settings, in, result.state);
+    }
+    return out;
+}
+
+}  // namespace gelvor

@@ -1,0 +1,235 @@
+#include "readings/readings.h"
+
+#include <QCommandLineParser>
+#include <charconv>
+
+namespace gelvor::readings {
+namespace {
+
+const QStringList kSettingNames = {"evaporator-flow", "condenser-flow", "barometer", "water",
+                                   "ambient"};
+constexpr int kMaxFlow = 50;
+
+// The shortest text that reads back to the same value, always with ".".
+template <typename Real>
+QString shortest(Real value) {
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    QString text = QString::fromLatin1(buf, end - buf);
+    if (std::isfinite(value) && !text.contains(u'.') && !text.contains(u'e')) {
+        text += QStringLiteral(".0");
+    }
+    return text;
+}
+
+QString write_value(const DisplayWrite& w) {
+    return w.kind == DisplayWrite::Kind::text ? w.text : shortest(w.position);
+}
+
+QString segment_text(const ChartSegment& s) {
+    return shortest(s.x1) + u' ' + shortest(s.y1) + u' ' + shortest(s.x2) + u' ' + shortest(s.y2);
+}
+QString label_text(const ChartLabel& l) { return shortest(l.left) + u' ' + shortest(l.top); }
+
+std::optional<int> whole_number(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+std::optional<int> flow(const QString& text) {
+    const auto v = whole_number(text);
+    return v && *v >= 0 && *v <= kMaxFlow ? v : std::nullopt;
+}
+
+QString csv_field(const QString& field) {
+    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
+        !field.contains(u'\r')) {
+        return field;
+    }
+    QString quoted = field;
+    quoted.replace("\"", "\"\"");
+    return u'"' + quoted + u'"';
+}
+
+std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
+    const auto eq = text.indexOf(u'=');
+    const auto colon = text.indexOf(u':', eq + 1);
+    if (eq < 0 || colon < 0) {
+        error = QStringLiteral("--sweep expects NAME=FROM:TO");
+        return std::nullopt;
+    }
+    Sweep s;
+    s.name = text.left(eq);
+    const auto from = whole_number(text.mid(eq + 1, colon - eq - 1));
+    const auto to = whole_number(text.mid(colon + 1));
+    if (!kSettingNames.contains(s.name)) {
+        error = "--sweep: unknown setting \"" + s.name + "\"";
+        return std::nullopt;
+    }
+    if (!from || !to) {
+        error = QStringLiteral("--sweep: FROM and TO must be whole numbers");
+        return std::nullopt;
+    }
+    if (s.name.endsWith("-flow") && !(flow(QString::number(*from)) && flow(QString::number(*to)))) {
+        error = QStringLiteral("--sweep: flows go from 0 to 50 g/s");
+        return std::nullopt;
+    }
+    s.from = *from;
+    s.to = *to;
+    return s;
+}
+
+}  // namespace
+
+QString usage() {
+    return QStringLiteral(
+        "Usage: gelvor-readings [options]\n"
+        "Prints what the simulator window shows for one pass of the bench.\n"
+        "\n"
+        "  --evaporator-flow N   evaporator water flow, whole g/s from 0 to 50 (default 4)\n"
+        "  --condenser-flow N    condenser water flow, whole g/s from 0 to 50 (default 4)\n"
+        "  --barometer TEXT      barometric pressure box, mbar (default \"1010\")\n"
+        "  --water TEXT          water inlet temperature box, degrees C (default \"15\")\n"
+        "  --ambient TEXT        ambient temperature box, degrees C (default \"18\")\n"
+        "  --locale NAME         number format, e.g. es_ES or en_US (default: the user's)\n"
+        "  --csv                 print a CSV table instead of lines\n"
+        "  --sweep NAME=FROM:TO  with --csv: one row per whole value of one setting\n"
+        "  --help                print this text\n"
+        "\n"
+        "Exit status: 0 complete pass, 1 a pass faulted, 2 usage error.\n");
+}
+
+std::optional<Request> parse_arguments(const QStringList& arguments, QString& error, bool& help) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption evaporator("evaporator-flow", {}, "N");
+    const QCommandLineOption condenser("condenser-flow", {}, "N");
+    const QCommandLineOption barometer("barometer", {}, "TEXT");
+    const QCommandLineOption water("water", {}, "TEXT");
+    const QCommandLineOption ambient("ambient", {}, "TEXT");
+    const QCommandLineOption locale("locale", {}, "NAME");
+    const QCommandLineOption csv("csv");
+    const QCommandLineOption sweep("sweep", {}, "NAME=FROM:TO");
+    const QCommandLineOption help_option("help");
+    parser.addOptions(
+        {evaporator, condenser, barometer, water, ambient, locale, csv, sweep, help_option});
+
+    help = false;
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = "unexpected argument \"" + parser.positionalArguments().front() + "\"";
+        return std::nullopt;
+    }
+    if (parser.isSet(help_option)) {
+        help = true;
+        return std::nullopt;
+    }
+
+    Request r;
+    for (const auto* option : {&evaporator, &condenser}) {
+        if (parser.isSet(*option)) {
+            const auto v = flow(parser.value(*option));
+            if (!v) {
+                error = "--" + option->names().front() + " takes a whole number from 0 to 50";
+                return std::nullopt;
+            }
+            (option == &evaporator ? r.settings.evaporator_water_flow
+                                   : r.settings.condenser_water_flow) = *v;
+        }
+    }
+    if (parser.isSet(barometer)) r.settings.barometer_text = parser.value(barometer);
+    if (parser.isSet(water)) r.settings.water_text = parser.value(water);
+    if (parser.isSet(ambient)) r.settings.ambient_text = parser.value(ambient);
+
+    r.locale = QLocale::system();
+    if (parser.isSet(locale)) {
+        const QString name = parser.value(locale);
+        r.locale = QLocale(name);
+        if (r.locale.language() == QLocale::C && name != "C" && name != "POSIX") {
+            error = "unknown locale \"" + name + "\"";
+            return std::nullopt;
+        }
+    }
+    r.csv = parser.isSet(csv);
+    if (parser.isSet(sweep)) {
+        if (!r.csv) {
+            error = QStringLiteral("--sweep needs --csv");
+            return std::nullopt;
+        }
+        r.sweep = parse_sweep(parser.value(sweep), error);
+        if (!r.sweep) {
+            return std::nullopt;
+        }
+    }
+    return r;
+}
+
+QString pass_lines(const PassDisplay& pass) {
+    QString out;
+    for (const DisplayWrite& w : pass.writes) {
+        out += QLatin1StringView(w.target) + u'\t' + write_value(w) + u'\n';
+    }
+    if (pass.overlay) {
+        for (int k = 0; k < 4; ++k) {
+            out += "Line1_" + QString::number(k) + u'\t' + segment_text(pass.overlay->lines[k]) +
+                   u'\n';
+        }
+        for (int k = 0; k < 4; ++k) {
+            out += "Label2_" + QString::number(k) + u'\t' + label_text(pass.overlay->labels[k]) +
+                   u'\n';
+        }
+    }
+    if (pass.fault) {
+        out += "fault\t" + pass.fault_message + u'\n';
+    }
+    return out;
+}
+
+QString csv_header() {
+    QStringList fields = kSettingNames;
+    for (const char* target : display_targets()) {
+        fields << QLatin1StringView(target);
+    }
+    for (int k = 0; k < 4; ++k) fields << "Line1_" + QString::number(k);
+    for (int k = 0; k < 4; ++k) fields << "Label2_" + QString::number(k);
+    fields << QStringLiteral("fault");
+    return fields.join(u',') + "\r\n";
+}
+
+QString csv_row(const PanelSettings& s, const PassDisplay& pass) {
+    QStringList fields = {QString::number(s.evaporator_water_flow),
+                          QString::number(s.condenser_water_flow), s.barometer_text,
+                          s.water_text, s.ambient_text};
+    for (const DisplayWrite& w : pass.writes) {
+        fields << write_value(w);
+    }
+    for (std::size_t i = pass.writes.size(); i < display_targets().size(); ++i) {
+        fields << QString();
+    }
+    for (int k = 0; k < 4; ++k) {
+        fields << (pass.overlay ? segment_text(pass.overlay->lines[k]) : QString());
+    }
+    for (int k = 0; k < 4; ++k) {
+        fields << (pass.overlay ? label_text(pass.overlay->labels[k]) : QString());
+    }
+    fields << pass.fault_message;
+    for (QString& f : fields) {
+        f = csv_field(f);
+    }
+    return fields.join(u',') + "\r\n";
+}
+
+void apply_sweep_value(PanelSettings& s, const QString& name, int value) {
+    const QString text = QString::number(value);
+    if (name == "evaporator-flow") s.evaporator_water_flow = value;
+    else if (name == "condenser-flow") s.condenser_water_flow = value;
+    else if (name == "barometer") s.barometer_text = text;
+    else if (name == "water") s.water_text = text;
+    else s.ambient_text = text;
+}
+
+}  // namespace gelvor::readings
