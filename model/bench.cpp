@@ -20,11 +20,14 @@ constexpr double kCoilSurface = 0.032;         // m2, each coil
 // fault that ends the pass; the stages run in the bench's fixed order.
 class Pass {
 public:
-    explicit Pass(const BenchInputs& in) : in_(in) {}
+    explicit Pass(const BenchInputs& in, const BenchState& start = {}) : in_(in), s_(start) {}
 
     PassResult run() {
-        (void)(state_points() && energy_balance() && densities() && compressor_volume() &&
-               heat_exchangers());
+        (void)(state_points() && after_state_points());
+        return {s_, fault_};
+    }
+    PassResult run_after_state_points() {
+        (void)after_state_points();
         return {s_, fault_};
     }
 
@@ -100,6 +103,10 @@ private:
         return true;
     }
 
+    bool after_state_points() {
+        return energy_balance() && densities() && compressor_volume() && heat_exchangers();
+    }
+
     bool state_points() {
         using Q = Quantity;
         const double m_e = in_.evaporator_water_flow;
@@ -150,6 +157,8 @@ private:
         const double tc = s_.cond_temp;
         const double ta = in_.ambient_temperature;
         const double t_in = in_.water_inlet_temperature;
+        s_.evap_water_outlet_temp.reset();  // nothing carries over from an earlier pass
+        s_.cond_water_outlet_temp.reset();
         if (!put(Q::evap_ambient_gain, s_.evap_ambient_gain, kAmbientExchange * (ta - te)) ||
             !put(Q::evap_heat_flow, s_.evap_heat_flow,
                  0.7 * (483.3 - 8.166 * tc + s_.evap_ambient_gain)) ||
@@ -227,6 +236,7 @@ private:
     bool heat_exchangers() {
         using Q = Quantity;
         const double t_in = in_.water_inlet_temperature;
+        s_.cond_lmtd = s_.cond_u = s_.evap_lmtd = s_.evap_u = std::nullopt;
         if (const auto t4 = s_.cond_water_outlet_temp) {
             const double tc = s_.cond_temp;
             if (!lmtd(Q::cond_lmtd, s_.cond_lmtd, *t4 - t_in, tc - t_in, tc - *t4) ||
@@ -252,5 +262,9 @@ private:
 }  // namespace
 
 PassResult recompute(const BenchInputs& in) { return Pass(in).run(); }
+
+PassResult recompute_from_state_points(const BenchInputs& in, const BenchState& state_points) {
+    return Pass(in, state_points).run_after_state_points();
+}
 
 }  // namespace gelvor

@@ -137,4 +137,8 @@ struct PassResult {
 // One whole recomputation of the bench, without the chart.
 PassResult recompute(const BenchInputs& in);
 
+// The rest of a pass from given state points (pressures, te, tc, h1, h3, h4
+// and the quality of D): the compressor, the energy balance and the coils.
+PassResult recompute_from_state_points(const BenchInputs& in, const BenchState& state_points);
+
 }  // namespace gelvor

@@ -1,6 +1,7 @@
 #include "present/decimal_digits.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace gelvor {
 
@@ -9,7 +10,7 @@ DecimalDigits decimal_digits(double value) {
     d.negative = value < 0;
     // "d.dddddddddddddde±XX": one digit, the point, 14 digits, the exponent.
     char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, d.negative ? -value : value,
+    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
                                    std::chars_format::scientific, DecimalDigits::kCount - 1)
                          .ptr;
     d.digits[0] = buf[0];

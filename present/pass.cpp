@@ -110,8 +110,9 @@ DisplayWrite make_write(const WriteSpec& w, const BenchInputs& in, const BenchSt
     }
 }
 
-// Each box is read once; a text that is not a finite number becomes NaN,
-// which the recomputation reports as a fault of that box.
+}  // namespace
+
+// Each box is read once, and that one value serves the whole pass.
 BenchInputs read_settings(const PanelSettings& p, const QLocale& locale) {
     const auto read = [&](const QString& text) {
         return read_box_number(text, locale).value_or(std::numeric_limits<double>::quiet_NaN());
@@ -125,14 +126,16 @@ BenchInputs read_settings(const PanelSettings& p, const QLocale& locale) {
     return in;
 }
 
-}  // namespace
-
 const std::array<const char*, kDisplayWriteCount>& display_targets() { return kTargets; }
 
 PassDisplay run_pass(const PanelSettings& settings, const QLocale& locale) {
-    const QChar separator = locale.decimalPoint().front();
     const BenchInputs in = read_settings(settings, locale);
-    PassResult result = recompute(in);
+    return show_pass(settings, in, recompute(in), locale);
+}
+
+PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, PassResult result,
+                      const QLocale& locale) {
+    const QChar separator = locale.decimalPoint().front();
 
     PassDisplay out;
     out.writes.reserve(kDisplayWriteCount);

@@ -53,4 +53,12 @@ struct PassDisplay {
 // runs one recomputation with every display text in the locale's separator.
 PassDisplay run_pass(const PanelSettings& settings, const QLocale& locale);
 
+// The settings as the recomputation reads them; a box that does not hold a
+// finite number reads as NaN, which the recomputation reports as its fault.
+BenchInputs read_settings(const PanelSettings& settings, const QLocale& locale);
+
+// What the displays show for a recomputation already made from `inputs`.
+PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& inputs,
+                      PassResult result, const QLocale& locale);
+
 }  // namespace gelvor

@@ -1,0 +1,192 @@
+#include "present/pass.h"
+
+#include <gtest/gtest.h>
+
+#include <QMap>
+
+namespace gelvor {
+namespace {
+
+const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
+QMap<QString, DisplayWrite> by_target(const PassDisplay& p) {
+    QMap<QString, DisplayWrite> m;
+    for (const DisplayWrite& w : p.writes) {
+        m.insert(QString::fromLatin1(w.target), w);
+    }
+    return m;
+}
+QString text(const PassDisplay& p, const char* target) {
+    return by_target(p).value(QString::fromLatin1(target)).text;
+}
+
+TEST(DisplayWrites, ACompletePassWritesEveryDisplayInTheBenchOrder) {
+    const char* expected[] = {
+        "Text6", "Text5", "GaugeX2", "Text7_0", "Text7_15", "ter_5", "Text7_16", "Text7_1",
+        "Text11", "Text7_4", "Text7_9", "Text7_14", "Text7_7", "GaugeX1", "Text7_5", "Text7_10",
+        "Text7_31", "ter_4", "Text7_11", "Text12", "Text7_13", "Text7_18", "Text7_3", "Text7_19",
+        "Text7_23", "Text7_20", "Text7_29", "Text7_8", "ter_2", "Text10", "ter_1", "Text9",
+        "Text7_28", "Text7_27", "Text7_26", "Text7_2", "Text7_12", "Text7_17", "Text7_30",
+        "Text7_21", "Text7_22", "Text7_24", "Text7_25"};
+    const PassDisplay p = run_pass(PanelSettings{}, kEnglish);
+    ASSERT_TRUE(p.complete());
+    ASSERT_EQ(p.writes.size(), std::size(expected));
+    for (std::size_t i = 0; i < p.writes.size(); ++i) {
+        EXPECT_STREQ(p.writes[i].target, expected[i]) << "write " << i + 1;
+        EXPECT_STRNE(p.writes[i].target, "Text7_6");  // B's temperature is never written
+    }
+    EXPECT_TRUE(p.overlay);
+    EXPECT_TRUE(p.unreached().empty());
+    EXPECT_TRUE(p.fault_message.isEmpty());
+}
+
+TEST(DisplayWrites, StateAfterSwitchOnInBothSeparators) {
+    for (const QLocale& locale : {kEnglish, kSpanish}) {
+        const QString sep = locale.decimalPoint();
+        const auto dec = [&](const char* english) {
+            return QString::fromUtf8(english).replace(u'.', sep);
+        };
+        const PassDisplay p = run_pass(PanelSettings{}, locale);
+        const auto w = by_target(p);
+        EXPECT_EQ(text(p, "Text6"), dec("4.0 g/s"));
+        EXPECT_EQ(text(p, "Text5"), dec("4.0 g/s"));
+        EXPECT_EQ(text(p, "Text7_0"), dec("46.7 kPa"));
+        EXPECT_EQ(text(p, "Text7_5"), dec("174.5 kPa"));
+        EXPECT_EQ(text(p, "Text7_1"), dec("3.2 \u00BAC"));
+        EXPECT_EQ(text(p, "Text7_11"), dec("39.7 \u00BAC"));
+        EXPECT_EQ(text(p, "Text7_31"), dec("3.74"));
+        EXPECT_EQ(text(p, "Text7_13"), dec("235.4 kJ/kg"));
+        EXPECT_EQ(text(p, "Text7_3"), dec("392.3 kJ/kg"));
+        EXPECT_EQ(text(p, "Text7_19"), dec("17.2 %"));
+        EXPECT_EQ(text(p, "Text7_29"), dec(".8 g/s"));  // no zero before the separator
+        EXPECT_NEAR(w["GaugeX2"].position, -54.3323, 0.5e-4);
+        EXPECT_NEAR(w["GaugeX1"].position, 73.5349, 0.5e-4);
+        EXPECT_NEAR(w["ter_5"].position, 3.2017, 0.5e-4);
+        EXPECT_NEAR(w["ter_4"].position, 39.7208, 0.5e-4);
+        // Fixed texts and the boxes that always agree.
+        EXPECT_EQ(text(p, "Text7_4"), "1");
+        EXPECT_EQ(text(p, "Text7_9"), "sobrecalent");
+        EXPECT_EQ(text(p, "Text7_14"), "0");
+        EXPECT_EQ(text(p, "Text7_7"), "-");
+        EXPECT_EQ(text(p, "Text7_0"), text(p, "Text7_15"));
+        EXPECT_EQ(text(p, "Text7_5"), text(p, "Text7_10"));
+        EXPECT_EQ(text(p, "Text7_13"), text(p, "Text7_18"));
+        EXPECT_EQ(text(p, "Text7_1"), text(p, "Text7_16"));
+        EXPECT_EQ(text(p, "Text7_1"), text(p, "Text11"));
+    }
+}
+
+TEST(DisplayWrites, WorkedExampleOfTheCoilsReachesItsBoxes) {
+    BenchState points;
+    points.evap_temp = 5.0;
+    points.cond_temp = 30.0;
+    points.h1 = 393.0;
+    points.h3 = points.h4 = 227.0;
+    points.evap_inlet_quality = 0.1198893;
+    const BenchInputs in{20, 20, 101, 15, 18};
+    for (const QLocale& locale : {kEnglish, kSpanish}) {
+        const auto dec = [&](const char* english) {
+            return QString::fromUtf8(english).replace(u'.', locale.decimalPoint());
+        };
+        const PassDisplay p =
+            show_pass(PanelSettings{}, in, recompute_from_state_points(in, points), locale);
+        EXPECT_EQ(text(p, "Text7_23"), dec("174.1 W"));
+        EXPECT_EQ(text(p, "Text7_20"), dec("211.3 W"));
+        EXPECT_EQ(text(p, "Text7_29"), dec("1.0 g/s"));
+        EXPECT_EQ(text(p, "Text7_8"), dec("428.4 kJ/kg"));
+        EXPECT_EQ(text(p, "Text7_28"), dec("55.2 W"));
+        EXPECT_EQ(text(p, "Text7_27"), dec("3.7"));
+        EXPECT_EQ(text(p, "Text7_26"), dec("3.0"));
+        EXPECT_EQ(text(p, "Text7_2"), dec("2.6 kg/m3"));
+        EXPECT_EQ(text(p, "Text7_30"), dec("34.5 %"));
+        EXPECT_EQ(text(p, "Text7_21"), dec("13.8 \u00BAC"));
+        EXPECT_EQ(text(p, "Text7_22"), dec("458.0 W/m2\u00BAC"));
+        EXPECT_EQ(text(p, "Text7_24"), dec("9.0 \u00BAC"));
+        EXPECT_EQ(text(p, "Text7_25"), dec("569.3 W/m2\u00BAC"));
+        EXPECT_EQ(text(p, "Text10"), dec("13.043690248566"));
+    }
+}
+
+TEST(DisplayWrites, CoilsWithoutWaterShowEmptyBoxesAndZeroThermometers) {
+    // No evaporator water with te below zero; no condenser water.
+    const PassDisplay p = run_pass({0, 0, "950", "10", "15"}, kEnglish);
+    ASSERT_TRUE(p.complete());
+    const auto w = by_target(p);
+    ASSERT_TRUE(w["ter_5"].position < 0);
+    EXPECT_EQ(text(p, "Text6"), ".0 g/s");
+    EXPECT_EQ(text(p, "Text5"), "0.0 g/s");
+    for (const char* empty : {"Text10", "Text9", "Text7_21", "Text7_22", "Text7_24", "Text7_25"}) {
+        EXPECT_TRUE(w.contains(empty)) << empty;
+        EXPECT_TRUE(w[empty].text.isEmpty()) << empty;
+    }
+    EXPECT_EQ(w["ter_2"].position, 0);
+    EXPECT_EQ(w["ter_1"].position, 0);
+}
+
+TEST(DisplayWrites, EachBoxIsReadOnceSoBothLocalesGiveOneResult) {
+    // "15,5" typed under Spanish settings and "15.5" under English ones are one
+    // water temperature everywhere in the pass: same digits, other separator.
+    const PassDisplay es = run_pass({20, 20, "1010", "18", "15,5"}, kSpanish);
+    const PassDisplay en = run_pass({20, 20, "1010", "18", "15.5"}, kEnglish);
+    ASSERT_TRUE(es.complete() && en.complete());
+    for (std::size_t i = 0; i < en.writes.size(); ++i) {
+        EXPECT_EQ(es.writes[i].text, QString(en.writes[i].text).replace(u'.', u','))
+            << en.writes[i].target;
+        EXPECT_EQ(es.writes[i].position, en.writes[i].position) << en.writes[i].target;
+    }
+    // The typed half degree reaches the outlet temperatures.
+    EXPECT_NE(text(en, "Text10"), text(run_pass({20, 20, "1010", "18", "15"}, kEnglish), "Text10"));
+}
+
+TEST(FaultedPasses, ABoxWithoutANumberStopsAfterTheFlows) {
+    for (const QLocale& locale : {kEnglish, kSpanish}) {
+        const PassDisplay p = run_pass({4, 4, "abc", "18", "15"}, locale);
+        ASSERT_FALSE(p.complete());
+        ASSERT_EQ(p.writes.size(), 2u);
+        EXPECT_STREQ(p.writes[1].target, "Text5");
+        EXPECT_EQ(p.fault_message, QString::fromUtf8("La presión barométrica no es un número válido: «abc»"));
+        EXPECT_EQ(p.unreached().size(), 41u);
+        EXPECT_STREQ(p.unreached().front(), "GaugeX2");
+        EXPECT_FALSE(p.overlay);
+    }
+    EXPECT_TRUE(run_pass({4, 4, "1010", "", "15"}, kEnglish)
+                    .fault_message.startsWith(QString::fromUtf8("La temperatura ambiente")));
+    EXPECT_TRUE(run_pass({4, 4, "1010", "18", "1e999"}, kEnglish)
+                    .fault_message.startsWith(QString::fromUtf8("La temperatura de entrada de agua")));
+    // The other locale's separator is not a number here.
+    EXPECT_FALSE(run_pass({4, 4, "1010", "18", "15,5"}, kEnglish).complete());
+}
+
+TEST(FaultedPasses, MessagesStayShortWhateverWasTyped) {
+    const QString huge(100000, u'9');
+    const PassDisplay p = run_pass({4, 4, huge + u'x', "18", "15"}, kEnglish);
+    ASSERT_FALSE(p.complete());
+    EXPECT_LT(p.fault_message.size(), 120);
+    const PassDisplay control = run_pass({4, 4, QString::fromUtf8("1\n0\t1\u0007"), "18", "15"}, kEnglish);
+    EXPECT_FALSE(control.fault_message.contains(u'\n'));
+    EXPECT_FALSE(control.fault_message.contains(u'\u0007'));
+}
+
+TEST(FaultedPasses, EvaporatorLogarithmLeavesOnlyItsTwoBoxesAndTheChart) {
+    const PassDisplay p = run_pass({50, 20, "1070", "50", "14"}, kEnglish);
+    ASSERT_FALSE(p.complete());
+    EXPECT_EQ(p.writes.size(), 41u);
+    ASSERT_EQ(p.unreached().size(), 2u);
+    EXPECT_STREQ(p.unreached()[0], "Text7_24");
+    EXPECT_STREQ(p.unreached()[1], "Text7_25");
+    EXPECT_FALSE(p.overlay);
+    EXPECT_EQ(p.fault_message,
+              QString::fromUtf8("No se puede calcular Atlm del evaporador: te no es menor que t1"));
+}
+
+TEST(FaultedPasses, ABarometerFarBelowItsRangeIsNotShownAsNegativePressures) {
+    const PassDisplay p = run_pass({4, 4, "500", "18", "15"}, kEnglish);
+    ASSERT_FALSE(p.complete());
+    ASSERT_EQ(p.writes.size(), 3u);  // the flows and the evaporator manometer
+    EXPECT_STREQ(p.writes[2].target, "GaugeX2");
+    EXPECT_TRUE(p.fault_message.contains(QString::fromUtf8("presión absoluta del evaporador")));
+}
+
+}  // namespace
+}  // namespace gelvor

@@ -1,0 +1,109 @@
+// The readings command end to end, as a teacher runs it.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+#include "model/bench.h"
+
+namespace {
+
+struct Output {
+    int exit_code;
+    QString out;
+    QString err;
+    QStringList lines() const { return out.split(u'\n', Qt::SkipEmptyParts); }
+    QString value(const QString& target) const {
+        for (const QString& line : lines()) {
+            if (line.startsWith(target + u'\t')) {
+                return line.mid(target.size() + 1);
+            }
+        }
+        return u"<missing>"_qs;
+    }
+};
+
+Output readings(const QStringList& args, const QString& lc_all = u"C"_qs) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"LC_ALL"_qs, lc_all);
+    p.setProcessEnvironment(env);
+    p.start(QString::fromUtf8(GELVOR_READINGS), args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+TEST(ReadingsCommand, DefaultsAreTheStateAfterSwitchOn) {
+    const Output en = readings({u"--locale"_qs, u"en_US"_qs});
+    ASSERT_EQ(en.exit_code, 0) << en.err.toStdString();
+    EXPECT_EQ(en.lines().size(), 43 + 8);
+    EXPECT_EQ(en.value(u"Text7_5"_qs), u"174.5 kPa"_qs);
+    EXPECT_EQ(en.value(u"Text7_6"_qs), u"<missing>"_qs);
+    EXPECT_EQ(en.lines().last().section(u'\t', 0, 0), u"Label2_3"_qs);
+    EXPECT_EQ(en.value(u"Line1_1"_qs).split(u' ').size(), 4);
+
+    // Instrument positions read back to the model's own doubles.
+    const auto state = gelvor::recompute({4, 4, 101, 15, 18}).state;
+    EXPECT_EQ(en.value(u"ter_5"_qs).toDouble(), state.evap_temp);
+    EXPECT_EQ(en.value(u"GaugeX1"_qs).toDouble(), state.cond_gauge_pressure);
+
+    const Output es = readings({u"--locale"_qs, u"es_ES"_qs});
+    EXPECT_EQ(es.value(u"Text7_5"_qs), u"174,5 kPa"_qs);
+    EXPECT_EQ(es.value(u"ter_5"_qs), en.value(u"ter_5"_qs));  // positions always with "."
+    // Without --locale the user's environment decides.
+    EXPECT_EQ(readings({}, u"es_ES.UTF-8"_qs).value(u"Text7_5"_qs), u"174,5 kPa"_qs);
+}
+
+TEST(ReadingsCommand, AFaultedPassPrintsWhatItWroteThenTheFault) {
+    const Output r = readings({u"--barometer"_qs, u"abc"_qs});
+    EXPECT_EQ(r.exit_code, 1);
+    ASSERT_EQ(r.lines().size(), 3);
+    EXPECT_TRUE(r.lines()[0].startsWith(u"Text6\t"_qs));
+    EXPECT_TRUE(r.lines()[1].startsWith(u"Text5\t"_qs));
+    EXPECT_TRUE(r.lines()[2].startsWith(u"fault\t"_qs));
+    EXPECT_TRUE(r.lines()[2].contains(u"presión barométrica"_qs));
+
+    const Output log = readings({u"--evaporator-flow"_qs, u"50"_qs, u"--condenser-flow"_qs, u"20"_qs,
+                              u"--barometer"_qs, u"1070"_qs, u"--ambient"_qs, u"50"_qs,
+                              u"--water"_qs, u"14"_qs});
+    EXPECT_EQ(log.exit_code, 1);
+    EXPECT_EQ(log.lines().size(), 41 + 1);
+}
+
+TEST(ReadingsCommand, UsageErrorsExitWithTwo) {
+    for (const QStringList& args :
+         {QStringList{u"--evaporator-flow"_qs, u"51"_qs}, {u"--condenser-flow"_qs, u"4.5"_qs},
+          {u"--condenser-flow"_qs, u"-1"_qs}, {u"--bogus"_qs}, {u"extra"_qs},
+          {u"--locale"_qs, u"zz_nowhere"_qs}, {u"--sweep"_qs, u"water=1:2"_qs},
+          {u"--csv"_qs, u"--sweep"_qs, u"pressure=1:2"_qs},
+          {u"--csv"_qs, u"--sweep"_qs, u"evaporator-flow=0:60"_qs}}) {
+        const Output r = readings(args);
+        EXPECT_EQ(r.exit_code, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(u"Usage"_qs));
+    }
+    const Output help = readings({u"--help"_qs});
+    EXPECT_EQ(help.exit_code, 0);
+    EXPECT_TRUE(help.out.contains(u"--sweep"_qs));
+}
+
+TEST(ReadingsCommand, SweepPrintsAQuotedCsvTable) {
+    const Output r = readings({u"--csv"_qs, u"--sweep"_qs, u"condenser-flow=3:0"_qs, u"--locale"_qs,
+                            u"es_ES"_qs});
+    ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
+    const QStringList rows = r.out.split(u"\r\n"_qs, Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 5);
+    EXPECT_TRUE(rows[0].startsWith(u"evaporator-flow,condenser-flow,barometer,water,ambient,Text6,"_qs));
+    EXPECT_TRUE(rows[0].endsWith(u",Label2_3,fault"_qs));
+    EXPECT_TRUE(rows[1].startsWith(u"4,3,1010,15,18,\"4,0 g/s\",\"3,0 g/s\""_qs));
+    EXPECT_TRUE(rows[4].startsWith(u"4,0,1010,15,18,\"4,0 g/s\",\"0,0 g/s\""_qs));
+    EXPECT_TRUE(rows[4].endsWith(u","_qs));  // no fault
+
+    const Output faulted = readings({u"--csv"_qs, u"--barometer"_qs, u"x,\"y"_qs});
+    EXPECT_EQ(faulted.exit_code, 1);
+    EXPECT_TRUE(faulted.out.contains(u"\"x,\"\"y\""_qs));  // the typed text, quoted
+}
+
+}  // namespace
