@@ -1,12 +1,16 @@
 #include "present/mask_format.h"
 
 #include <cmath>
-#include <string>
+#include <algorithm>
 
 #include "present/decimal_digits.h"
 
 namespace gelvor {
 namespace {
+
+// Masks carry one or two decimals; beyond this many, extra placeholders are
+// ignored, which bounds the digits of any text.
+constexpr int kMaxDecimals = 40;
 
 struct Mask {
     bool zero_before_point = false;  // last integer placeholder is "0"
@@ -25,7 +29,7 @@ Mask parse_mask(QStringView mask) {
     if (i < mask.size() && mask[i] == u'.') {
         ++i;
         while (i < mask.size() && (mask[i] == u'0' || mask[i] == u'#')) {
-            ++m.decimals;
+            m.decimals = std::min(m.decimals + 1, kMaxDecimals);
             ++i;
         }
     }
@@ -34,34 +38,43 @@ Mask parse_mask(QStringView mask) {
     return m;
 }
 
-// The magnitude's digits rounded to `decimals` places, halves away from zero,
-// as an integer digit string whose last `decimals` digits are the fraction.
-std::string rounded_digits(const DecimalDigits& d, int decimals) {
-    const int kept = d.exponent + 1 + decimals;  // significant digits that survive
-    std::string out;
-    if (kept < 0) {
-        return std::string(static_cast<std::size_t>(decimals) + 1, '0');
-    }
-    const int take = kept < DecimalDigits::kCount ? kept : DecimalDigits::kCount;
-    out.assign(d.digits.begin(), d.digits.begin() + take);
-    out.append(static_cast<std::size_t>(kept - take), '0');
-    if (kept < DecimalDigits::kCount && d.digits[kept] >= '5') {
-        int i = kept - 1;
-        for (; i >= 0 && out[i] == '9'; --i) {
-            out[i] = '0';
+// The magnitude's digits rounded to `decimals` places, halves away from zero:
+// an integer digit string whose last `decimals` digits are the fraction, with
+// at least one digit before them. Room for the largest double's 309 digits,
+// the decimals, a carry and leading zeros.
+class RoundedDigits {
+public:
+    RoundedDigits(const DecimalDigits& d, int decimals) {
+        const int kept = d.exponent + 1 + decimals;  // significant digits that survive
+        const int take = std::clamp(kept, 0, DecimalDigits::kCount);
+        begin_ = buf_ + kHeadRoom;
+        std::copy_n(d.digits.begin(), take, begin_);
+        std::fill_n(begin_ + take, std::max(kept - take, 0), '0');
+        end_ = begin_ + std::max(kept, 0);
+        if (kept >= 0 && kept < DecimalDigits::kCount && d.digits[kept] >= '5') {
+            char* p = end_ - 1;
+            for (; p >= begin_ && *p == '9'; --p) {
+                *p = '0';
+            }
+            if (p >= begin_) {
+                ++*p;
+            } else {
+                *--begin_ = '1';
+            }
         }
-        if (i >= 0) {
-            ++out[i];
-        } else {
-            out.insert(out.begin(), '1');
+        while (end_ - begin_ <= decimals) {
+            *--begin_ = '0';
         }
     }
-    // Room for at least one integer digit before the fraction.
-    if (static_cast<int>(out.size()) <= decimals) {
-        out.insert(0, static_cast<std::size_t>(decimals) + 1 - out.size(), '0');
-    }
-    return out;
-}
+    const char* begin() const { return begin_; }
+    const char* end() const { return end_; }
+
+private:
+    static constexpr int kHeadRoom = kMaxDecimals + 2;
+    char buf_[kHeadRoom + 310 + kMaxDecimals];
+    char* begin_;
+    char* end_;
+};
 
 }  // namespace
 
@@ -71,25 +84,23 @@ QString format_with_mask(double value, QStringView mask, QChar decimal_separator
     if (!std::isfinite(scaled)) {
         return {};
     }
-    const std::string digits = rounded_digits(decimal_digits(scaled), m.decimals);
-    const auto integer_length = digits.size() - static_cast<std::size_t>(m.decimals);
-    const bool integer_is_zero = digits.find_first_not_of('0') >= integer_length;
-    const bool is_zero = digits.find_first_not_of('0') == std::string::npos;
+    const RoundedDigits digits(decimal_digits(scaled), m.decimals);
+    const char* point = digits.end() - m.decimals;
+    const char* first = std::find_if(digits.begin(), digits.end(), [](char c) { return c != '0'; });
 
     QString out;
-    out.reserve(static_cast<qsizetype>(digits.size()) + m.suffix.size() + 3);
-    if (scaled < 0 && !is_zero) {
-        out += u'-';
+    out.reserve((digits.end() - digits.begin()) + m.suffix.size() + 3);
+    if (scaled < 0 && first != digits.end()) {
+        out += u'-';  // a value that rounds to zero keeps no sign
     }
-    if (!integer_is_zero) {
-        const auto first = digits.find_first_not_of('0');
-        out += QLatin1StringView(digits.data() + first, integer_length - first);
+    if (first < point) {
+        out += QLatin1StringView(first, point - first);
     } else if (m.zero_before_point) {
         out += u'0';
     }
     if (m.decimals > 0) {
         out += decimal_separator;
-        out += QLatin1StringView(digits.data() + integer_length, m.decimals);
+        out += QLatin1StringView(point, m.decimals);
     }
     out += m.suffix;
     return out;

@@ -70,6 +70,18 @@ TEST_P(MaskFormat, NonFiniteValuesGiveTheEmptyText) {
     EXPECT_TRUE(format_with_mask(1e307, u"###.0 %", GetParam()).isEmpty());
 }
 
+TEST_P(MaskFormat, ExtremeValuesAndMasksStayWithinTheirDigits) {
+    const QChar sep = GetParam();
+    const QString point(sep);
+    EXPECT_EQ(format_with_mask(0.001, u"#0.00", sep), "0" + point + "00");
+    EXPECT_EQ(format_with_mask(0.009, u"###.00", sep), point + "01");
+    EXPECT_EQ(format_with_mask(1.7976931348623157e308, u"###.0", sep).size(), 309 + 2);
+    EXPECT_EQ(format_with_mask(4.9e-324, QString("0." + QString(60, u'0')), sep),
+              "0" + point + QString(40, u'0'));  // at most 40 decimals
+    EXPECT_EQ(format_with_mask(7, u"", sep), "7");
+    EXPECT_EQ(format_with_mask(7.25, u"abc", sep), "7abc");
+}
+
 INSTANTIATE_TEST_SUITE_P(Separators, MaskFormat, ::testing::Values(QChar(u'.'), QChar(u',')),
                          [](const auto& info) { return info.param == u'.' ? "point" : "comma"; });
 
