@@ -8,18 +8,18 @@ namespace gelvor {
 namespace {
 
 // Bench constants.
-constexpr double kAmbientExchange = 0.8;       // W/K, each cylinder with still air
-constexpr double kCondenserRatio = 1.15;       // Qc over (Qe + condenser loss)
-constexpr double kWaterSpecificHeat = 4184;    // J/(kg K)
-constexpr double kCompressorHeatLoss = 18;     // W
+constexpr double kAmbientExchange = 0.8;             // W/K, each cylinder with still air
+constexpr double kCondenserRatio = 1.15;             // Qc over (Qe + condenser loss)
+constexpr double kWaterSpecificHeat = 4184;          // J/(kg K)
+constexpr double kCompressorHeatLoss = 18;           // W
 constexpr double kCompressorDisplacement = 0.00118;  // m3/s
-constexpr double kMinimumEvapApproach = 0.01;  // K, evaporator water above te
-constexpr double kCoilSurface = 0.032;         // m2, each coil
+constexpr double kMinimumEvapApproach = 0.01;        // K, evaporator water above te
+constexpr double kCoilSurface = 0.032;               // m2, each coil
 
 // One recomputation in progress. Each step stores its result or records the
 // fault that ends the pass; the stages run in the bench's fixed order.
 class Pass {
-public:
+  public:
     explicit Pass(const BenchInputs& in, const BenchState& start = {}) : in_(in), s_(start) {}
 
     PassResult run() {
@@ -31,7 +31,7 @@ public:
         return {s_, fault_};
     }
 
-private:
+  private:
     bool fail(Quantity step, FaultKind kind, Quantity quantity) {
         fault_ = Fault{step, kind, quantity};
         return false;
@@ -147,8 +147,8 @@ private:
         return put(Q::h1, s_.h1, vapour_enthalpy(s_.evap_temp)) &&
                put(Q::evap_liquid_enthalpy, s_.evap_liquid_enthalpy,
                    liquid_enthalpy(s_.evap_temp)) &&
-               divide(Q::evap_inlet_quality, s_.evap_inlet_quality,
-                      s_.h4 - s_.evap_liquid_enthalpy, s_.h1 - s_.evap_liquid_enthalpy);
+               divide(Q::evap_inlet_quality, s_.evap_inlet_quality, s_.h4 - s_.evap_liquid_enthalpy,
+                      s_.h1 - s_.evap_liquid_enthalpy);
     }
 
     bool energy_balance() {
@@ -261,7 +261,9 @@ private:
 
 }  // namespace
 
-PassResult recompute(const BenchInputs& in) { return Pass(in).run(); }
+PassResult recompute(const BenchInputs& in) {
+    return Pass(in).run();
+}
 
 PassResult recompute_from_state_points(const BenchInputs& in, const BenchState& state_points) {
     return Pass(in, state_points).run_after_state_points();

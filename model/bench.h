@@ -66,7 +66,7 @@ enum class Quantity : std::uint8_t {
 };
 
 enum class FaultKind : std::uint8_t {
-    not_a_number,         // a setting box that does not hold a finite number
+    not_a_number,  // a setting box that does not hold a finite number
     division_by_zero,
     overflow,             // a result too large for a double
     undefined_logarithm,  // the logarithm of zero or of a negative ratio
@@ -74,7 +74,7 @@ enum class FaultKind : std::uint8_t {
 };
 
 struct Fault {
-    Quantity step;      // the step that failed, named by what it computes
+    Quantity step;  // the step that failed, named by what it computes
     FaultKind kind;
     Quantity quantity;  // the value at fault: the step's own or a setting it read
     friend bool operator==(const Fault&, const Fault&) = default;

@@ -16,15 +16,20 @@ double saturation_temperature(double p) {
     return first - 7.16043943625 / d2;
 }
 
-double liquid_enthalpy(double t) { return (200.01127 + 0.87284654 * t) + 0.00047400161 * (t * t); }
-
-double vapour_enthalpy(double t) { return (390.59442 + 0.52369787 * t) - 0.00025132087 * (t * t); }
-
-double vapour_density(double t) {
-    return ((2.4870928 + 0.0099701487 * t) + 0.0013966454 * (t * t)) +
-           0.000015520192 * (t * t * t);
+double liquid_enthalpy(double t) {
+    return (200.01127 + 0.87284654 * t) + 0.00047400161 * (t * t);
 }
 
-double liquid_density(double t) { return (1533.668 - 2.2203532 * t) - 0.0031089793 * (t * t); }
+double vapour_enthalpy(double t) {
+    return (390.59442 + 0.52369787 * t) - 0.00025132087 * (t * t);
+}
+
+double vapour_density(double t) {
+    return ((2.4870928 + 0.0099701487 * t) + 0.0013966454 * (t * t)) + 0.000015520192 * (t * t * t);
+}
+
+double liquid_density(double t) {
+    return (1533.668 - 2.2203532 * t) - 0.0031089793 * (t * t);
+}
 
 }  // namespace gelvor

@@ -27,10 +27,10 @@ bool place_chart_overlay(double evap_temp, double cond_temp, ChartOverlay& out) 
         {xd, yc, xl, yc},  // B to C
     }};
     out.labels = {{
-        {offset(xv, 50), offset(ye, 50)},     // A: right of and below
-        {offset(xd, 150), offset(yc, -150)},  // B: right of and above
-        {offset(xl, -250), offset(yc, -150)}, // C: left of and above
-        {offset(xl, -250), offset(ye, 50)},   // D: left of and below
+        {offset(xv, 50), offset(ye, 50)},      // A: right of and below
+        {offset(xd, 150), offset(yc, -150)},   // B: right of and above
+        {offset(xl, -250), offset(yc, -150)},  // C: left of and above
+        {offset(xl, -250), offset(ye, 50)},    // D: left of and below
     }};
     return true;
 }

@@ -11,12 +11,20 @@
 namespace gelvor {
 
 namespace chart {
-inline constexpr int kZeroCelsiusY = 2535;        // Y of a 0 °C saturation level
+inline constexpr int kZeroCelsiusY = 2535;  // Y of a 0 °C saturation level
 inline constexpr double kYPerCelsius = -16.33;
-inline double level_y(double saturation_temp) { return kZeroCelsiusY + (kYPerCelsius * saturation_temp); }
-inline double saturated_liquid_x(double y) { return 2559.2 - 0.7551 * y; }
-inline double saturated_vapour_x(double y) { return 3218 - 0.38776 * y; }
-inline double compression_end_x(double y) { return 4269 - 0.78 * y; }
+inline double level_y(double saturation_temp) {
+    return kZeroCelsiusY + (kYPerCelsius * saturation_temp);
+}
+inline double saturated_liquid_x(double y) {
+    return 2559.2 - 0.7551 * y;
+}
+inline double saturated_vapour_x(double y) {
+    return 3218 - 0.38776 * y;
+}
+inline double compression_end_x(double y) {
+    return 4269 - 0.78 * y;
+}
 }  // namespace chart
 
 struct ChartSegment {

@@ -48,42 +48,78 @@ QString box_fault(Quantity box, const PanelSettings& settings) {
 const char* quantity_name(Quantity q) {
     using Q = Quantity;
     switch (q) {
-        case Q::evap_gauge_pressure: return "la presión manométrica del evaporador";
-        case Q::evap_pressure: return "la presión absoluta del evaporador";
-        case Q::evap_temp: return "la temperatura de evaporación te";
-        case Q::cond_flow_factor: return "el factor de caudal del condensador";
-        case Q::cond_gauge_pressure: return "la presión manométrica del condensador";
-        case Q::cond_pressure: return "la presión absoluta del condensador";
-        case Q::pressure_ratio: return "la relación Pcond/Pevap";
-        case Q::cond_temp: return "la temperatura de condensación tc";
-        case Q::h3: return "la entalpía del punto C";
-        case Q::h1: return "la entalpía del punto A";
-        case Q::evap_liquid_enthalpy: return "la entalpía del líquido a te";
-        case Q::evap_inlet_quality: return "el título del punto D";
-        case Q::evap_ambient_gain: return "el calor del ambiente al evaporador";
-        case Q::evap_heat_flow: return "Qe";
-        case Q::cond_ambient_loss: return "el calor del condensador al ambiente";
-        case Q::cond_heat_flow: return "Qc";
-        case Q::refrigerant_mass_flow: return "el gasto de R-11";
-        case Q::h2: return "la entalpía del punto B";
-        case Q::water_heat_flows: return "el calor intercambiado con el agua";
-        case Q::evap_water_outlet_temp: return "la temperatura de salida de agua t2";
-        case Q::cond_water_outlet_temp: return "la temperatura de salida de agua t3";
-        case Q::compressor_power: return "la potencia del compresor";
-        case Q::cop_heat_pump: return "el COP de la bomba de calor";
-        case Q::cop_refrigerator: return "el COP de la máquina frigorífica";
-        case Q::suction_density: return "la densidad del punto A";
-        case Q::cond_outlet_density: return "la densidad del punto C";
-        case Q::evap_liquid_density: return "la densidad del líquido a te";
-        case Q::evap_inlet_density: return "la densidad del punto D";
-        case Q::suction_volume_flow: return "el caudal aspirado por el compresor";
-        case Q::volumetric_efficiency: return "el rendimiento volumétrico";
-        case Q::cond_lmtd: return "Atlm del condensador";
-        case Q::cond_u: return "U del condensador";
-        case Q::evap_lmtd: return "Atlm del evaporador";
-        case Q::evap_u: return "U del evaporador";
-        case Q::chart: return "el ciclo sobre el diagrama P-h";
-        default: return "el resultado";
+        case Q::evap_gauge_pressure:
+            return "la presión manométrica del evaporador";
+        case Q::evap_pressure:
+            return "la presión absoluta del evaporador";
+        case Q::evap_temp:
+            return "la temperatura de evaporación te";
+        case Q::cond_flow_factor:
+            return "el factor de caudal del condensador";
+        case Q::cond_gauge_pressure:
+            return "la presión manométrica del condensador";
+        case Q::cond_pressure:
+            return "la presión absoluta del condensador";
+        case Q::pressure_ratio:
+            return "la relación Pcond/Pevap";
+        case Q::cond_temp:
+            return "la temperatura de condensación tc";
+        case Q::h3:
+            return "la entalpía del punto C";
+        case Q::h1:
+            return "la entalpía del punto A";
+        case Q::evap_liquid_enthalpy:
+            return "la entalpía del líquido a te";
+        case Q::evap_inlet_quality:
+            return "el título del punto D";
+        case Q::evap_ambient_gain:
+            return "el calor del ambiente al evaporador";
+        case Q::evap_heat_flow:
+            return "Qe";
+        case Q::cond_ambient_loss:
+            return "el calor del condensador al ambiente";
+        case Q::cond_heat_flow:
+            return "Qc";
+        case Q::refrigerant_mass_flow:
+            return "el gasto de R-11";
+        case Q::h2:
+            return "la entalpía del punto B";
+        case Q::water_heat_flows:
+            return "el calor intercambiado con el agua";
+        case Q::evap_water_outlet_temp:
+            return "la temperatura de salida de agua t2";
+        case Q::cond_water_outlet_temp:
+            return "la temperatura de salida de agua t3";
+        case Q::compressor_power:
+            return "la potencia del compresor";
+        case Q::cop_heat_pump:
+            return "el COP de la bomba de calor";
+        case Q::cop_refrigerator:
+            return "el COP de la máquina frigorífica";
+        case Q::suction_density:
+            return "la densidad del punto A";
+        case Q::cond_outlet_density:
+            return "la densidad del punto C";
+        case Q::evap_liquid_density:
+            return "la densidad del líquido a te";
+        case Q::evap_inlet_density:
+            return "la densidad del punto D";
+        case Q::suction_volume_flow:
+            return "el caudal aspirado por el compresor";
+        case Q::volumetric_efficiency:
+            return "el rendimiento volumétrico";
+        case Q::cond_lmtd:
+            return "Atlm del condensador";
+        case Q::cond_u:
+            return "U del condensador";
+        case Q::evap_lmtd:
+            return "Atlm del evaporador";
+        case Q::evap_u:
+            return "U del evaporador";
+        case Q::chart:
+            return "el ciclo sobre el diagrama P-h";
+        default:
+            return "el resultado";
     }
 }
 
@@ -93,14 +129,15 @@ QString logarithm_reason(Quantity step, const BenchInputs& in, const BenchState&
         return s.evap_temp >= t_in ? QStringLiteral("te no es menor que t1")
                                    : QStringLiteral("t2 no es mayor que te");
     }
-    return s.cond_temp <= t_in ? QStringLiteral("tc no es mayor que la temperatura de entrada de agua")
-                               : QStringLiteral("t3 no es menor que tc");
+    return s.cond_temp <= t_in
+               ? QStringLiteral("tc no es mayor que la temperatura de entrada de agua")
+               : QStringLiteral("t3 no es menor que tc");
 }
 
 }  // namespace
 
-QString fault_message(const Fault& fault, const PanelSettings& settings,
-                      const BenchInputs& inputs, const BenchState& state) {
+QString fault_message(const Fault& fault, const PanelSettings& settings, const BenchInputs& inputs,
+                      const BenchState& state) {
     const QString cannot = "No se puede calcular " + QString::fromUtf8(quantity_name(fault.step));
     switch (fault.kind) {
         case FaultKind::not_a_number:

@@ -9,7 +9,7 @@ namespace gelvor {
 struct PanelSettings;
 
 // A short Spanish sentence telling the operator what failed and why.
-QString fault_message(const Fault& fault, const PanelSettings& settings,
-                      const BenchInputs& inputs, const BenchState& state);
+QString fault_message(const Fault& fault, const PanelSettings& settings, const BenchInputs& inputs,
+                      const BenchState& state);
 
 }  // namespace gelvor

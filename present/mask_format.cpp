@@ -1,7 +1,7 @@
 #include "present/mask_format.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 #include "present/decimal_digits.h"
 
@@ -43,7 +43,7 @@ Mask parse_mask(QStringView mask) {
 // at least one digit before them. Room for the largest double's 309 digits,
 // the decimals, a carry and leading zeros.
 class RoundedDigits {
-public:
+  public:
     RoundedDigits(const DecimalDigits& d, int decimals) {
         const int kept = d.exponent + 1 + decimals;  // significant digits that survive
         const int take = std::clamp(kept, 0, DecimalDigits::kCount);
@@ -69,7 +69,7 @@ public:
     const char* begin() const { return begin_; }
     const char* end() const { return end_; }
 
-private:
+  private:
     static constexpr int kHeadRoom = kMaxDecimals + 2;
     char buf_[kHeadRoom + 310 + kMaxDecimals];
     char* begin_;

@@ -30,8 +30,10 @@ struct WriteSpec {
     Value value;
 };
 
-#define FIELD(f) [](const BenchInputs&, const BenchState& s) -> std::optional<double> { return s.f; }
-#define INPUT(f) [](const BenchInputs& i, const BenchState&) -> std::optional<double> { return i.f; }
+#define FIELD(f) \
+    [](const BenchInputs&, const BenchState& s) -> std::optional<double> { return s.f; }
+#define INPUT(f) \
+    [](const BenchInputs& i, const BenchState&) -> std::optional<double> { return i.f; }
 
 // The displays in the order one pass writes them; each right after its value.
 constexpr WriteSpec kWrites[kDisplayWriteCount] = {
@@ -61,7 +63,8 @@ constexpr WriteSpec kWrites[kDisplayWriteCount] = {
     {"Text7_19", Q::evap_inlet_quality, Shown::masked, u"###.0 %", FIELD(evap_inlet_quality)},
     {"Text7_23", Q::evap_heat_flow, Shown::masked, u"###.0 W", FIELD(evap_heat_flow)},
     {"Text7_20", Q::cond_heat_flow, Shown::masked, u"###.0 W", FIELD(cond_heat_flow)},
-    {"Text7_29", Q::refrigerant_mass_flow, Shown::masked, u"###.0 g/s", FIELD(refrigerant_mass_flow)},
+    {"Text7_29", Q::refrigerant_mass_flow, Shown::masked, u"###.0 g/s",
+     FIELD(refrigerant_mass_flow)},
     {"Text7_8", Q::h2, Shown::masked, u"###.0 kJ/kg", FIELD(h2)},
     {"ter_2", Q::evap_water_outlet_temp, Shown::position, nullptr, FIELD(evap_water_outlet_temp)},
     {"Text10", Q::evap_water_outlet_temp, Shown::general, nullptr, FIELD(evap_water_outlet_temp)},
@@ -126,7 +129,9 @@ BenchInputs read_settings(const PanelSettings& p, const QLocale& locale) {
     return in;
 }
 
-const std::array<const char*, kDisplayWriteCount>& display_targets() { return kTargets; }
+const std::array<const char*, kDisplayWriteCount>& display_targets() {
+    return kTargets;
+}
 
 PassDisplay run_pass(const PanelSettings& settings, const QLocale& locale) {
     const BenchInputs in = read_settings(settings, locale);

@@ -16,8 +16,8 @@
 namespace gelvor {
 
 struct PanelSettings {
-    int evaporator_water_flow = 4;  // g/s, 50 minus the scroll bar's value
-    int condenser_water_flow = 4;   // g/s
+    int evaporator_water_flow = 4;                    // g/s, 50 minus the scroll bar's value
+    int condenser_water_flow = 4;                     // g/s
     QString barometer_text = QStringLiteral("1010");  // Text3, mbar
     QString ambient_text = QStringLiteral("18");      // Text4, °C
     QString water_text = QStringLiteral("15");        // Text8, °C
@@ -58,7 +58,7 @@ PassDisplay run_pass(const PanelSettings& settings, const QLocale& locale);
 BenchInputs read_settings(const PanelSettings& settings, const QLocale& locale);
 
 // What the displays show for a recomputation already made from `inputs`.
-PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& inputs,
-                      PassResult result, const QLocale& locale);
+PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& inputs, PassResult result,
+                      const QLocale& locale);
 
 }  // namespace gelvor

@@ -29,7 +29,9 @@ QString write_value(const DisplayWrite& w) {
 QString segment_text(const ChartSegment& s) {
     return shortest(s.x1) + u' ' + shortest(s.y1) + u' ' + shortest(s.x2) + u' ' + shortest(s.y2);
 }
-QString label_text(const ChartLabel& l) { return shortest(l.left) + u' ' + shortest(l.top); }
+QString label_text(const ChartLabel& l) {
+    return shortest(l.left) + u' ' + shortest(l.top);
+}
 
 std::optional<int> whole_number(const QString& text) {
     bool ok = false;
@@ -141,9 +143,12 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
                                    : r.settings.condenser_water_flow) = *v;
         }
     }
-    if (parser.isSet(barometer)) r.settings.barometer_text = parser.value(barometer);
-    if (parser.isSet(water)) r.settings.water_text = parser.value(water);
-    if (parser.isSet(ambient)) r.settings.ambient_text = parser.value(ambient);
+    if (parser.isSet(barometer))
+        r.settings.barometer_text = parser.value(barometer);
+    if (parser.isSet(water))
+        r.settings.water_text = parser.value(water);
+    if (parser.isSet(ambient))
+        r.settings.ambient_text = parser.value(ambient);
 
     r.locale = QLocale::system();
     if (parser.isSet(locale)) {
@@ -202,8 +207,8 @@ QString csv_header() {
 
 QString csv_row(const PanelSettings& s, const PassDisplay& pass) {
     QStringList fields = {QString::number(s.evaporator_water_flow),
-                          QString::number(s.condenser_water_flow), s.barometer_text,
-                          s.water_text, s.ambient_text};
+                          QString::number(s.condenser_water_flow), s.barometer_text, s.water_text,
+                          s.ambient_text};
     for (const DisplayWrite& w : pass.writes) {
         fields << write_value(w);
     }
@@ -225,11 +230,16 @@ QString csv_row(const PanelSettings& s, const PassDisplay& pass) {
 
 void apply_sweep_value(PanelSettings& s, const QString& name, int value) {
     const QString text = QString::number(value);
-    if (name == "evaporator-flow") s.evaporator_water_flow = value;
-    else if (name == "condenser-flow") s.condenser_water_flow = value;
-    else if (name == "barometer") s.barometer_text = text;
-    else if (name == "water") s.water_text = text;
-    else s.ambient_text = text;
+    if (name == "evaporator-flow")
+        s.evaporator_water_flow = value;
+    else if (name == "condenser-flow")
+        s.condenser_water_flow = value;
+    else if (name == "barometer")
+        s.barometer_text = text;
+    else if (name == "water")
+        s.water_text = text;
+    else
+        s.ambient_text = text;
 }
 
 }  // namespace gelvor::readings

@@ -26,8 +26,7 @@ struct Request {
 };
 
 // Reads the options; on a usage error returns nothing and sets `error`.
-std::optional<Request> parse_arguments(const QStringList& arguments, QString& error,
-                                       bool& help);
+std::optional<Request> parse_arguments(const QStringList& arguments, QString& error, bool& help);
 
 QString usage();
 

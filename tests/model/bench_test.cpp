@@ -12,8 +12,8 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-BenchInputs settings(int evaporator_flow, int condenser_flow, double mbar = 1010,
-                     double water = 15, double ambient = 18) {
+BenchInputs settings(int evaporator_flow, int condenser_flow, double mbar = 1010, double water = 15,
+                     double ambient = 18) {
     return {static_cast<std::int16_t>(evaporator_flow), static_cast<std::int16_t>(condenser_flow),
             mbar / 10, water, ambient};
 }
@@ -63,7 +63,7 @@ TEST(StatePoints, CondenserPressureAtFullAndNoFlow) {
 
 // The energy balance and the coils from the state points te = 5 °C, tc = 30 °C.
 class FromStatePoints : public ::testing::Test {
-protected:
+  protected:
     BenchState points() const {
         BenchState s;
         s.evap_temp = 5.0;
@@ -78,8 +78,8 @@ protected:
         if (start.h1 == 0) {
             start = points();
         }
-        return recompute_from_state_points(settings(evaporator_flow, condenser_flow, 1010, 15, ambient),
-                                           start);
+        return recompute_from_state_points(
+            settings(evaporator_flow, condenser_flow, 1010, 15, ambient), start);
     }
 };
 
@@ -168,7 +168,8 @@ TEST(PassFaults, BoxesThatDoNotHoldANumberEndThePassWhereTheyAreRead) {
     EXPECT_EQ(water.fault, (Fault{Quantity::evap_gauge_pressure, FaultKind::not_a_number,
                                   Quantity::water_inlet_temperature}));
     // Both boxes bad: the water box is read first.
-    EXPECT_EQ(recompute({4, 4, 101, kNaN, kNaN}).fault->quantity, Quantity::water_inlet_temperature);
+    EXPECT_EQ(recompute({4, 4, 101, kNaN, kNaN}).fault->quantity,
+              Quantity::water_inlet_temperature);
 
     const PassResult ambient = recompute({4, 4, 101, 15, std::numeric_limits<double>::infinity()});
     EXPECT_EQ(ambient.fault, (Fault{Quantity::evap_gauge_pressure, FaultKind::not_a_number,
@@ -197,8 +198,8 @@ TEST(PassFaults, EvaporatorLogarithmUndefinedOnceTeReachesTheWaterInlet) {
     // 14 °C water, full evaporator flow, warm room, high barometer.
     const PassResult r = recompute(settings(50, 20, 1070, 14, 50));
     ASSERT_TRUE(r.fault);
-    EXPECT_EQ(r.fault, (Fault{Quantity::evap_lmtd, FaultKind::undefined_logarithm,
-                              Quantity::evap_lmtd}));
+    EXPECT_EQ(r.fault,
+              (Fault{Quantity::evap_lmtd, FaultKind::undefined_logarithm, Quantity::evap_lmtd}));
     EXPECT_GE(r.state.evap_temp, 14);
     EXPECT_TRUE(r.state.cond_u);  // the condenser coil came first
     EXPECT_FALSE(r.reached(Quantity::evap_lmtd));
@@ -207,8 +208,8 @@ TEST(PassFaults, EvaporatorLogarithmUndefinedOnceTeReachesTheWaterInlet) {
 
 TEST(PassFaults, OverflowIsAFaultNotAnInfiniteResult) {
     const PassResult r = recompute({32000, 32000, 101, 15, 18});
-    EXPECT_EQ(r.fault, (Fault{Quantity::cond_flow_factor, FaultKind::overflow,
-                              Quantity::cond_flow_factor}));
+    EXPECT_EQ(r.fault,
+              (Fault{Quantity::cond_flow_factor, FaultKind::overflow, Quantity::cond_flow_factor}));
     const PassResult huge = recompute({4, 4, 101, 1e308, 1e308});
     ASSERT_TRUE(huge.fault);
     EXPECT_EQ(huge.fault->kind, FaultKind::overflow);

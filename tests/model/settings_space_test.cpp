@@ -27,17 +27,42 @@ void expect_rounds_to(const Range& r, double lo, double hi, double half_step, co
 }
 
 bool all_finite(const BenchState& s) {
-    const double fields[] = {
-        s.evap_gauge_pressure, s.evap_pressure, s.evap_temp, s.cond_flow_factor,
-        s.cond_gauge_pressure, s.cond_pressure, s.pressure_ratio, s.cond_temp, s.h1, s.h3, s.h4,
-        s.evap_liquid_enthalpy, s.evap_inlet_quality, s.evap_ambient_gain, s.evap_heat_flow,
-        s.cond_ambient_loss, s.cond_heat_flow, s.evap_water_heat_flow, s.cond_water_heat_flow,
-        s.refrigerant_mass_flow, s.h2, s.evap_water_outlet_temp.value_or(0),
-        s.cond_water_outlet_temp.value_or(0), s.compressor_power, s.cop_heat_pump,
-        s.cop_refrigerator, s.suction_density, s.suction_volume_flow, s.volumetric_efficiency,
-        s.cond_outlet_density, s.evap_liquid_density, s.evap_inlet_density,
-        s.cond_lmtd.value_or(0), s.cond_u.value_or(0), s.evap_lmtd.value_or(0),
-        s.evap_u.value_or(0)};
+    const double fields[] = {s.evap_gauge_pressure,
+                             s.evap_pressure,
+                             s.evap_temp,
+                             s.cond_flow_factor,
+                             s.cond_gauge_pressure,
+                             s.cond_pressure,
+                             s.pressure_ratio,
+                             s.cond_temp,
+                             s.h1,
+                             s.h3,
+                             s.h4,
+                             s.evap_liquid_enthalpy,
+                             s.evap_inlet_quality,
+                             s.evap_ambient_gain,
+                             s.evap_heat_flow,
+                             s.cond_ambient_loss,
+                             s.cond_heat_flow,
+                             s.evap_water_heat_flow,
+                             s.cond_water_heat_flow,
+                             s.refrigerant_mass_flow,
+                             s.h2,
+                             s.evap_water_outlet_temp.value_or(0),
+                             s.cond_water_outlet_temp.value_or(0),
+                             s.compressor_power,
+                             s.cop_heat_pump,
+                             s.cop_refrigerator,
+                             s.suction_density,
+                             s.suction_volume_flow,
+                             s.volumetric_efficiency,
+                             s.cond_outlet_density,
+                             s.evap_liquid_density,
+                             s.evap_inlet_density,
+                             s.cond_lmtd.value_or(0),
+                             s.cond_u.value_or(0),
+                             s.evap_lmtd.value_or(0),
+                             s.evap_u.value_or(0)};
     return std::all_of(std::begin(fields), std::end(fields),
                        [](double v) { return std::isfinite(v); });
 }
@@ -82,8 +107,8 @@ TEST(SettingsSpace, BoundsHoldAndTheOnlyFaultIsTheEvaporatorLogarithm) {
                         }
                         // The texts, on a spread-out sample of the space.
                         if (passes % 101 == 0) {
-                            PanelSettings p{me, mc, QString::number(mbar),
-                                            QString::number(ambient), QString::number(water)};
+                            PanelSettings p{me, mc, QString::number(mbar), QString::number(ambient),
+                                            QString::number(water)};
                             for (const DisplayWrite& w : run_pass(p, english).writes) {
                                 bad_texts += w.text.contains(u"nan", Qt::CaseInsensitive) ||
                                              w.text.contains(u"inf", Qt::CaseInsensitive) ||

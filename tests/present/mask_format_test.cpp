@@ -13,10 +13,10 @@ struct Case {
     const char* english;  // with "." as the separator; the Spanish text swaps in ","
 };
 
-class MaskFormat : public ::testing::TestWithParam<QChar> {};
+class MaskFormat : public ::testing::TestWithParam<char> {};
 
 TEST_P(MaskFormat, FollowsTheDisplayMasks) {
-    const QChar sep = GetParam();
+    const QChar sep = QLatin1Char(GetParam());
     const Case cases[] = {
         {0, "##.0 g/s", ".0 g/s"},  // the two flow boxes differ exactly here
         {0, "#0.0 g/s", "0.0 g/s"},
@@ -62,16 +62,17 @@ TEST_P(MaskFormat, FollowsTheDisplayMasks) {
 }
 
 TEST_P(MaskFormat, NonFiniteValuesGiveTheEmptyText) {
-    for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                     std::numeric_limits<double>::quiet_NaN()}) {
-        EXPECT_TRUE(format_with_mask(v, u"###.0 W", GetParam()).isEmpty());
+    for (double v :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_TRUE(format_with_mask(v, u"###.0 W", QLatin1Char(GetParam())).isEmpty());
     }
     // Percent scaling of a huge value overflows: still nothing shown.
-    EXPECT_TRUE(format_with_mask(1e307, u"###.0 %", GetParam()).isEmpty());
+    EXPECT_TRUE(format_with_mask(1e307, u"###.0 %", QLatin1Char(GetParam())).isEmpty());
 }
 
 TEST_P(MaskFormat, ExtremeValuesAndMasksStayWithinTheirDigits) {
-    const QChar sep = GetParam();
+    const QChar sep = QLatin1Char(GetParam());
     const QString point(sep);
     EXPECT_EQ(format_with_mask(0.001, u"#0.00", sep), "0" + point + "00");
     EXPECT_EQ(format_with_mask(0.009, u"###.00", sep), point + "01");

@@ -23,12 +23,13 @@ QString text(const PassDisplay& p, const char* target) {
 
 TEST(DisplayWrites, ACompletePassWritesEveryDisplayInTheBenchOrder) {
     const char* expected[] = {
-        "Text6", "Text5", "GaugeX2", "Text7_0", "Text7_15", "ter_5", "Text7_16", "Text7_1",
-        "Text11", "Text7_4", "Text7_9", "Text7_14", "Text7_7", "GaugeX1", "Text7_5", "Text7_10",
-        "Text7_31", "ter_4", "Text7_11", "Text12", "Text7_13", "Text7_18", "Text7_3", "Text7_19",
-        "Text7_23", "Text7_20", "Text7_29", "Text7_8", "ter_2", "Text10", "ter_1", "Text9",
-        "Text7_28", "Text7_27", "Text7_26", "Text7_2", "Text7_12", "Text7_17", "Text7_30",
-        "Text7_21", "Text7_22", "Text7_24", "Text7_25"};
+        "Text6",    "Text5",    "GaugeX2",  "Text7_0",  "Text7_15", "ter_5",    "Text7_16",
+        "Text7_1",  "Text11",   "Text7_4",  "Text7_9",  "Text7_14", "Text7_7",  "GaugeX1",
+        "Text7_5",  "Text7_10", "Text7_31", "ter_4",    "Text7_11", "Text12",   "Text7_13",
+        "Text7_18", "Text7_3",  "Text7_19", "Text7_23", "Text7_20", "Text7_29", "Text7_8",
+        "ter_2",    "Text10",   "ter_1",    "Text9",    "Text7_28", "Text7_27", "Text7_26",
+        "Text7_2",  "Text7_12", "Text7_17", "Text7_30", "Text7_21", "Text7_22", "Text7_24",
+        "Text7_25"};
     const PassDisplay p = run_pass(PanelSettings{}, kEnglish);
     ASSERT_TRUE(p.complete());
     ASSERT_EQ(p.writes.size(), std::size(expected));
@@ -145,15 +146,17 @@ TEST(FaultedPasses, ABoxWithoutANumberStopsAfterTheFlows) {
         ASSERT_FALSE(p.complete());
         ASSERT_EQ(p.writes.size(), 2u);
         EXPECT_STREQ(p.writes[1].target, "Text5");
-        EXPECT_EQ(p.fault_message, QString::fromUtf8("La presión barométrica no es un número válido: «abc»"));
+        EXPECT_EQ(p.fault_message,
+                  QString::fromUtf8("La presión barométrica no es un número válido: «abc»"));
         EXPECT_EQ(p.unreached().size(), 41u);
         EXPECT_STREQ(p.unreached().front(), "GaugeX2");
         EXPECT_FALSE(p.overlay);
     }
     EXPECT_TRUE(run_pass({4, 4, "1010", "", "15"}, kEnglish)
                     .fault_message.startsWith(QString::fromUtf8("La temperatura ambiente")));
-    EXPECT_TRUE(run_pass({4, 4, "1010", "18", "1e999"}, kEnglish)
-                    .fault_message.startsWith(QString::fromUtf8("La temperatura de entrada de agua")));
+    EXPECT_TRUE(
+        run_pass({4, 4, "1010", "18", "1e999"}, kEnglish)
+            .fault_message.startsWith(QString::fromUtf8("La temperatura de entrada de agua")));
     // The other locale's separator is not a number here.
     EXPECT_FALSE(run_pass({4, 4, "1010", "18", "15,5"}, kEnglish).complete());
 }
@@ -163,7 +166,8 @@ TEST(FaultedPasses, MessagesStayShortWhateverWasTyped) {
     const PassDisplay p = run_pass({4, 4, huge + u'x', "18", "15"}, kEnglish);
     ASSERT_FALSE(p.complete());
     EXPECT_LT(p.fault_message.size(), 120);
-    const PassDisplay control = run_pass({4, 4, QString::fromUtf8("1\n0\t1\u0007"), "18", "15"}, kEnglish);
+    const PassDisplay control =
+        run_pass({4, 4, QString::fromUtf8("1\n0\t1\u0007"), "18", "15"}, kEnglish);
     EXPECT_FALSE(control.fault_message.contains(u'\n'));
     EXPECT_FALSE(control.fault_message.contains(u'\u0007'));
 }

@@ -65,20 +65,23 @@ TEST(ReadingsCommand, AFaultedPassPrintsWhatItWroteThenTheFault) {
     EXPECT_TRUE(r.lines()[2].startsWith(u"fault\t"_qs));
     EXPECT_TRUE(r.lines()[2].contains(u"presión barométrica"_qs));
 
-    const Output log = readings({u"--evaporator-flow"_qs, u"50"_qs, u"--condenser-flow"_qs, u"20"_qs,
-                              u"--barometer"_qs, u"1070"_qs, u"--ambient"_qs, u"50"_qs,
-                              u"--water"_qs, u"14"_qs});
+    const Output log = readings({u"--evaporator-flow"_qs, u"50"_qs, u"--condenser-flow"_qs,
+                                 u"20"_qs, u"--barometer"_qs, u"1070"_qs, u"--ambient"_qs, u"50"_qs,
+                                 u"--water"_qs, u"14"_qs});
     EXPECT_EQ(log.exit_code, 1);
     EXPECT_EQ(log.lines().size(), 41 + 1);
 }
 
 TEST(ReadingsCommand, UsageErrorsExitWithTwo) {
-    for (const QStringList& args :
-         {QStringList{u"--evaporator-flow"_qs, u"51"_qs}, {u"--condenser-flow"_qs, u"4.5"_qs},
-          {u"--condenser-flow"_qs, u"-1"_qs}, {u"--bogus"_qs}, {u"extra"_qs},
-          {u"--locale"_qs, u"zz_nowhere"_qs}, {u"--sweep"_qs, u"water=1:2"_qs},
-          {u"--csv"_qs, u"--sweep"_qs, u"pressure=1:2"_qs},
-          {u"--csv"_qs, u"--sweep"_qs, u"evaporator-flow=0:60"_qs}}) {
+    for (const QStringList& args : {QStringList{u"--evaporator-flow"_qs, u"51"_qs},
+                                    {u"--condenser-flow"_qs, u"4.5"_qs},
+                                    {u"--condenser-flow"_qs, u"-1"_qs},
+                                    {u"--bogus"_qs},
+                                    {u"extra"_qs},
+                                    {u"--locale"_qs, u"zz_nowhere"_qs},
+                                    {u"--sweep"_qs, u"water=1:2"_qs},
+                                    {u"--csv"_qs, u"--sweep"_qs, u"pressure=1:2"_qs},
+                                    {u"--csv"_qs, u"--sweep"_qs, u"evaporator-flow=0:60"_qs}}) {
         const Output r = readings(args);
         EXPECT_EQ(r.exit_code, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -90,12 +93,13 @@ TEST(ReadingsCommand, UsageErrorsExitWithTwo) {
 }
 
 TEST(ReadingsCommand, SweepPrintsAQuotedCsvTable) {
-    const Output r = readings({u"--csv"_qs, u"--sweep"_qs, u"condenser-flow=3:0"_qs, u"--locale"_qs,
-                            u"es_ES"_qs});
+    const Output r = readings(
+        {u"--csv"_qs, u"--sweep"_qs, u"condenser-flow=3:0"_qs, u"--locale"_qs, u"es_ES"_qs});
     ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
     const QStringList rows = r.out.split(u"\r\n"_qs, Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 5);
-    EXPECT_TRUE(rows[0].startsWith(u"evaporator-flow,condenser-flow,barometer,water,ambient,Text6,"_qs));
+    EXPECT_TRUE(
+        rows[0].startsWith(u"evaporator-flow,condenser-flow,barometer,water,ambient,Text6,"_qs));
     EXPECT_TRUE(rows[0].endsWith(u",Label2_3,fault"_qs));
     EXPECT_TRUE(rows[1].startsWith(u"4,3,1010,15,18,\"4,0 g/s\",\"3,0 g/s\""_qs));
     EXPECT_TRUE(rows[4].startsWith(u"4,0,1010,15,18,\"4,0 g/s\",\"0,0 g/s\""_qs));
