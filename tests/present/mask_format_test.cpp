@@ -83,8 +83,8 @@ TEST_P(MaskFormat, ExtremeValuesAndMasksStayWithinTheirDigits) {
     EXPECT_EQ(format_with_mask(7.25, u"abc", sep), "7abc");
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, MaskFormat, ::testing::Values(QChar(u'.'), QChar(u',')),
-                         [](const auto& info) { return info.param == u'.' ? "point" : "comma"; });
+INSTANTIATE_TEST_SUITE_P(Separators, MaskFormat, ::testing::Values('.', ','),
+                         [](const auto& info) { return info.param == '.' ? "point" : "comma"; });
 
 }  // namespace
 }  // namespace gelvor
