@@ -1,0 +1,192 @@
+// Renders every picture of the program to PNG, at its own size and at three
+// times that, and lays the bench pictures and the chart overlay out the way
+// the main window does, so that they can be looked at and judged.
+//
+//   gelvor-asset-preview OUTPUT_DIR
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cstdio>
+
+#include "assets/assets.h"
+#include "assets/preview/bench_placements.h"
+#include "present/chart_overlay.h"
+
+namespace {
+
+using gelvor::assets::Placement;
+using gelvor::assets::kTwipsPerPixel;
+
+QImage blank(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    return image;
+}
+
+void draw_svg(QPainter& painter, const char* path, const QRectF& where) {
+    QSvgRenderer renderer{QString::fromLatin1(path)};
+    renderer.render(&painter, where);
+}
+
+QRectF pixels(const Placement& p, int scale) {
+    return {p.left / kTwipsPerPixel * scale, p.top / kTwipsPerPixel * scale,
+            p.width / kTwipsPerPixel * scale, p.height / kTwipsPerPixel * scale};
+}
+
+// A picture box shows its bitmap unscaled from its top-left corner.
+void draw_at(QPainter& painter, const char* path, const Placement& p, int width, int height,
+             int scale) {
+    const QRectF box = pixels(p, scale);
+    draw_svg(painter, path, QRectF(box.topLeft(), QSizeF(width * scale, height * scale)));
+}
+
+// An image control stretches its picture into its own rectangle.
+void draw_float(QPainter& painter, const Placement& p, double top_twips, int scale) {
+    QRectF box = pixels(p, scale);
+    box.moveTop(top_twips / kTwipsPerPixel * scale);
+    draw_svg(painter, gelvor::assets::kFlowmeterFloat, box);
+}
+
+bool save(const QImage& image, const QString& dir, const QString& name) {
+    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (!image.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+QString suffix(int scale) { return scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale); }
+
+// The machine off or on, and the scroll-bar values that place the floats
+// (-1: the float stays at its design position, as when the window opens).
+struct BenchScene {
+    bool running;
+    int condenser_scroll;   // VScroll2
+    int evaporator_scroll;  // VScroll1
+};
+
+double float_top(const Placement& at, int scroll_value) {
+    return scroll_value < 0 ? at.top : gelvor::assets::float_top_twips(scroll_value);
+}
+
+QImage bench_composite(const BenchScene& scene, int scale) {
+    using namespace gelvor::assets;
+    QImage image = blank(382, 264, scale);
+    QPainter painter(&image);
+    draw_svg(painter, kBenchDrawing, QRectF(0, 0, 382 * scale, 264 * scale));
+    draw_at(painter, kEvaporatorRest, kEvaporatorRestAt, 53, 60, scale);
+    if (scene.running) {
+        draw_at(painter, kCondenserRunning, kCondenserRunningAt, 45, 68, scale);
+        draw_at(painter, kEvaporatorRunning, kEvaporatorRunningAt, 53, 60, scale);
+        draw_at(painter, kSightGlass, kSightGlassAt, 28, 37, scale);
+    }
+    draw_float(painter, kCondenserFloatAt, float_top(kCondenserFloatAt, scene.condenser_scroll),
+               scale);
+    draw_float(painter, kEvaporatorFloatAt, float_top(kEvaporatorFloatAt, scene.evaporator_scroll),
+               scale);
+    return image;
+}
+
+// The running bench with the window's widgets outlined and its markers
+// written, to judge the room the drawing leaves for them.
+QImage bench_layout(int scale) {
+    using namespace gelvor::assets;
+    QImage image = bench_composite({true, 30, 30}, scale);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Placement& w : kBenchWidgets) {
+        painter.setPen(QPen(QColor(255, 0, 255), 1));
+        painter.setBrush(QColor(255, 0, 255, 40));
+        painter.drawRect(pixels(w, scale));
+    }
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11 * scale);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (const Marker& m : kBenchMarkers) {
+        const QPointF at(m.left / kTwipsPerPixel * scale, m.top / kTwipsPerPixel * scale);
+        painter.drawText(QRectF(at, QSizeF(20 * scale, 13 * scale)),
+                         Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(m.caption));
+    }
+    return image;
+}
+
+// The P-h chart with a cycle drawn over it as the window does, for
+// te = 5 °C and tc = 33 °C, and the two saturation lines of the overlay
+// drawn thin along the whole dome.
+QImage chart_with_cycle(int scale) {
+    namespace chart = gelvor::chart;
+    QImage image = blank(264, 226, scale);
+    QPainter painter(&image);
+    draw_svg(painter, gelvor::assets::kPhChart, QRectF(0, 0, 264 * scale, 226 * scale));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double k = scale / kTwipsPerPixel;
+    const auto pt = [k](double x, double y) { return QPointF(x * k, y * k); };
+
+    painter.setPen(QPen(QColor(128, 128, 128), 0.7 * scale, Qt::DashLine));
+    painter.drawLine(pt(chart::saturated_liquid_x(1500), 1500), pt(chart::saturated_liquid_x(3150), 3150));
+    painter.drawLine(pt(chart::saturated_vapour_x(1500), 1500), pt(chart::saturated_vapour_x(3150), 3150));
+
+    const double yc = chart::level_y(33.0), ye = chart::level_y(5.0);
+    const double xl = chart::saturated_liquid_x(yc);
+    const double xv = chart::saturated_vapour_x(ye);
+    const double xd = chart::compression_end_x(yc);
+    const struct {
+        QPointF a, b;
+        QColor colour;
+    } lines[] = {
+        {pt(xl, yc), pt(xl, ye), QColor(0, 192, 0)},
+        {pt(xl, ye), pt(xv, ye), QColor(0, 0, 255)},
+        {pt(xv, ye), pt(xd, yc), QColor(255, 0, 0)},
+        {pt(xd, yc), pt(xl, yc), QColor(128, 0, 0)},
+    };
+    for (const auto& l : lines) {
+        painter.setPen(QPen(l.colour, 3 * scale, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(l.a, l.b);
+    }
+    return image;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = true;
+    for (int scale : {1, 3}) {
+        for (const auto& picture : gelvor::assets::kPictures) {
+            QSvgRenderer renderer{QString::fromLatin1(picture.path)};
+            if (!renderer.isValid()) {
+                std::fprintf(stderr, "cannot read %s\n", picture.path);
+                ok = false;
+                continue;
+            }
+            QImage image = blank(picture.width, picture.height, scale);
+            QPainter painter(&image);
+            renderer.render(&painter, QRectF(0, 0, image.width(), image.height()));
+            painter.end();
+            const QString name = QFileInfo(QString::fromLatin1(picture.path)).baseName();
+            ok = save(image, dir, name + suffix(scale)) && ok;
+        }
+        ok = save(bench_composite({false, -1, -1}, scale), dir, "bench_at_start" + suffix(scale)) && ok;
+        ok = save(bench_composite({true, 30, 30}, scale), dir, "bench_running" + suffix(scale)) && ok;
+    }
+    ok = save(bench_layout(3), dir, QStringLiteral("bench_layout@3x")) && ok;
+    ok = save(chart_with_cycle(3), dir, QStringLiteral("ph_chart_cycle@3x")) && ok;
+    return ok ? 0 : 1;
+}
