@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+// Splits a fuzzer's bytes into the pieces a target needs.
+namespace gelvor::fuzz {
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    std::uint8_t byte() {
+        if (size_ == 0) {
+            return 0;
+        }
+        --size_;
+        return *data_++;
+    }
+    double number() {
+        double v = 0;
+        const std::size_t n = size_ < sizeof v ? size_ : sizeof v;
+        std::memcpy(&v, data_, n);
+        data_ += n;
+        size_ -= n;
+        return v;
+    }
+    // Text up to the next NUL byte (or the end), as UTF-8 typed into a box.
+    QString text() {
+        const void* nul = std::memchr(data_, 0, size_);
+        const std::size_t n = nul ? static_cast<const std::uint8_t*>(nul) - data_ : size_;
+        QString s = QString::fromUtf8(reinterpret_cast<const char*>(data_), static_cast<qsizetype>(n));
+        data_ += n;
+        size_ -= n;
+        if (size_ > 0) {
+            byte();  // the separator
+        }
+        return s;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+};
+
+}  // namespace gelvor::fuzz
