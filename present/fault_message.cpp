@@ -1,5 +1,7 @@
 #include "present/fault_message.h"
 
+#include <QStringList>
+
 #include "present/pass.h"
 
 namespace gelvor {
@@ -134,6 +136,27 @@ QString logarithm_reason(Quantity step, const BenchInputs& in, const BenchState&
                : QStringLiteral("t3 no es menor que tc");
 }
 
+// The boxes whose typed values lie outside the ranges their spins allow: the
+// likely cause of an arithmetic fault, named so the operator knows what to fix.
+QString out_of_range_boxes(const BenchInputs& in) {
+    struct Limit {
+        double value, lo, hi;
+        const char* text;
+    };
+    const Limit limits[] = {
+        {in.barometric_pressure, 95, 107, "la presión barométrica (950 a 1070 mbar)"},
+        {in.ambient_temperature, 10, 50, "la temperatura ambiente (10 a 50 ºC)"},
+        {in.water_inlet_temperature, 14, 16, "la temperatura de entrada de agua (14 a 16 ºC)"},
+    };
+    QStringList names;
+    for (const Limit& l : limits) {
+        if (l.value < l.lo || l.value > l.hi) {
+            names << QString::fromUtf8(l.text);
+        }
+    }
+    return names.isEmpty() ? QString() : ". Fuera de rango: " + names.join(", ");
+}
+
 }  // namespace
 
 QString fault_message(const Fault& fault, const PanelSettings& settings, const BenchInputs& inputs,
@@ -148,11 +171,12 @@ QString fault_message(const Fault& fault, const PanelSettings& settings, const B
             return name + " no es positiva: la presión barométrica es demasiado baja";
         }
         case FaultKind::undefined_logarithm:
-            return cannot + ": " + logarithm_reason(fault.step, inputs, state);
+            return cannot + ": " + logarithm_reason(fault.step, inputs, state) +
+                   out_of_range_boxes(inputs);
         case FaultKind::division_by_zero:
-            return cannot + ": división por cero";
+            return cannot + ": división por cero" + out_of_range_boxes(inputs);
         case FaultKind::overflow:
-            return cannot + ": el resultado es demasiado grande";
+            return cannot + ": el resultado es demasiado grande" + out_of_range_boxes(inputs);
     }
     return cannot;
 }

@@ -184,6 +184,18 @@ TEST(FaultedPasses, EvaporatorLogarithmLeavesOnlyItsTwoBoxesAndTheChart) {
               QString::fromUtf8("No se puede calcular Atlm del evaporador: te no es menor que t1"));
 }
 
+TEST(FaultedPasses, ArithmeticFaultsNameTheBoxesTypedOutOfRange) {
+    const PassDisplay p = run_pass({4, 4, "1010", "1e308", "1e308"}, kEnglish);
+    ASSERT_FALSE(p.complete());
+    EXPECT_EQ(p.fault->kind, FaultKind::overflow);
+    EXPECT_TRUE(
+        p.fault_message.contains(QString::fromUtf8("la temperatura ambiente (10 a 50 ºC)")));
+    EXPECT_TRUE(p.fault_message.contains(QString::fromUtf8("la temperatura de entrada de agua")));
+    EXPECT_FALSE(p.fault_message.contains(QString::fromUtf8("presión barométrica")));
+    // In range, the evaporator logarithm names no box.
+    EXPECT_FALSE(run_pass({50, 20, "1070", "50", "14"}, kEnglish).fault_message.contains(u"rango"));
+}
+
 TEST(FaultedPasses, ABarometerFarBelowItsRangeIsNotShownAsNegativePressures) {
     const PassDisplay p = run_pass({4, 4, "500", "18", "15"}, kEnglish);
     ASSERT_FALSE(p.complete());
