@@ -168,7 +168,7 @@ QString fault_message(const Fault& fault, const PanelSettings& settings, const B
         case FaultKind::non_positive_pressure: {
             QString name = QString::fromUtf8(quantity_name(fault.step));
             name[0] = name[0].toUpper();
-            return name + " no es positiva: la presión barométrica es demasiado baja";
+            return name + " no es positiva" + out_of_range_boxes(inputs);
         }
         case FaultKind::undefined_logarithm:
             return cannot + ": " + logarithm_reason(fault.step, inputs, state) +

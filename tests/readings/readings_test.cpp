@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "model/bench.h"
+#include "tests/corpus/corpus.h"
 
 namespace {
 
@@ -108,6 +109,42 @@ TEST(ReadingsCommand, SweepPrintsAQuotedCsvTable) {
     const Output faulted = readings({u"--csv"_qs, u"--barometer"_qs, u"x,\"y"_qs});
     EXPECT_EQ(faulted.exit_code, 1);
     EXPECT_TRUE(faulted.out.contains(u"\"x,\"\"y\""_qs));  // the typed text, quoted
+}
+
+TEST(ReadingsCommand, BadInputCorpusFaultsCleanlyInBothLocales) {
+    const auto option = [](gelvor::corpus::Box b) {
+        return b == gelvor::corpus::Box::barometer ? u"--barometer"_qs
+               : b == gelvor::corpus::Box::ambient ? u"--ambient"_qs
+                                                   : u"--water"_qs;
+    };
+    int runs = 0;
+    for (const QString& locale : {u"es_ES"_qs, u"en_US"_qs}) {
+        for (const auto& e : gelvor::corpus::load()) {
+            if (e.text.contains(QChar(u'\0'))) {
+                continue;  // a command line cannot carry a NUL character
+            }
+            SCOPED_TRACE(e.label.toStdString() + " " + locale.toStdString());
+            const Output r = readings({u"--locale"_qs, locale, option(e.box), e.text});
+            ++runs;
+            ASSERT_TRUE(r.exit_code == 0 || r.exit_code == 1) << r.err.toStdString();
+            for (const QString& line : r.lines()) {
+                const QString value = line.section(u'\t', 1);
+                if (!line.startsWith(u"fault\t"_qs)) {
+                    EXPECT_FALSE(value.contains(u"nan"_qs, Qt::CaseInsensitive) ||
+                                 value.contains(u"inf"_qs, Qt::CaseInsensitive))
+                        << line.toStdString();
+                }
+            }
+            if (r.exit_code == 1) {
+                EXPECT_TRUE(r.lines().last().startsWith(u"fault\t"_qs));
+                EXPECT_TRUE(r.lines().last().contains(gelvor::corpus::box_name(e.box),
+                                                      Qt::CaseInsensitive));
+            } else {
+                EXPECT_EQ(r.lines().size(), 43 + 8);
+            }
+        }
+    }
+    EXPECT_GT(runs, 2 * 3 * 40);
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+// Every text of the bad-input corpus in every box, under both locales.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "present/pass.h"
+#include "tests/corpus/corpus.h"
+
+namespace gelvor {
+namespace {
+
+PanelSettings with_text(corpus::Box box, const QString& text) {
+    PanelSettings s;
+    (box == corpus::Box::barometer ? s.barometer_text
+     : box == corpus::Box::ambient ? s.ambient_text
+                                   : s.water_text) = text;
+    return s;
+}
+
+bool shows_non_finite(const DisplayWrite& w) {
+    return !std::isfinite(w.position) || w.text.contains(u"nan", Qt::CaseInsensitive) ||
+           w.text.contains(u"inf", Qt::CaseInsensitive);
+}
+
+TEST(BadInput, EveryCorpusTextFaultsCleanlyAndTheNextGoodPassRestoresAll) {
+    const QList<corpus::Entry> entries = corpus::load();
+    ASSERT_GE(entries.size(), 3 * 40);
+    const PassDisplay good = run_pass(PanelSettings{}, QLocale(QLocale::Spanish, QLocale::Spain));
+    for (const QLocale& locale : {QLocale(QLocale::Spanish, QLocale::Spain),
+                                  QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        for (const corpus::Entry& e : entries) {
+            SCOPED_TRACE(e.label.toStdString() + " in " + corpus::box_name(e.box).toStdString() +
+                         ", " + locale.name().toStdString());
+            const PassDisplay p = run_pass(with_text(e.box, e.text), locale);
+            EXPECT_EQ(p.writes.size() + p.unreached().size(), display_targets().size());
+            for (const DisplayWrite& w : p.writes) {
+                EXPECT_FALSE(shows_non_finite(w)) << w.target;
+            }
+            if (!p.complete()) {
+                EXPECT_TRUE(p.fault_message.contains(corpus::box_name(e.box), Qt::CaseInsensitive))
+                    << p.fault_message.toStdString();
+                EXPECT_LT(p.fault_message.size(), 200);
+                EXPECT_FALSE(p.overlay);
+            }
+            const PassDisplay next = run_pass(PanelSettings{}, locale);
+            ASSERT_TRUE(next.complete());
+            ASSERT_EQ(next.writes.size(), display_targets().size());
+        }
+    }
+    EXPECT_EQ(good.writes.size(), display_targets().size());
+}
+
+}  // namespace
+}  // namespace gelvor
