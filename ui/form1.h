@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+namespace gelvor::ui {
+
+class DisplayBinding;
+struct Form1Controls;
+
+// The simulator's window: the bench drawing with its instruments and
+// controls, the tabs with the settings, the results and the chart. The
+// machine computes only while its switch is on, one pass per event.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    bool machineOn() const;
+    // One recomputation from the settings as they stand in the controls.
+    void marcha();
+
+  private:
+    void onFlowBarChanged(bool evaporator);
+    void onBarometerSpin();
+    void onAmbientSpin();
+    void onWaterSpin();
+    void onSwitchOperated();
+    void showMinimumFlowNotice();
+    void showOverlayIfComplete();
+    void hideOverlay();
+    void clearResults();
+
+    std::unique_ptr<Form1Controls> c_;
+    std::unique_ptr<DisplayBinding> display_;
+    bool last_pass_complete_ = false;
+};
+
+}  // namespace gelvor::ui

@@ -1,0 +1,333 @@
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "assets/assets.h"
+#include "ui/form1_controls.h"
+#include "ui/form1_layout.h"
+#include "ui/look.h"
+#include "ui/text_fit.h"
+#include "ui/widgets/manometer.h"
+#include "ui/widgets/overlay_shapes.h"
+#include "ui/widgets/picture.h"
+#include "ui/widgets/rocker_switch.h"
+#include "ui/widgets/spin_control.h"
+#include "ui/widgets/tab_control.h"
+#include "ui/widgets/thermometer.h"
+
+namespace gelvor::ui {
+namespace {
+
+namespace L = layout;
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Where a control goes: its parent and how its twips become the parent's pixels.
+struct Place {
+    QWidget* parent;
+    const TabControl* tab = nullptr;  // on a tab page: placed in the tab control's coordinates
+    QRect operator()(const TwipsRect& r) const { return tab ? tab->onPage(px(r)) : px(r); }
+    QPoint offset() const { return tab ? tab->onPage(QRect()).topLeft() : QPoint(); }
+};
+
+QLabel* add_label(const Place& at, const L::LabelSpec& s) {
+    auto* l = new QLabel(text(s.caption), at.parent);
+    l->setObjectName(QLatin1String(s.name));
+    l->setAccessibleName(s.tooltip ? text(s.tooltip) : text(s.caption));
+    if (s.tooltip)
+        l->setToolTip(text(s.tooltip));
+    const QRect g = at(s.rect);
+    if (s.rect.width == 0) {
+        l->adjustSize();
+        l->move(g.topLeft());
+    } else {
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setWordWrap(true);
+        l->setGeometry(g);
+        fit_caption(l);
+    }
+    return l;
+}
+
+QLineEdit* add_box(const Place& at, const L::BoxSpec& s) {
+    auto* b = new QLineEdit(text(s.text), at.parent);
+    b->setObjectName(QLatin1String(s.name));
+    b->setAccessibleName(text(s.accessible));
+    b->setAlignment(s.align);
+    b->setGeometry(at(s.rect));
+    keep_text_fitted(b);
+    return b;
+}
+
+Picture* add_picture(const Place& at, const L::PictureSpec& s) {
+    auto* p = new Picture(QLatin1String(s.resource),
+                          s.stretched ? Picture::Fit::stretched : Picture::Fit::natural, s.border,
+                          at.parent);
+    p->setObjectName(QLatin1String(s.name));
+    p->setAccessibleName(text(s.accessible));
+    p->setGeometry(at(s.rect));
+    p->setContainerOffset(at.offset());
+    p->setLeft(static_cast<float>(s.rect.left));
+    p->setTop(static_cast<float>(s.rect.top));
+    p->setVisible(s.visible);
+    return p;
+}
+
+template <class T>
+T* add_instrument(const Place& at, const L::InstrumentSpec& s) {
+    auto* i = new T(at.parent);
+    i->setObjectName(QLatin1String(s.name));
+    i->setAccessibleName(text(s.accessible));
+    if (s.has_tooltip)
+        i->setToolTip(text(s.accessible));
+    i->setGeometry(at(s.rect));
+    i->setRange(s.min, s.max);
+    i->setPosition(s.start);
+    return i;
+}
+
+Thermometer* add_thermometer(const Place& at, const L::InstrumentSpec& s) {
+    auto* t = add_instrument<Thermometer>(at, s);
+    if (s.column_bgr)
+        t->setColumnColour(look::bgr(s.column_bgr));
+    if (s.tube_bgr)
+        t->setTubeColour(look::bgr(s.tube_bgr));
+    return t;
+}
+
+// The bench drawing and what sits on it. Labels first: they lie under the
+// pictures, instruments and controls, as the drawing's own marks.
+void build_bench(Form1Controls& c) {
+    const Place at{c.canvas};
+    for (std::size_t i = 0; i < L::hot_spots().size(); ++i) {
+        QLabel* spot = add_label(at, L::hot_spots()[i]);
+        if (static_cast<int>(i) != L::kNormalPointerHotSpot)
+            spot->setCursor(Qt::UpArrowCursor);
+    }
+    for (const auto& m : L::markers()) add_label(at, m);
+    c.evaporator_float = add_picture(at, L::floats()[0]);
+    c.condenser_float = add_picture(at, L::floats()[1]);
+
+    const auto running = L::running_pictures();
+    add_picture(at, running[0]);
+    for (std::size_t i = 0; i < 3; ++i) c.running[i] = add_picture(at, running[i + 1]);
+
+    add_instrument<Manometer>(at, L::gauges()[0]);
+    add_instrument<Manometer>(at, L::gauges()[1])->setLoweredBevel(true);
+    for (std::size_t i = 0; i < 6; ++i) c.ter[i] = add_thermometer(at, L::thermometers()[i]);
+
+    c.power = new RockerSwitch(c.canvas);
+    c.power->setObjectName(QStringLiteral("Interruptor"));
+    c.power->setToolTip(text(L::kSwitchTip));
+    c.power->setAccessibleName(text(L::kSwitchTip));
+    c.power->setGeometry(px(L::kSwitch));
+
+    QScrollBar* bars[2] = {};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto& s = L::flow_bars()[i];
+        auto* bar = new QScrollBar(Qt::Vertical, c.canvas);
+        bar->setObjectName(QLatin1String(s.name));
+        bar->setAccessibleName(text(s.accessible));
+        bar->setRange(0, 50);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setValue(50);
+        bar->setGeometry(px(s.rect));
+        bars[i] = bar;
+    }
+    c.evaporator_bar = bars[0];
+    c.condenser_bar = bars[1];
+}
+
+void build_lower_tabs(Form1Controls& c) {
+    QStringList tabs;
+    for (const char* t : L::kSSTab2Tabs) tabs << text(t);
+    auto* tab = new TabControl(tabs, 2, c.canvas);
+    tab->setObjectName(QStringLiteral("SSTab2"));
+    tab->setAccessibleName(QStringLiteral("Esquema y diagrama P-h"));
+    tab->setGeometry(px(L::kSSTab2));
+    tab->setColours(Qt::white, Qt::blue);
+    c.sstab2 = tab;
+
+    add_picture({tab->page(0), tab}, L::sstab2_pictures()[0]);
+    Picture* chart = add_picture({tab->page(1), tab}, L::sstab2_pictures()[1]);
+    QWidget* area = chart->area();
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto& s = L::overlay()[i];
+        auto* line = new LineShape(QColor::fromRgb(s.line_rgb), L::kOverlayLinePixels, area);
+        line->setObjectName(QLatin1String(s.line));
+        line->setAccessibleName(QStringLiteral("Ciclo %1").arg(i));
+        c.cycle_lines[i] = line;
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto& s = L::overlay()[i];
+        auto* letter = new PlacedLabel(text(s.letter), area);
+        letter->setObjectName(QLatin1String(s.letter_name));
+        letter->setAccessibleName(QStringLiteral("Punto %1").arg(text(s.letter)));
+        letter->setFont(look::sans(look::kDefaultPixels, true));
+        QPalette pal = letter->palette();
+        pal.setColor(QPalette::WindowText, QColor::fromRgb(s.letter_rgb));
+        letter->setPalette(pal);
+        c.cycle_letters[i] = letter;
+    }
+}
+
+void build_datos(Form1Controls& c, TabControl* tab) {
+    QWidget* page = tab->page(L::datos);
+    auto* frame = new QGroupBox(text(L::kFrame1Caption), page);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setAccessibleName(text(L::kFrame1Caption));
+    frame->setGeometry(tab->onPage(px(L::kFrame1)));
+
+    const Place in_frame{frame};
+    for (const auto& l : L::frame_labels()) add_label(in_frame, l);
+    add_picture(in_frame, L::kBarometer);
+    auto* mercury = new LineShape(look::system_colour(L::kMercuryLineColourIndex), 3, frame);
+    mercury->setObjectName(QStringLiteral("Line2"));
+    mercury->setAccessibleName(QStringLiteral("Columna de mercurio"));
+    mercury->setLine(
+        static_cast<float>(L::kMercuryLine.left), static_cast<float>(L::kMercuryLine.top),
+        static_cast<float>(L::kMercuryLine.width), static_cast<float>(L::kMercuryLine.height));
+    c.barometer_box = add_box(in_frame, L::frame_boxes()[0]);
+    c.ambient_box = add_box(in_frame, L::frame_boxes()[1]);
+    auto* room = add_thermometer(in_frame, L::kRoomThermometer);
+    room->setTickLabels(true);
+    room->setMajorTicks(L::kRoomThermometerTicks);
+    c.room_thermometer = room;
+
+    const Place on_page{page, tab};
+    for (const auto& l : L::datos_labels()) add_label(on_page, l);
+    for (const auto& b : L::datos_boxes()) {
+        QLineEdit* box = add_box(on_page, b);
+        if (qstrcmp(b.name, "Text8") == 0)
+            c.water_box = box;
+    }
+
+    SpinControl* spins[3] = {};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto& s = L::spins()[i];
+        const bool framed = static_cast<int>(i) < L::kSpinsInFrame;
+        QWidget* parent = framed ? static_cast<QWidget*>(frame) : page;
+        auto* spin = new SpinControl(s.min, s.max, s.start, parent);
+        spin->setObjectName(QLatin1String(s.name));
+        spin->setAccessibleName(text(s.accessible));
+        spin->setGeometry(framed ? px(s.rect) : tab->onPage(px(s.rect)));
+        spin->setBuddy(parent->findChild<QLineEdit*>(QLatin1String(s.buddy)));
+        spins[i] = spin;
+    }
+    c.barometer_spin = spins[0];
+    c.ambient_spin = spins[1];
+    c.water_spin = spins[2];
+}
+
+void build_resultados(Form1Controls& c, TabControl* tab) {
+    QWidget* page = tab->page(L::resultados);
+    for (const auto& s : L::result_captions()) {
+        auto* l = new QLabel(text(s.caption), page);
+        l->setObjectName(QStringLiteral("l9_%1").arg(s.index));
+        l->setAccessibleName(s.index == L::kDensityCaption ? QStringLiteral("ρ (densidad)")
+                                                           : text(s.caption).trimmed());
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setLineWidth(1);
+        l->setAlignment(Qt::AlignCenter);
+        l->setAutoFillBackground(true);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::Window, look::system_colour(s.head ? 10 : 15));
+        l->setPalette(pal);
+        if (s.index == L::kDensityCaption)
+            l->setFont(look::sans(10));
+        l->setGeometry(tab->onPage(px(s.rect)));
+        fit_caption(l);
+    }
+    const Place on_page{page, tab};
+    for (std::size_t i = 0; i < 32; ++i) c.results[i] = add_box(on_page, L::result_boxes()[i]);
+    c.results[L::kArrowPointerBox]->setCursor(Qt::ArrowCursor);
+}
+
+void build_teaching_pages(TabControl* tab) {
+    auto* manual = new QPlainTextEdit(tab->page(L::practicas));
+    manual->setObjectName(QStringLiteral("Text2"));
+    manual->setAccessibleName(QStringLiteral("Prácticas"));
+    manual->setGeometry(tab->onPage(px(L::kText2)));
+    manual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    manual->setTabStopDistance(manual->fontMetrics().averageCharWidth() * 8);
+    manual->setPlainText(assets::manual_text());
+    add_picture({tab->page(L::relacion), tab}, L::sstab1_pictures()[0]);
+    add_picture({tab->page(L::fotografia), tab}, L::sstab1_pictures()[1]);
+}
+
+void build_right_tabs(Form1Controls& c) {
+    QStringList tabs;
+    for (const char* t : L::kSSTab1Tabs) tabs << text(t);
+    auto* tab = new TabControl(tabs, 3, c.canvas);
+    tab->setObjectName(QStringLiteral("SSTab1"));
+    tab->setAccessibleName(QStringLiteral("Datos, resultados y prácticas"));
+    tab->setGeometry(px(L::kSSTab1));
+    tab->setColours(look::system_colour(9), Qt::black);
+    c.sstab1 = tab;
+    build_datos(c, tab);
+    build_resultados(c, tab);
+    build_teaching_pages(tab);
+}
+
+void build_menu(QMainWindow* window, Form1Controls& c) {
+    QMenuBar* bar = window->menuBar();
+    QMenu* archivo = bar->addMenu(text(L::kArchivo.caption));
+    archivo->setObjectName(QLatin1String(L::kArchivo.name));
+    archivo->menuAction()->setObjectName(QLatin1String(L::kArchivo.name));
+    QAction* re = archivo->addAction(text(L::kReiniciar.caption));
+    re->setObjectName(QLatin1String(L::kReiniciar.name));
+    c.exit_action = archivo->addAction(text(L::kSalir.caption));
+    c.exit_action->setObjectName(QLatin1String(L::kSalir.name));
+    QAction* ay = bar->addAction(text(L::kAyuda.caption));
+    ay->setObjectName(QLatin1String(L::kAyuda.name));
+}
+
+}  // namespace
+
+Form1Controls build_form1(QMainWindow* window) {
+    Form1Controls c;
+    window->setObjectName(QStringLiteral("Form1"));
+    window->setWindowTitle(text(L::kCaption));
+    window->setAccessibleName(text(L::kCaption));
+    window->setWindowIcon(QIcon(QLatin1String(assets::kWindowIcon)));
+    window->setFont(look::sans(look::kDefaultPixels));
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, look::system_colour(9));
+    window->setPalette(pal);
+
+    c.canvas =
+        new Picture(QLatin1String(assets::kBenchDrawing), Picture::Fit::natural, false, window);
+    c.canvas->setObjectName(QStringLiteral("bench"));
+    c.canvas->setAccessibleName(QStringLiteral("Banco de ensayo"));
+    c.canvas->setAutoFillBackground(true);
+    c.canvas->setMinimumSize(px(L::kClientArea).size());
+    window->setCentralWidget(c.canvas);
+
+    build_bench(c);
+    build_lower_tabs(c);
+    build_right_tabs(c);
+    build_menu(window, c);
+
+    QStatusBar* status = window->statusBar();
+    status->setSizeGripEnabled(false);
+    status->setFixedHeight(px(L::kStatusLineTwips));
+    c.status_line = new QLabel(status);
+    c.status_line->setObjectName(QStringLiteral("statusLine"));
+    c.status_line->setAccessibleName(QStringLiteral("Aviso de la máquina"));
+    QPalette warn = c.status_line->palette();
+    warn.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    c.status_line->setPalette(warn);
+    status->addWidget(c.status_line, 1);
+    return c;
+}
+
+}  // namespace gelvor::ui

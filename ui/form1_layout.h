@@ -1,0 +1,140 @@
+#pragma once
+
+#include <Qt>
+#include <span>
+
+#include "assets/assets.h"
+#include "ui/twips.h"
+
+// The main window as it is first shown: every control's name, place, size,
+// caption and start value, in twips of its container. Texts are UTF-8.
+namespace gelvor::ui::layout {
+
+inline constexpr TwipsRect kClientArea{0, 0, 10710, 8010};
+inline constexpr double kStatusLineTwips = 300;  // under the layout area
+inline constexpr const char* kCaption = "MAQUINA FRIGORIFICA - BOMBA DE CALOR";
+
+// An instrument; colours are &H00BBGGRR, 0 for "the instrument's own".
+struct InstrumentSpec {
+    const char* name;
+    TwipsRect rect;
+    double min, max, start;
+    unsigned column_bgr, tube_bgr;
+    const char* accessible;  // tool tip where it has one
+    bool has_tooltip;
+};
+
+struct LabelSpec {
+    const char* name;
+    TwipsRect rect;  // width 0: sized to its caption
+    const char* caption;
+    const char* tooltip;  // nullptr: none
+};
+
+struct BoxSpec {
+    const char* name;
+    TwipsRect rect;
+    const char* text;
+    Qt::Alignment align;
+    const char* accessible;
+};
+
+struct SpinSpec {
+    const char* name;
+    TwipsRect rect;
+    int min, max, start;
+    const char* buddy;
+    const char* accessible;
+};
+
+struct PictureSpec {
+    const char* name;
+    TwipsRect rect;
+    const char* resource;
+    bool stretched, border, visible;
+    const char* accessible;
+};
+
+// On the bench drawing (container Form1).
+std::span<const InstrumentSpec> gauges();
+std::span<const InstrumentSpec> thermometers();  // ter_0..5 in index order
+inline constexpr TwipsRect kSwitch{1515, 2685, 360, 495};
+inline constexpr const char* kSwitchTip = "Interuptor ON/OFF";
+struct ScrollSpec {
+    const char* name;
+    TwipsRect rect;
+    const char* accessible;
+};
+std::span<const ScrollSpec> flow_bars();          // VScroll1, VScroll2
+std::span<const PictureSpec> floats();            // Image1, Image2
+std::span<const PictureSpec> running_pictures();  // c_0 first: Picture1_1 lies above it
+std::span<const LabelSpec> markers();             // Label11_0..7
+std::span<const LabelSpec> hot_spots();           // Label1_0..7
+inline constexpr int kNormalPointerHotSpot = 1;
+
+// The lower tab control.
+inline constexpr TwipsRect kSSTab2{255, 3825, 4605, 4155};
+inline constexpr const char* kSSTab2Tabs[] = {"Esquema", "Diagr. P-h"};
+std::span<const PictureSpec> sstab2_pictures();  // Picture3 on tab 0, Picture2 on tab 1
+
+// The chart overlay in Picture2: Line1_0..3 and Label2_0..3, colours as RGB.
+struct OverlaySpec {
+    const char* line;
+    unsigned line_rgb;
+    const char* letter_name;
+    const char* letter;
+    unsigned letter_rgb;
+};
+std::span<const OverlaySpec> overlay();
+inline constexpr int kOverlayLinePixels = 3;
+
+// The right tab control and its pages.
+inline constexpr TwipsRect kSSTab1{5520, 90, 4890, 7785};
+inline constexpr const char* kSSTab1Tabs[] = {"Datos", "Resultados",     "Prácticas",
+                                              "Tab 3", "Relación Ps-Ts", "Fotografía"};
+enum Tab1 { datos = 0, resultados = 1, practicas = 2, tab3 = 3, relacion = 4, fotografia = 5 };
+inline constexpr TwipsRect kText2{60, 615, 4596, 7020};
+std::span<const PictureSpec>
+sstab1_pictures();  // Image4 on "Relación Ps-Ts", Image3 on "Fotografía"
+
+// Tab "Datos": the frame and what it holds (in frame coordinates).
+inline constexpr TwipsRect kFrame1{576, 624, 3540, 2268};
+inline constexpr const char* kFrame1Caption = "Condiciones Ambientales";
+inline constexpr PictureSpec kBarometer{
+    "Image5", {228, 384, 612, 1368}, assets::kBarometer, true, true, true, "Barómetro"};
+inline constexpr TwipsRect kMercuryLine{600, 648, 600,
+                                        1524};  // x1, y1, x2, y2: drawn over the tube
+inline constexpr int kMercuryLineColourIndex = 4;
+inline constexpr InstrumentSpec kRoomThermometer{
+    "iThermometerX1", {2115, 195, 645, 1650}, 10, 50, 20, 0, 0, "Termómetro de ambiente", false};
+inline constexpr int kRoomThermometerTicks = 6;
+std::span<const LabelSpec> frame_labels();
+std::span<const BoxSpec> frame_boxes();
+std::span<const LabelSpec> datos_labels();
+std::span<const BoxSpec> datos_boxes();
+std::span<const SpinSpec> spins();  // UpDown1 and UpDown2 in the frame, UpDown3 on the page
+inline constexpr int kSpinsInFrame = 2;
+
+// Tab "Resultados".
+struct CaptionSpec {
+    int index;  // element of l9
+    TwipsRect rect;
+    const char* caption;
+    bool head;  // background of the column heads
+};
+std::span<const CaptionSpec> result_captions();
+inline constexpr int kDensityCaption = 15;  // the density row: a Greek rho
+std::span<const BoxSpec> result_boxes();    // Text7_0..31 in index order
+inline constexpr int kArrowPointerBox = 14;
+
+// The menu: Ar with re and ce, then ay.
+struct MenuSpec {
+    const char* name;
+    const char* caption;
+};
+inline constexpr MenuSpec kArchivo{"Ar", "&Archivo"};
+inline constexpr MenuSpec kReiniciar{"re", "&Reiniciar"};
+inline constexpr MenuSpec kSalir{"ce", "&Salir"};
+inline constexpr MenuSpec kAyuda{"ay", "A&yuda"};
+
+}  // namespace gelvor::ui::layout

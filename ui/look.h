@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+// Colours and fonts of the window. The classic Windows system colours the
+// layout names by index, and the fonts that stand in for the Windows ones.
+namespace gelvor::ui::look {
+
+// Classic scheme: 4 menu, 9 title-bar text, 10 active border, 12 workspace,
+// 15 button face.
+inline QColor system_colour(int index) {
+    switch (index) {
+        case 4:
+            return {212, 208, 200};
+        case 9:
+            return Qt::white;
+        case 10:
+            return {212, 208, 200};
+        case 12:
+            return {128, 128, 128};
+        case 15:
+            return {212, 208, 200};
+        default:
+            return Qt::black;
+    }
+}
+
+// &H00BBGGRR as the layout writes explicit colours.
+inline QColor bgr(unsigned value) {
+    return QColor::fromRgb(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
+}
+
+// Liberation Sans has Arial's metrics and stands for Arial and MS Sans Serif;
+// sizes are pixels at 96 dpi, so 8.25 pt is 11 px.
+QFont sans(int pixels, bool bold = false);
+inline constexpr int kDefaultPixels = 11;
+// A geometric sans for the Century Gothic title.
+QFont gothic(int pixels, bool italic);
+
+}  // namespace gelvor::ui::look

@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "ui/splash_layout.h"
+#include "ui/startup.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(gelvor::ui::splash_layout::kProductName));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(gelvor::ui::splash_layout::kVersionMajor)
+                                            .arg(gelvor::ui::splash_layout::kVersionMinor)
+                                            .arg(gelvor::ui::splash_layout::kVersionRevision));
+    QApplication::setDesktopFileName(QStringLiteral("gelvor"));
+    gelvor::ui::Startup startup;
+    startup.start();
+    return app.exec();
+}

@@ -1,0 +1,44 @@
+#include "ui/widgets/instrument.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace gelvor::ui {
+
+Instrument::Instrument(QWidget* parent) : QWidget(parent) {}
+
+void Instrument::setPosition(double value) {
+    if (value == position_)
+        return;
+    position_ = value;
+    update();
+    emit positionChanged(value);
+}
+
+void Instrument::setPositionMin(double value) {
+    min_ = value;
+    update();
+}
+
+void Instrument::setPositionMax(double value) {
+    max_ = value;
+    update();
+}
+
+void Instrument::setRange(double min, double max) {
+    min_ = min;
+    max_ = max;
+    update();
+}
+
+double Instrument::fraction() const {
+    return fractionOf(position_);
+}
+
+double Instrument::fractionOf(double value) const {
+    if (!(max_ > min_) || !std::isfinite(value))
+        return 0;
+    return std::clamp((value - min_) / (max_ - min_), 0.0, 1.0);
+}
+
+}  // namespace gelvor::ui

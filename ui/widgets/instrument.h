@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+namespace gelvor::ui {
+
+// An indicating instrument: a value on a fixed scale. Values beyond the scale
+// are kept as given and drawn at the scale's end.
+class Instrument : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(double position READ position WRITE setPosition NOTIFY positionChanged)
+    Q_PROPERTY(double positionMin READ positionMin WRITE setPositionMin)
+    Q_PROPERTY(double positionMax READ positionMax WRITE setPositionMax)
+
+  public:
+    explicit Instrument(QWidget* parent = nullptr);
+
+    double position() const { return position_; }
+    double positionMin() const { return min_; }
+    double positionMax() const { return max_; }
+    void setPosition(double value);
+    void setPositionMin(double value);
+    void setPositionMax(double value);
+    void setRange(double min, double max);
+
+  signals:
+    void positionChanged(double value);
+
+  protected:
+    // Where the position stands on the scale, from 0 (minimum) to 1 (maximum).
+    double fraction() const;
+    double fractionOf(double value) const;
+
+  private:
+    double position_ = 0;
+    double min_ = 0;
+    double max_ = 100;
+};
+
+}  // namespace gelvor::ui

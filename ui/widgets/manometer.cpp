@@ -1,0 +1,133 @@
+#include "ui/widgets/manometer.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <numbers>
+
+#include "ui/look.h"
+
+namespace gelvor::ui {
+namespace {
+
+constexpr double kStartAngle = 233;  // the minimum, lower left
+constexpr double kSpan = 280;        // clockwise up to the maximum, lower right
+constexpr double kArcRadius = 14;
+constexpr double kHubSize = 5;
+constexpr double kPointerWidth = 2;
+constexpr double kMajorTick = 3;
+constexpr double kMinorTick = 1.5;
+constexpr int kMajorTicks = 5;  // -100, -50, 0, 50, 100
+constexpr int kMinorPerMajor = 4;
+const QColor kFace = look::bgr(0x0080FFFF);
+const QColor kSecondSection{0, 160, 0};
+
+QPointF polar(QPointF centre, double radius, double degrees) {
+    const double r = degrees * std::numbers::pi / 180;
+    return {centre.x() + radius * std::cos(r), centre.y() - radius * std::sin(r)};
+}
+
+// Tick values as the dial writes them: significant digits, no trailing zeros.
+QString tick_text(double v) {
+    return QString::number(v, 'g', 6);
+}
+
+}  // namespace
+
+Manometer::Manometer(QWidget* parent) : Instrument(parent) {
+    setRange(-100, 100);
+}
+
+void Manometer::setLoweredBevel(bool on) {
+    lowered_bevel_ = on;
+    update();
+}
+
+double Manometer::angleOf(double fraction) const {
+    return kStartAngle - kSpan * fraction;
+}
+
+void Manometer::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = rect();
+    if (lowered_bevel_) {
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(box.topLeft(), box.topRight());
+        p.drawLine(box.topLeft(), box.bottomLeft());
+        p.setPen(Qt::white);
+        p.drawLine(QPointF(box.left(), box.bottom() - 0.5),
+                   QPointF(box.right(), box.bottom() - 0.5));
+        p.drawLine(QPointF(box.right() - 0.5, box.top()), QPointF(box.right() - 0.5, box.bottom()));
+    }
+
+    // The dial sits a little above the middle: its open side is at the bottom.
+    const QPointF centre(box.width() / 2.0, box.height() / 2.0 + 1);
+    const double face_radius = std::min(box.width(), box.height()) / 2.0 - 0.5;
+    p.setPen(QPen(QColor(96, 96, 96), 1));
+    p.setBrush(kFace);
+    p.drawEllipse(centre, face_radius, face_radius);
+
+    // Colour sections as bands just inside the arc.
+    const double band = 2.5;
+    const QRectF band_rect(centre.x() - kArcRadius + band / 2, centre.y() - kArcRadius + band / 2,
+                           2 * kArcRadius - band, 2 * kArcRadius - band);
+    auto section = [&](double from, double to, const QColor& colour) {
+        const double a0 = angleOf(fractionOf(from));
+        const double a1 = angleOf(fractionOf(to));
+        p.setPen(QPen(colour, band, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(band_rect, static_cast<int>(a0 * 16), static_cast<int>((a1 - a0) * 16));
+    };
+    section(positionMin(), 0, Qt::white);
+    section(0, 30, kSecondSection);
+
+    // The arc line and its ticks, outwards.
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    const QRectF arc_rect(centre.x() - kArcRadius, centre.y() - kArcRadius, 2 * kArcRadius,
+                          2 * kArcRadius);
+    p.drawArc(arc_rect, static_cast<int>(kStartAngle * 16), static_cast<int>(-kSpan * 16));
+    const int steps = (kMajorTicks - 1) * kMinorPerMajor;
+    for (int i = 0; i <= steps; ++i) {
+        const double a = angleOf(double(i) / steps);
+        const double len = i % kMinorPerMajor == 0 ? kMajorTick : kMinorTick;
+        p.drawLine(polar(centre, kArcRadius, a), polar(centre, kArcRadius + len, a));
+    }
+
+    // Tick labels: the middle under the top of the arc, the two ends below
+    // their ends of the arc, clear of the unit.
+    QFont small = look::sans(7);
+    p.setFont(small);
+    const QFontMetricsF fm(small);
+    auto label = [&](double value, QPointF at, Qt::Alignment side) {
+        const QString t = tick_text(value);
+        const double w = fm.horizontalAdvance(t) + 1;
+        const double left = side == Qt::AlignLeft    ? at.x()
+                            : side == Qt::AlignRight ? at.x() - w
+                                                     : at.x() - w / 2;
+        p.drawText(QRectF(left, at.y() - fm.height() / 2, w, fm.height()), Qt::AlignCenter, t);
+    };
+    const double mid = (positionMin() + positionMax()) / 2;
+    label(mid, polar(centre, kArcRadius - 6.5, angleOf(0.5)), Qt::AlignHCenter);
+    const QPointF low_end = polar(centre, kArcRadius, kStartAngle);
+    const QPointF high_end = polar(centre, kArcRadius, kStartAngle - kSpan);
+    label(positionMin(), low_end + QPointF(1, 4), Qt::AlignRight);
+    label(positionMax(), high_end + QPointF(-1, 4), Qt::AlignLeft);
+
+    // Unit, 10 pixels below the centre.
+    QFont unit = look::sans(8);
+    p.setFont(unit);
+    p.drawText(QRectF(centre.x() - 12, centre.y() + 10 - 5, 24, 10), Qt::AlignCenter,
+               QStringLiteral("KPa"));
+
+    // Pointer and hub.
+    const double a = angleOf(fraction());
+    p.setPen(QPen(Qt::black, kPointerWidth, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, polar(centre, kArcRadius - 2, a));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 40));
+    p.drawEllipse(centre, kHubSize / 2, kHubSize / 2);
+}
+
+}  // namespace gelvor::ui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QSvgRenderer;
+
+namespace gelvor::ui {
+
+// A picture drawn from a vector resource, either at its own size at the
+// inner top left or stretched over the inner area, optionally inside a
+// sunken border. A missing resource leaves the area blank. Children that
+// belong inside the border go on `area()`.
+class Picture : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(float left READ left WRITE setLeft)
+    Q_PROPERTY(float top READ top WRITE setTop)
+
+  public:
+    enum class Fit { natural, stretched };
+
+    Picture(const QString& resource, Fit fit, bool border, QWidget* parent = nullptr);
+    ~Picture() override;
+
+    // Position in twips in the parent, as the program moves it.
+    float left() const { return left_; }
+    float top() const { return top_; }
+    void setLeft(float twips);
+    void setTop(float twips);
+    // Pixels from the container's twips origin to the parent's (a tab page
+    // lies under its tab strip).
+    void setContainerOffset(const QPoint& offset) { offset_ = offset; }
+
+    QWidget* area();
+    bool hasPicture() const;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+  private:
+    QRect inner() const;
+    QString resource_;
+    Fit fit_;
+    bool border_;
+    float left_ = 0, top_ = 0;
+    QPoint offset_;
+    QWidget* area_ = nullptr;
+    mutable std::unique_ptr<QSvgRenderer> renderer_;  // parsed on first paint
+    mutable bool loaded_ = false;
+    QPixmap cache_;
+    QSvgRenderer* renderer() const;
+};
+
+}  // namespace gelvor::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+namespace gelvor::ui {
+
+// The machine's two-position rocker switch. A click or the space bar flips
+// it; `operated` follows each flip by the user, once `active` shows the new
+// position. Setting `active` from code flips it without `operated`.
+class RockerSwitch : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
+
+  public:
+    explicit RockerSwitch(QWidget* parent = nullptr);
+
+    bool active() const { return active_; }
+    void setActive(bool on);
+
+  signals:
+    void activeChanged(bool on);
+    void operated();
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    void operate();
+    bool active_ = false;
+    bool pressed_ = false;
+};
+
+}  // namespace gelvor::ui

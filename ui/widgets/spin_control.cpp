@@ -1,0 +1,108 @@
+#include "ui/widgets/spin_control.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+
+namespace gelvor::ui {
+namespace {
+
+constexpr int kRepeatDelayMs = 400;
+constexpr int kRepeatIntervalMs = 80;
+
+void draw_button(QPainter& p, const QRect& r, bool sunk, bool up) {
+    p.fillRect(r, QColor(212, 208, 200));
+    const QColor light = sunk ? QColor(128, 128, 128) : Qt::white;
+    const QColor dark = sunk ? Qt::white : QColor(64, 64, 64);
+    p.setPen(light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    const QPointF c = QRectF(r).center() + (sunk ? QPointF(0.5, 0.5) : QPointF(0, 0));
+    const double hw = std::max(1.5, std::min(r.width(), r.height()) / 4.0);
+    QPolygonF tri;
+    if (up)
+        tri << QPointF(c.x() - hw, c.y() + hw / 2) << QPointF(c.x() + hw, c.y() + hw / 2)
+            << QPointF(c.x(), c.y() - hw / 2);
+    else
+        tri << QPointF(c.x() - hw, c.y() - hw / 2) << QPointF(c.x() + hw, c.y() - hw / 2)
+            << QPointF(c.x(), c.y() + hw / 2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawPolygon(tri);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+}  // namespace
+
+SpinControl::SpinControl(int min, int max, int start, QWidget* parent)
+    : QWidget(parent), min_(min), max_(max), position_(std::clamp(start, min, max)) {
+    setFocusPolicy(Qt::TabFocus);
+    repeat_.setSingleShot(false);
+    connect(&repeat_, &QTimer::timeout, this, &SpinControl::repeat);
+}
+
+void SpinControl::setBuddy(QLineEdit* box) {
+    buddy_ = box;
+}
+
+void SpinControl::setPosition(int value) {
+    value = std::clamp(value, min_, max_);
+    if (value == position_)
+        return;
+    position_ = value;
+    if (buddy_)
+        buddy_->setText(QString::number(position_));
+    emit positionChanged(position_);
+}
+
+void SpinControl::stepBy(int steps) {
+    setPosition(position_ + steps);
+}
+
+void SpinControl::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(e);
+    held_ = e->position().y() < height() / 2.0 ? 1 : -1;
+    update();
+    stepBy(held_);
+    repeat_.start(kRepeatDelayMs);
+}
+
+void SpinControl::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(e);
+    held_ = 0;
+    repeat_.stop();
+    update();
+}
+
+void SpinControl::repeat() {
+    if (held_ == 0)
+        return repeat_.stop();
+    repeat_.setInterval(kRepeatIntervalMs);
+    stepBy(held_);
+}
+
+void SpinControl::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Up)
+        return stepBy(1);
+    if (e->key() == Qt::Key_Down)
+        return stepBy(-1);
+    QWidget::keyPressEvent(e);
+}
+
+void SpinControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const int half = height() / 2;
+    draw_button(p, QRect(0, 0, width() - 1, half - 1), held_ == 1, true);
+    draw_button(p, QRect(0, half, width() - 1, height() - half - 1), held_ == -1, false);
+}
+
+}  // namespace gelvor::ui

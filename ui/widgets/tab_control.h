@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+namespace gelvor::ui {
+
+// A tabbed container with one or more rows of tabs of equal width. The row
+// that holds the current tab comes to the front, next to the page. Each
+// page lies under the strip, but its controls are placed in the tab
+// control's own coordinates (see `place`).
+class TabControl : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)
+
+  public:
+    TabControl(const QStringList& captions, int tabs_per_row, QWidget* parent = nullptr);
+
+    int count() const { return static_cast<int>(captions_.size()); }
+    int currentIndex() const { return current_; }
+    void setCurrentIndex(int index);
+    QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    int rowCount() const;
+    int stripHeight() const;
+    // Page geometry of a control placed in the tab control's own pixels.
+    QRect onPage(const QRect& geometry) const { return geometry.translated(0, -stripHeight()); }
+    // Where a tab is drawn now (it moves with its row).
+    QRect tabRect(int index) const;
+
+    void setColours(const QColor& page, const QColor& caption);
+
+  signals:
+    void currentChanged(int index);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
+
+  private:
+    int rowTop(int visual_row) const;
+    void layoutPages();
+    QStringList captions_;
+    int per_row_;
+    int current_ = 0;
+    std::vector<QWidget*> pages_;
+    QColor page_colour_{Qt::white};
+    QColor caption_colour_{Qt::black};
+};
+
+}  // namespace gelvor::ui
