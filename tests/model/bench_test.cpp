@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/r11.h"
+#include "tests/worked_example.h"
 
 namespace gelvor {
 namespace {
@@ -64,15 +65,7 @@ TEST(StatePoints, CondenserPressureAtFullAndNoFlow) {
 // The energy balance and the coils from the state points te = 5 °C, tc = 30 °C.
 class FromStatePoints : public ::testing::Test {
   protected:
-    BenchState points() const {
-        BenchState s;
-        s.evap_temp = 5.0;
-        s.cond_temp = 30.0;
-        s.h1 = 393.0;
-        s.h3 = s.h4 = 227.0;
-        s.evap_inlet_quality = 0.1198893;
-        return s;
-    }
+    BenchState points() const { return testing::worked_example_state_points(); }
     PassResult run(int evaporator_flow, int condenser_flow, double ambient = 18,
                    BenchState start = {}) const {
         if (start.h1 == 0) {

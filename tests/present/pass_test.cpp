@@ -4,6 +4,8 @@
 
 #include <QMap>
 
+#include "tests/worked_example.h"
+
 namespace gelvor {
 namespace {
 
@@ -79,12 +81,7 @@ TEST(DisplayWrites, StateAfterSwitchOnInBothSeparators) {
 }
 
 TEST(DisplayWrites, WorkedExampleOfTheCoilsReachesItsBoxes) {
-    BenchState points;
-    points.evap_temp = 5.0;
-    points.cond_temp = 30.0;
-    points.h1 = 393.0;
-    points.h3 = points.h4 = 227.0;
-    points.evap_inlet_quality = 0.1198893;
+    const BenchState points = testing::worked_example_state_points();
     const BenchInputs in{20, 20, 101, 15, 18};
     for (const QLocale& locale : {kEnglish, kSpanish}) {
         const auto dec = [&](const char* english) {
