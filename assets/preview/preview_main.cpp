@@ -94,7 +94,44 @@ QImage bench_composite(const BenchScene& scene, int scale) {
     return image;
 }
 
-// The running bench with the window's widgets outlined and its markers
+// Stand-ins for the window's instruments and controls, only to judge how the
+// drawing looks with them in place: dials, thermometer columns, the rocker
+// switch and the scroll bars' arrow buttons.
+void draw_widget_stand_in(QPainter& painter, const Placement& w, int scale) {
+    const QRectF r = pixels(w, scale);
+    const QString name = QString::fromLatin1(w.name);
+    painter.setPen(QPen(Qt::black, 0.6 * scale));
+    if (name.startsWith(QLatin1String("Gauge"))) {
+        const double radius = 15.5 * scale;
+        painter.setBrush(QColor(255, 255, 128));
+        painter.drawEllipse(r.center(), radius, radius);
+        painter.drawLine(r.center(), r.center() + QPointF(-0.5 * radius, -0.6 * radius));
+    } else if (name.startsWith(QLatin1String("ter"))) {
+        const double x = r.center().x();
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(192, 0, 0), 1.0 * scale));
+        painter.drawLine(QPointF(x, r.top() + 4 * scale), QPointF(x, r.bottom() - 3 * scale));
+        painter.setBrush(QColor(192, 0, 0));
+        painter.drawEllipse(QPointF(x, r.bottom() - 3 * scale), 1.5 * scale, 1.5 * scale);
+        painter.setPen(QPen(Qt::black, 0.5 * scale));
+        for (int k = 0; k < 4; ++k) {
+            const double y = r.top() + (4 + k * (r.height() / scale - 10) / 3) * scale;
+            painter.drawLine(QPointF(x + 1.5 * scale, y), QPointF(x + 4 * scale, y));
+        }
+    } else if (name == QLatin1String("Interruptor")) {
+        painter.setBrush(QColor(64, 64, 64));
+        painter.drawRoundedRect(r.adjusted(2 * scale, 1 * scale, -2 * scale, -1 * scale),
+                                2 * scale, 2 * scale);
+        painter.setBrush(QColor(200, 30, 30));
+        painter.drawRect(r.adjusted(5 * scale, 4 * scale, -5 * scale, -r.height() / 2));
+    } else {
+        painter.setBrush(QColor(212, 208, 200));
+        painter.drawRect(r.adjusted(0, 0, 0, -r.height() / 2));
+        painter.drawRect(r.adjusted(0, r.height() / 2, 0, 0));
+    }
+}
+
+// The running bench with the window's widgets stood in for and its markers
 // written, to judge the room the drawing leaves for them.
 QImage bench_layout(int scale) {
     using namespace gelvor::assets;
@@ -102,9 +139,7 @@ QImage bench_layout(int scale) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Placement& w : kBenchWidgets) {
-        painter.setPen(QPen(QColor(255, 0, 255), 1));
-        painter.setBrush(QColor(255, 0, 255, 40));
-        painter.drawRect(pixels(w, scale));
+        draw_widget_stand_in(painter, w, scale);
     }
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11 * scale);

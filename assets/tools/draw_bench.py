@@ -158,7 +158,8 @@ def helix(cx, rx, ry, y_top, pitch, turns):
     return "".join(back), "".join(front)
 
 
-def coil(cx, rx, y_top, pitch, turns, x_in, x_out, y_plate, core, back_core, outline=BLACK):
+def coil(cx, rx, y_top, pitch, turns, x_in, x_out, y_plate, core, back_core, leg_core,
+         outline=BLACK):
     """A water coil with its two legs up to the top plate: the inlet leg from
     the top turn and the return leg from the bottom turn up the back."""
     back, front = helix(cx, rx, 2.6, y_top, pitch, turns)
@@ -170,11 +171,11 @@ def coil(cx, rx, y_top, pitch, turns, x_in, x_out, y_plate, core, back_core, out
            f"{num(y_end - 10)}V{num(y_plate)}")
     return [
         path(ret, fill="none", stroke=outline, stroke_width="2.6"),
-        path(ret, fill="none", stroke=back_core, stroke_width="1.2"),
+        path(ret, fill="none", stroke=leg_core, stroke_width="1.2"),
         path(back, fill="none", stroke=outline, stroke_width="2.2"),
         path(back, fill="none", stroke=back_core, stroke_width="0.9"),
         path(legs, fill="none", stroke=outline, stroke_width="2.8"),
-        path(legs, fill="none", stroke=core, stroke_width="1.3"),
+        path(legs, fill="none", stroke=leg_core, stroke_width="1.3"),
         path(front, fill="none", stroke=outline, stroke_width="2.8", stroke_linecap="round"),
         path(front, fill="none", stroke=core, stroke_width="1.3", stroke_linecap="round"),
     ]
@@ -213,44 +214,49 @@ def drop(x, y):
                 fill=GREY, stroke=BLACK, stroke_width="0.4")
 
 
-# Condenser: glass x 63..105, plates at y 60..66 and 168..176.
-C_GLASS = (63.5, 66.5, 104.5, 167.5)
+# Condenser: glass x 63..102, plates at y 60..66 and 164..172. Its running
+# picture (x 58..103, y 96..164) takes in the glass from wall to wall down to
+# the bottom plate, so everything that changes when the machine runs lies
+# inside it.
+C_GLASS = (63.5, 66.5, 101.5, 163.5)
 
 
 def condenser(running):
     x0, y0, x1, y1 = C_GLASS
-    parts = tie_rods(61, 107, 66, 168)
+    parts = tie_rods(61, 104, 66, 164)
     parts.append(rect(x0, y0, x1, y1, WHITE, None))
     if running:
-        liquid = rect_points(x0 + 0.5, 151.5, x1 - 0.5, y1)
+        liquid = rect_points(x0 + 0.5, 149.5, x1 - 0.5, y1)
         parts += [path(polyline_d(liquid, True), fill=WHITE),
                   path(hatch(liquid, 2.0, 30), stroke=MAROON, stroke_width="0.9", fill="none"),
-                  line(x0 + 0.5, 151.5, x1 - 0.5, 151.5, MAROON, 1)]
+                  line(x0 + 0.5, 149.5, x1 - 0.5, 149.5, MAROON, 1)]
     parts += glass(x0, y0, x1, y1)
     # thermometer pocket for the condensing temperature, down into the vapour
     parts += thermo_well(84, 50, 97)
-    parts += coil(84, 13.5, 80, 8.6, 8.5, 72, 95, 60, WHITE if running else GREY,
-                  SILVER if running else GREY)
+    # the turns lie inside the running picture; only they turn white with
+    # condensate, the legs up to the plate look the same either way
+    parts += coil(82.5, 12, 102, 6.2, 7.5, 72, 95, 60, WHITE if running else GREY,
+                  SILVER if running else GREY, GREY)
     # the float valve at the outlet: a ball on a lever to the valve body
-    ball_y = 150.5 if running else 158.5
+    ball_y = 148.5 if running else 155.5
     parts += [
-        path(f"M86,164.5L{num(76)},{num(ball_y)}", stroke=BLACK, stroke_width="0.9", fill="none"),
-        rect(83.5, 160.5, 90.5, 167.5, GREY, BLACK, 0.8),
+        path(f"M86,160L{num(76)},{num(ball_y)}", stroke=BLACK, stroke_width="0.9", fill="none"),
+        rect(82.5, 156.5, 89.5, 163.5, GREY, BLACK, 0.8),
         circle(75, ball_y, 4.5, MAROON, BLACK, 0.8),
         circle(73.6, ball_y - 1.5, 1.2, WHITE, None),
     ]
     if running:
-        for x, y in ((71, 94), (90, 99), (79, 108), (97, 113), (74, 124), (88, 129),
-                     (80, 139), (95, 143), (69, 141), (85, 117), (92, 86), (77, 96),
-                     (68, 113), (99, 131)):
+        for x, y in ((89, 104), (78, 107), (96, 111), (73, 123), (87, 128), (79, 138),
+                     (94, 142), (68, 140), (84, 116), (67, 112), (97, 130), (91, 120),
+                     (70, 131), (82, 145)):
             parts.append(drop(x, y))
-    parts += end_plate(59.5, 59.5, 108.5, 66.5)
-    parts += end_plate(59.5, 167.5, 108.5, 175.5)
+    parts += end_plate(59.5, 59.5, 105.5, 66.5)
+    parts += end_plate(59.5, 163.5, 105.5, 171.5)
     # stubs of the coil's water inlet (t4) and outlet (t3) above the plate
     parts += thermo_well(72, 52, 60) + thermo_well(95, 52, 60)
-    # safety valve on the top plate
-    parts += [rect(100.5, 53.5, 104.5, 59.5, SILVER, BLACK, 0.7),
-              rect(99.5, 51.5, 105.5, 53.5, GREY, BLACK, 0.7)]
+    # safety valve on the top plate, between two thermometers
+    parts += [rect(87.5, 54.5, 91.5, 59.5, SILVER, BLACK, 0.7),
+              rect(86.5, 52.5, 92.5, 54.5, GREY, BLACK, 0.7)]
     return parts
 
 
@@ -276,7 +282,7 @@ def evaporator(running):
                    stroke_width="1.2")]
     parts += glass(x0, y0, x1, y1)
     parts += thermo_well(259, 60, 92)
-    parts += coil(260.5, 12.5, 88, 7.8, 8.5, 244, 269, 68, BLACK, GREY, BLACK)
+    parts += coil(260.5, 12.5, 88, 7.8, 8.5, 244, 269, 68, BLACK, GREY, BLACK, BLACK)
     if running:
         # boiling: bubbles cling to the turns and rise between them; they stay
         # clear of the cut-out's edges so that any clipping of it is seamless
@@ -364,14 +370,14 @@ def pipes():
     parts = []
     # discharge (red): from the compressor head, up over the top, into the
     # condenser's top plate
-    parts += pipe("M154,134V48C154,35 147,28 136,28H128C120,28 116,33 116,41V58"
-                  "C116,62 113,63 108.5,63", RED)
+    parts += pipe("M154,134V48C154,35 147,28 136,28H126C118,28 113,33 113,41V58"
+                  "C113,62 110,63 105.5,63", RED)
     # suction (blue): from the evaporator's top plate over the top back to
     # the compressor head
     parts += pipe("M251.5,67.5V36C251.5,26 246,20 236,20H196C185,20 178,26 178,38V134", BLUE)
     # liquid line (black): from the condenser outlet along the bottom, up
     # through the sight glass, into the evaporator's top plate
-    parts.append(path("M85,175.5V212C85,216 87,218 91,218H212C216,218 218,216 218,212V78"
+    parts.append(path("M85,171.5V212C85,216 87,218 91,218H212C216,218 218,216 218,212V78"
                       "C218,74 220,72 224,72H237.5", fill="none", stroke=BLACK,
                       stroke_width="3", stroke_linejoin="round"))
     # charge valve line under the evaporator

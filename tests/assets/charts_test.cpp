@@ -91,8 +91,10 @@ TEST(PhChartDome, FollowsTheOverlaysSaturationLinesWithinTwoPixels) {
 
 TEST(PhChartAxes, LieWhereTheOverlayExpectsThem) {
     // P axis at X = 180 twips, h axis at Y = 3165 twips
-    for (int y = 70; y <= 205; y += 5) {
-        EXPECT_NEAR(black_line_x(y, 12, 1.5).value_or(-99), 12, 0.5) << "P axis, row " << y;
+    for (int y = 70; y <= 205; ++y) {
+        const int row = int((y + 0.5) * kScale);
+        EXPECT_TRUE(is_black(ph_chart().pixel(int(12.5 * kScale), row))) << "P axis, row " << y;
+        EXPECT_FALSE(is_black(ph_chart().pixel(int(14.5 * kScale), row))) << "row " << y;
     }
     const int row = int((211 + 0.5) * kScale);
     for (int x = 20; x <= 240; x += 10) {
