@@ -65,7 +65,7 @@ def cabinet():
     side = [(345.5, 0.5), (360.5, 9), (360.5, 221), (345.5, 216)]
     parts = [
         path(polyline_d(front, True), fill=WHITE),
-        path(hatch(front, 3.2), stroke=YELLOW, stroke_width="1.1", fill="none"),
+        path(hatch(front, 2.8), stroke=YELLOW, stroke_width="0.8", fill="none"),
         path(polyline_d(side, True), fill=YELLOW),
         path(hatch(side, 2.6, -60), stroke=OLIVE, stroke_width="0.9", fill="none"),
         path(polyline_d(front, False) + f"L12.5,216", fill="none", stroke=BLACK),
@@ -158,14 +158,14 @@ def helix(cx, rx, ry, y_top, pitch, turns):
     return "".join(back), "".join(front)
 
 
-def coil(cx, rx, y_top, pitch, turns, x_in, x_out, y_plate, core, back_core, leg_core,
+def coil(cx, rx, y_top, pitch, turns, x_out, y_plate, core, back_core, leg_core,
          outline=BLACK):
     """A water coil with its two legs up to the top plate: the inlet leg from
-    the top turn and the return leg from the bottom turn up the back."""
+    the top turn straight up from its left end, and the return leg from the
+    bottom turn up the back at x_out."""
     back, front = helix(cx, rx, 2.6, y_top, pitch, turns)
     y_end = y_top + pitch * turns
-    legs = (f"M{num(cx - rx)},{num(y_top)}C{num(cx - rx)},{num(y_top - 5)} {num(x_in)},"
-            f"{num(y_top - 3)} {num(x_in)},{num(y_top - 8)}V{num(y_plate)}")
+    legs = f"M{num(cx - rx)},{num(y_top)}V{num(y_plate)}"
     ret = (f"M{num(cx - rx if turns % 1 == 0 else cx + rx)},{num(y_end)}"
            f"C{num(x_out)},{num(y_end)} {num(x_out)},{num(y_end - 4)} {num(x_out)},"
            f"{num(y_end - 10)}V{num(y_plate)}")
@@ -235,7 +235,7 @@ def condenser(running):
     parts += thermo_well(84, 50, 97)
     # the turns lie inside the running picture; only they turn white with
     # condensate, the legs up to the plate look the same either way
-    parts += coil(82.5, 12, 102, 6.2, 7.5, 72, 95, 60, WHITE if running else GREY,
+    parts += coil(82.5, 10.5, 102, 6.2, 7.5, 95, 60, WHITE if running else GREY,
                   SILVER if running else GREY, GREY)
     # the float valve at the outlet: a ball on a lever to the valve body
     ball_y = 148.5 if running else 155.5
@@ -282,7 +282,7 @@ def evaporator(running):
                    stroke_width="1.2")]
     parts += glass(x0, y0, x1, y1)
     parts += thermo_well(259, 60, 92)
-    parts += coil(260.5, 12.5, 88, 7.8, 8.5, 244, 269, 68, BLACK, GREY, BLACK, BLACK)
+    parts += coil(260.5, 16.5, 88, 7.8, 8.5, 269, 68, BLACK, GREY, BLACK, BLACK)
     if running:
         # boiling: bubbles cling to the turns and rise between them; they stay
         # clear of the cut-out's edges so that any clipping of it is seamless

@@ -227,9 +227,9 @@ def main():
     body = [f"<defs>{''.join(DEFS)}</defs>"]
     body += room() + cabinet()
     body += gauge(112, 74, 20, 0.62) + gauge(276, 74, 20, 0.28)
-    body += [text(112, 108, "CONDENSADOR", font_family="Arial", font_size="6",
+    body += [text(112, 48.5, "CONDENSADOR", font_family="Arial", font_size="6",
                   font_weight="bold", fill="#4b4532", text_anchor="middle"),
-             text(276, 108, "EVAPORADOR", font_family="Arial", font_size="6",
+             text(276, 48.5, "EVAPORADOR", font_family="Arial", font_size="6",
                   font_weight="bold", fill="#4b4532", text_anchor="middle")]
     body += flowmeter(56, 122, 112, 70) + flowmeter(318, 122, 112, 52)
     body += cylinder(93, 120, 46, 120) + cylinder(251, 120, 46, 120, liquid_top=170)
