@@ -8,10 +8,10 @@
 #include <cstdint>
 
 #include "present/pass.h"
+#include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
 #include "ui/form1_controls.h"
 #include "ui/widgets/instrument.h"
-#include "ui/widgets/overlay_shapes.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
 #include "ui/widgets/spin_control.h"
@@ -40,6 +40,7 @@ float float_top(int value) {
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent), c_(std::make_unique<Form1Controls>(build_form1(this))) {
     display_ = std::make_unique<DisplayBinding>(this);
+    overlay_ = std::make_unique<CycleOverlay>(c_->cycle_lines, c_->cycle_letters);
 
     connect(c_->evaporator_bar, &QScrollBar::valueChanged, this,
             [this] { onFlowBarChanged(true); });
@@ -73,19 +74,10 @@ void Form1::marcha() {
     const PassDisplay pass = run_pass(settings, QLocale());
     display_->apply(pass);
     last_pass_complete_ = pass.complete();
-    if (pass.overlay) {
-        for (std::size_t i = 0; i < 4; ++i) {
-            const ChartSegment& s = pass.overlay->lines[i];
-            c_->cycle_lines[i]->setLine(s.x1, s.y1, s.x2, s.y2);
-            const ChartLabel& l = pass.overlay->labels[i];
-            c_->cycle_letters[i]->place(l.left, l.top);
-        }
-    }
+    if (pass.overlay)
+        overlay_->place(*pass.overlay);
     c_->status_line->setText(pass.fault_message);
-    if (last_pass_complete_)
-        showOverlayIfComplete();
-    else
-        hideOverlay();
+    showOverlayIfComplete();
 }
 
 void Form1::onFlowBarChanged(bool evaporator) {
@@ -142,18 +134,11 @@ void Form1::showMinimumFlowNotice() {
 
 // The cycle shows exactly while the machine runs and its last pass completed.
 void Form1::showOverlayIfComplete() {
-    const bool shown = machineOn() && last_pass_complete_;
-    for (std::size_t i = 0; i < 4; ++i) {
-        c_->cycle_lines[i]->setVisible(shown);
-        c_->cycle_letters[i]->setVisible(shown);
-    }
+    overlay_->setShown(machineOn() && last_pass_complete_);
 }
 
 void Form1::hideOverlay() {
-    for (std::size_t i = 0; i < 4; ++i) {
-        c_->cycle_lines[i]->hide();
-        c_->cycle_letters[i]->hide();
-    }
+    overlay_->setShown(false);
 }
 
 void Form1::clearResults() {

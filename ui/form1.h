@@ -5,6 +5,7 @@
 
 namespace gelvor::ui {
 
+class CycleOverlay;
 class DisplayBinding;
 struct Form1Controls;
 
@@ -35,6 +36,7 @@ class Form1 : public QMainWindow {
 
     std::unique_ptr<Form1Controls> c_;
     std::unique_ptr<DisplayBinding> display_;
+    std::unique_ptr<CycleOverlay> overlay_;
     bool last_pass_complete_ = false;
 };
 

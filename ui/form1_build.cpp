@@ -282,6 +282,7 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     QMenuBar* bar = window->menuBar();
     QMenu* archivo = bar->addMenu(text(L::kArchivo.caption));
     archivo->setObjectName(QLatin1String(L::kArchivo.name));
+    archivo->setAccessibleName(QStringLiteral("Archivo"));
     archivo->menuAction()->setObjectName(QLatin1String(L::kArchivo.name));
     QAction* re = archivo->addAction(text(L::kReiniciar.caption));
     re->setObjectName(QLatin1String(L::kReiniciar.name));

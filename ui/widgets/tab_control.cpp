@@ -25,6 +25,7 @@ TabControl::TabControl(const QStringList& captions, int tabs_per_row, QWidget* p
     for (int i = 0; i < count(); ++i) {
         auto* p = new QWidget(this);
         p->setObjectName(QStringLiteral("page_%1").arg(i));
+        p->setAccessibleName(captions_.at(i));
         p->setVisible(i == current_);
         pages_.push_back(p);
     }

@@ -19,6 +19,7 @@ class TabControl : public QWidget {
     TabControl(const QStringList& captions, int tabs_per_row, QWidget* parent = nullptr);
 
     int count() const { return static_cast<int>(captions_.size()); }
+    QString caption(int index) const { return captions_.value(index); }
     int currentIndex() const { return current_; }
     void setCurrentIndex(int index);
     QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }

@@ -1,0 +1,138 @@
+// A pass that faults and the cycle on the chart: what the window shows when
+// a pass cannot finish, and where the cycle's segments and letters land.
+#include "present/chart_overlay.h"
+#include "present/pass.h"
+#include "tests/ui/window_driver.h"
+#include "ui/cycle_overlay.h"
+#include "ui/twips.h"
+#include "ui/widgets/overlay_shapes.h"
+
+namespace gelvor::ui::testing {
+namespace {
+
+using Faults = WindowTest;
+
+TEST_F(Faults, TextThatIsNoNumberIsNamedAndEmptiesWhatThePassDidNotReach) {
+    switchOnWith(20, 20);
+    const double gauge = position("GaugeX1");
+    type("Text3", "abc");
+    raiseFlow("VScroll1");
+
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(status().contains(QString::fromUtf8("presión barométrica")))
+        << status().toStdString();
+    EXPECT_TRUE(status().contains("abc"));
+    // The flows come before the barometer box is read; nothing after them is shown.
+    EXPECT_EQ(text("Text6"), "21.0 g/s");
+    EXPECT_EQ(text("Text5"), "20.0 g/s");
+    for (const char* target : display_targets()) {
+        const QString t = QLatin1String(target);
+        if (t == "Text6" || t == "Text5" || !t.startsWith("Text"))
+            continue;
+        EXPECT_TRUE(text(target).isEmpty()) << target;
+    }
+    EXPECT_EQ(position("GaugeX1"), gauge);  // instruments keep their needles
+    EXPECT_FALSE(overlayShown());
+    EXPECT_TRUE(find("Picture1_1")->isVisible());  // the pictures follow the switch alone
+
+    type("Text3", "1010");
+    raiseFlow("VScroll1");
+    EXPECT_TRUE(status().isEmpty());
+    EXPECT_TRUE(overlayShown());
+    EXPECT_EQ(text("Text7_0").isEmpty(), false);
+}
+
+TEST_F(Faults, EvaporatorLogarithmLeavesOnlyItsTwoBoxesEmpty) {
+    // The coldest water with the most evaporator water, a hot room and a high barometer.
+    switchOnWith(20, 10);
+    setSpin("UpDown3", 14);
+    setSpin("UpDown2", 50);
+    setSpin("UpDown1", 1070);
+    setBar("VScroll1", 0);
+    EXPECT_TRUE(status().contains("Atlm del evaporador")) << status().toStdString();
+    EXPECT_TRUE(text("Text7_24").isEmpty());
+    EXPECT_TRUE(text("Text7_25").isEmpty());
+    for (const char* reached : {"Text7_21", "Text7_22", "Text7_30", "Text7_0", "Text10"})
+        EXPECT_FALSE(text(reached).isEmpty()) << reached;
+    EXPECT_FALSE(overlayShown());
+
+    // A complete pass brings the cycle back without touching the switch.
+    setBar("VScroll1", 50 - 20);
+    EXPECT_TRUE(status().isEmpty());
+    EXPECT_FALSE(text("Text7_24").isEmpty());
+    EXPECT_TRUE(overlayShown());
+}
+
+TEST_F(Faults, AFaultWhileOffShowsNothingUntilTheMachineRuns) {
+    type("Text8", "x");
+    raiseFlow("VScroll1");
+    EXPECT_TRUE(status().isEmpty());
+    setBar("VScroll1", 30);
+    setBar("VScroll2", 30);
+    operateSwitch();
+    EXPECT_TRUE(on());
+    EXPECT_TRUE(status().contains("temperatura de entrada de agua")) << status().toStdString();
+    EXPECT_FALSE(overlayShown());
+    EXPECT_TRUE(find("Picture1_0")->isVisible());
+}
+
+TEST(CycleOverlayPlacement, SegmentsAndLettersLandWhereThePassPutThem) {
+    ChartOverlay overlay{};
+    ASSERT_TRUE(place_chart_overlay(0, 40, overlay));  // te = 0 °C, tc = 40 °C
+    QWidget chart;
+    std::array<LineShape*, 4> lines{};
+    std::array<PlacedLabel*, 4> letters{};
+    const char* names[] = {"A", "B", "C", "D"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        lines[i] = new LineShape(Qt::red, 3, &chart);
+        letters[i] = new PlacedLabel(QLatin1String(names[i]), &chart);
+    }
+    CycleOverlay view(lines, letters);
+    view.place(overlay);
+
+    // D-A, the evaporation, at the 0 °C level.
+    EXPECT_EQ(lines[1]->y1(), 2535.0f);
+    EXPECT_EQ(lines[1]->y2(), 2535.0f);
+    EXPECT_NEAR(lines[1]->x1(), 1138.25, 0.01);
+    EXPECT_NEAR(lines[1]->x2(), 2235.03, 0.01);
+    EXPECT_NEAR(lines[3]->y1(), 1881.8, 0.01);
+    EXPECT_NEAR(lines[2]->x2(), 2801.20, 0.01);
+    // Letters at their top-left corners, in the chart's pixels.
+    EXPECT_NEAR(letters[0]->left(), 2285.03, 0.01);
+    EXPECT_EQ(letters[0]->top(), 2585.0f);
+    EXPECT_EQ(letters[0]->pos(), QPoint(px(2285.03), px(2585)));
+    EXPECT_EQ(letters[1]->pos(), QPoint(px(2951.20), px(1731.8)));
+    EXPECT_EQ(letters[2]->pos(), QPoint(px(888.25), px(1731.8)));
+    EXPECT_EQ(letters[3]->pos(), QPoint(px(888.25), px(2585)));
+    // Each segment's widget covers both of its ends.
+    for (LineShape* l : lines) {
+        const QPoint a(px(l->x1()), px(l->y1())), b(px(l->x2()), px(l->y2()));
+        EXPECT_TRUE(l->geometry().contains(a) && l->geometry().contains(b));
+    }
+    view.setShown(true);
+    chart.show();
+    EXPECT_TRUE(lines[0]->isVisible() && letters[3]->isVisible());
+}
+
+using Overlay = WindowTest;
+
+TEST_F(Overlay, SegmentsChainFromPointToPointAndLettersFollowThem) {
+    switchOnWith(20, 20);
+    auto prop = [&](const char* n, const char* p) { return find(n)->property(p).toFloat(); };
+    EXPECT_EQ(prop("Line1_0", "x1"), prop("Line1_0", "x2"));  // C-D: the valve keeps the enthalpy
+    EXPECT_EQ(prop("Line1_1", "y1"), prop("Line1_1", "y2"));  // D-A at the evaporator level
+    EXPECT_EQ(prop("Line1_3", "y1"), prop("Line1_3", "y2"));  // B-C at the condenser level
+    EXPECT_EQ(prop("Line1_0", "y2"), prop("Line1_1", "y1"));
+    EXPECT_EQ(prop("Line1_1", "x2"), prop("Line1_2", "x1"));
+    EXPECT_EQ(prop("Line1_2", "x2"), prop("Line1_3", "x1"));
+    EXPECT_EQ(prop("Line1_3", "x2"), prop("Line1_0", "x1"));
+    EXPECT_LT(prop("Line1_3", "y1"), prop("Line1_1", "y1"));  // the condenser above the evaporator
+    EXPECT_EQ(prop("Label2_0", "left"), prop("Line1_1", "x2") + 50);
+    EXPECT_EQ(prop("Label2_1", "top"), prop("Line1_2", "y2") - 150);
+    EXPECT_EQ(prop("Label2_2", "left"), prop("Line1_3", "x2") - 250);
+    EXPECT_EQ(prop("Label2_3", "top"), prop("Line1_1", "y1") + 50);
+    EXPECT_EQ(find("Line1_0")->parentWidget()->parentWidget(), find("Picture2"));
+}
+
+}  // namespace
+}  // namespace gelvor::ui::testing

@@ -1,0 +1,177 @@
+// The main window as it first shows: every control by its name, where it
+// stands, what kind it is, its start state, and captions that are not cut.
+#include <QAction>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "tests/ui/window_driver.h"
+#include "ui/twips.h"
+#include "ui/widgets/tab_control.h"
+
+namespace gelvor::ui::testing {
+namespace {
+
+using Layout = WindowTest;
+
+QStringList indexed(const char* name, int count) {
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i);
+    return names;
+}
+
+TEST_F(Layout, EveryControlExistsByItsName) {
+    QStringList names = {
+        "GaugeX1", "GaugeX2", "Interruptor", "VScroll1", "VScroll2",       "Image1", "Image2",
+        "c_0",     "SSTab1",  "SSTab2",      "Picture2", "Picture3",       "Text2",  "Image3",
+        "Image4",  "Frame1",  "Image5",      "Line2",    "Label3",         "Label4", "Text3",
+        "Text4",   "UpDown1", "UpDown2",     "UpDown3",  "iThermometerX1", "Label5", "Label6",
+        "Text5",   "Text6",   "Text8",       "Text9",    "Text10",         "Text11", "Text12"};
+    names << indexed("ter", 6) << indexed("Picture1", 3) << indexed("Label11", 8)
+          << indexed("Label1", 8) << indexed("Line1", 4) << indexed("Label2", 4)
+          << indexed("Text7", 32) << indexed("Label9", 5) << indexed("Label10", 5);
+    for (int i : {1, 2, 3, 4, 5, 10, 15, 20, 25, 34, 35, 30, 36, 39, 46, 47, 42, 51, 0, 45, 49})
+        names << QStringLiteral("l9_%1").arg(i);
+    for (const QString& n : names) {
+        QWidget* w = form->findChild<QWidget*>(n);
+        ASSERT_NE(w, nullptr) << n.toStdString();
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << n.toStdString();
+    }
+    EXPECT_EQ(form->objectName(), "Form1");
+    EXPECT_EQ(form->windowTitle(), "MAQUINA FRIGORIFICA - BOMBA DE CALOR");
+}
+
+TEST_F(Layout, NamedWidgetsAllCarryAnAccessibleName) {
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(Layout, ControlsStandAtTheirPlacesInTheirContainers) {
+    EXPECT_EQ(find("bench")->size(), QSize(714, 534));  // 10710 x 8010 twips
+    EXPECT_EQ(find("GaugeX1")->geometry(), QRect(25, 13, 46, 38));
+    EXPECT_EQ(find("Interruptor")->geometry(), QRect(101, 179, 24, 33));
+    EXPECT_EQ(find("VScroll2")->geometry(), QRect(31, 180, 15, 22));
+    EXPECT_EQ(find("SSTab1")->geometry(), QRect(368, 6, 326, 519));
+    // On a tab page a control stands in the tab control's coordinates.
+    QWidget* tab1 = find("SSTab1");
+    EXPECT_EQ(find("Text2")->mapTo(tab1, QPoint(0, 0)), QPoint(px(60), px(615)));
+    EXPECT_EQ(find("Text7_12")->mapTo(tab1, QPoint(0, 0)), QPoint(px(2904), px(1416)));
+    EXPECT_EQ(find("Picture2")->mapTo(find("SSTab2"), QPoint(0, 0)), QPoint(px(408), px(348)));
+    // Inside the frame, the frame's coordinates.
+    EXPECT_EQ(find("Text3")->parentWidget(), find("Frame1"));
+    EXPECT_EQ(find("Text3")->pos(), QPoint(px(924), px(432)));
+    EXPECT_EQ(find<TabControl>("SSTab1")->stripHeight(), 32);  // two rows of 238 twips
+    EXPECT_EQ(find<TabControl>("SSTab2")->stripHeight(), 16);
+}
+
+TEST_F(Layout, ControlsAreOfTheirKindsWithTheirRanges) {
+    struct Range {
+        const char* name;
+        double min, max, start;
+    };
+    const Range ranges[] = {
+        {"GaugeX1", -100, 100, 20}, {"GaugeX2", -100, 100, 0}, {"ter_0", -20, 75, 20},
+        {"ter_1", -20, 75, 20},     {"ter_2", -10, 30, 20},    {"ter_3", -10, 30, 20},
+        {"ter_4", 0, 60, 20},       {"ter_5", -10, 30, 20},    {"iThermometerX1", 10, 50, 20}};
+    for (const Range& r : ranges) {
+        QWidget* w = find(r.name);
+        EXPECT_EQ(w->property("positionMin").toDouble(), r.min) << r.name;
+        EXPECT_EQ(w->property("positionMax").toDouble(), r.max) << r.name;
+        EXPECT_EQ(w->property("position").toDouble(), r.start) << r.name;
+    }
+    for (const QString& box : indexed("Text7", 32))
+        EXPECT_NE(form->findChild<QLineEdit*>(box), nullptr);
+    auto* manual = find<QPlainTextEdit>("Text2");
+    EXPECT_FALSE(manual->isReadOnly());
+    EXPECT_EQ(manual->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    auto* bar = find<QScrollBar>("VScroll1");
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), 50);
+    EXPECT_EQ(bar->value(), 50);
+}
+
+TEST_F(Layout, StartStateIsTheMachineAtRest) {
+    EXPECT_FALSE(on());
+    EXPECT_EQ(find("SSTab1")->property("currentIndex").toInt(), 0);
+    EXPECT_EQ(find("SSTab2")->property("currentIndex").toInt(), 0);
+    for (const QString& box : indexed("Text7", 32))
+        EXPECT_TRUE(form->findChild<QLineEdit*>(box)->text().isEmpty());
+    for (const char* box : {"Text5", "Text6", "Text9", "Text10", "Text11", "Text12"})
+        EXPECT_EQ(text(box), "0");
+    EXPECT_EQ(text("Text3"), "1010");
+    EXPECT_EQ(text("Text4"), "18");
+    EXPECT_EQ(text("Text8"), "15");
+    for (const QString& p : indexed("Picture1", 3))
+        EXPECT_TRUE(form->findChild<QWidget*>(p)->isHidden());
+    EXPECT_TRUE(find("c_0")->isVisible());
+    for (const QString& p : indexed("Line1", 4) + indexed("Label2", 4))
+        EXPECT_TRUE(form->findChild<QWidget*>(p)->isHidden()) << p.toStdString();
+    EXPECT_TRUE(status().isEmpty());
+}
+
+TEST_F(Layout, HotSpotsNameThePartsUnderThePointer) {
+    EXPECT_EQ(find("Label1_3")->toolTip(), "COMPRESOR");
+    EXPECT_EQ(find("Label1_1")->toolTip(), QString::fromUtf8("Cauldalímetro agua condensador"));
+    EXPECT_EQ(find("Label1_3")->cursor().shape(), Qt::UpArrowCursor);
+    EXPECT_EQ(find("Label1_1")->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(find("Interruptor")->toolTip(), "Interuptor ON/OFF");
+    EXPECT_EQ(find("Text7_14")->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(Layout, MenuHoldsArchivoWithItsTwoItemsAndAyuda) {
+    auto* archivo = find<QMenu>("Ar");
+    EXPECT_EQ(archivo->title(), "&Archivo");
+    const QList<QAction*> items = archivo->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0]->objectName(), "re");
+    EXPECT_EQ(items[0]->text(), "&Reiniciar");
+    EXPECT_EQ(items[1]->objectName(), "ce");
+    EXPECT_EQ(items[1]->text(), "&Salir");
+    auto* ayuda = form->findChild<QAction*>("ay");
+    ASSERT_NE(ayuda, nullptr);
+    EXPECT_EQ(ayuda->text(), "A&yuda");
+    EXPECT_EQ(ayuda->menu(), nullptr);
+}
+
+TEST_F(Layout, TabsSwitchPagesAndTheThirdTabIsEmpty) {
+    auto* tab = find<TabControl>("SSTab1");
+    QTest::mouseClick(tab, Qt::LeftButton, {}, tab->tabRect(3).center());
+    EXPECT_EQ(tab->currentIndex(), 3);
+    EXPECT_TRUE(tab->page(3)->children().isEmpty());
+    EXPECT_FALSE(find("Text3")->isVisible());
+}
+
+// Liberation Sans runs wider than the font the layout was drawn for; no
+// caption may be cut at its box on any page.
+TEST_F(Layout, NoCaptionIsCutOffOnAnyPage) {
+    for (QLabel* l : form->findChildren<QLabel*>()) {
+        if (l->text().isEmpty() || l->objectName() == "statusLine")
+            continue;
+        const QRect area = l->contentsRect();
+        const QRect need = QFontMetrics(l->font()).boundingRect(
+            QRect(0, 0, area.width(), 10000), l->wordWrap() ? Qt::TextWordWrap : 0, l->text());
+        EXPECT_LE(need.width(), area.width()) << l->objectName().toStdString();
+        EXPECT_LE(need.height(), area.height() + 1) << l->objectName().toStdString();
+        EXPECT_GE(l->font().pixelSize(), 8) << l->objectName().toStdString();
+    }
+    for (auto* tab : form->findChildren<TabControl*>())
+        for (int i = 0; i < tab->count(); ++i)
+            EXPECT_LT(QFontMetrics(tab->font()).horizontalAdvance(tab->caption(i)),
+                      tab->tabRect(i).width());
+}
+
+TEST_F(Layout, AReadoutTooLongForItsBoxStepsDownButStaysLegible) {
+    QLineEdit* box = find<QLineEdit>("Text7_12");
+    box->setText("1464.3 kg/m3");
+    EXPECT_LT(box->font().pixelSize(), 11);
+    EXPECT_GE(box->font().pixelSize(), 9);
+    box->setText("1");
+    EXPECT_EQ(box->font().pixelSize(), 11);
+}
+
+}  // namespace
+}  // namespace gelvor::ui::testing

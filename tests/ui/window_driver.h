@@ -1,0 +1,106 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "ui/form1.h"
+
+namespace gelvor::ui::testing {
+
+// Accepts every modal message box as soon as it shows, noting what it said.
+class NoticeCatcher {
+  public:
+    NoticeCatcher() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            ++count;
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->buttons().size();
+            box->button(QMessageBox::Ok)->click();
+        });
+        timer_.start();
+    }
+
+    int count = 0;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    qsizetype buttons = 0;
+
+  private:
+    QTimer timer_;
+};
+
+// A shown main window and the operator's hands on it.
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale::c());
+        form = std::make_unique<Form1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    template <class T = QWidget>
+    T* find(const char* name) const {
+        T* w = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* box) const { return find<QLineEdit>(box)->text(); }
+    double position(const char* name) const { return find(name)->property("position").toDouble(); }
+    float top(const char* picture) const { return find(picture)->property("top").toFloat(); }
+    bool on() const { return find("Interruptor")->property("active").toBool(); }
+    QString status() const { return find<QLabel>("statusLine")->text(); }
+    bool overlayShown() const {
+        for (const char* n : {"Line1_0", "Line1_1", "Line1_2", "Line1_3", "Label2_0", "Label2_1",
+                              "Label2_2", "Label2_3"})
+            if (find(n)->isHidden())
+                return false;
+        return true;
+    }
+
+    void operateSwitch() { QTest::mouseClick(find("Interruptor"), Qt::LeftButton); }
+    // A bar's Value: 50 is no water, 50 - Value the flow in g/s.
+    void setBar(const char* bar, int value) { find<QScrollBar>(bar)->setValue(value); }
+    void raiseFlow(const char* bar) {
+        find<QScrollBar>(bar)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    }
+    void clickSpin(const char* spin, bool up) {
+        QWidget* s = find(spin);
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() / 2, up ? 2 : s->height() - 3));
+    }
+    void setSpin(const char* spin, int position) { find(spin)->setProperty("position", position); }
+    void type(const char* box, const QString& t) {
+        QLineEdit* b = find<QLineEdit>(box);
+        b->selectAll();
+        QTest::keyClicks(b, t);
+    }
+    // Switches on with both flows set first, so that no notice interrupts.
+    void switchOnWith(int evaporator_gs, int condenser_gs) {
+        setBar("VScroll1", 50 - evaporator_gs);
+        setBar("VScroll2", 50 - condenser_gs);
+        operateSwitch();
+        ASSERT_TRUE(on());
+    }
+
+    NoticeCatcher notices;
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace gelvor::ui::testing
