@@ -1,0 +1,208 @@
+// A random operator: many thousand scroll-bar steps, spin clicks, typed
+// texts, switch operations and tab changes, with every invariant of the
+// window checked after each action and every display compared with what a
+// pass of the same settings shows.
+#include <QScrollBar>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <random>
+
+#include "present/pass.h"
+#include "tests/ui/window_driver.h"
+
+namespace gelvor::ui::testing {
+namespace {
+
+constexpr int kNoFlow = 50;
+
+unsigned seed_from_environment() {
+    const QByteArray s = qgetenv("GELVOR_SEED");
+    return s.isEmpty() ? 20261208u : s.toUInt();
+}
+
+int actions_from_environment(int fallback) {
+    const QByteArray s = qgetenv("GELVOR_RANDOM_ACTIONS");
+    return s.isEmpty() ? fallback : s.toInt();
+}
+
+float float_top(int value) {
+    return static_cast<float>(value * 480 / 50.0 + 1564.0);
+}
+
+class RandomOperator : public WindowTest {
+  protected:
+    PanelSettings settings_in_controls() {
+        PanelSettings s;
+        s.evaporator_water_flow = kNoFlow - find<QScrollBar>("VScroll1")->value();
+        s.condenser_water_flow = kNoFlow - find<QScrollBar>("VScroll2")->value();
+        s.barometer_text = text("Text3");
+        s.ambient_text = text("Text4");
+        s.water_text = text("Text8");
+        return s;
+    }
+
+    // Half the time a number within the box's spin range, else anything.
+    QString random_text(int lo, int hi) {
+        static const char* const odd[] = {
+            "",     "abc",  "1e999", "nan", "12,5,3",    " ",
+            "-",    "0",    "100",   "597", "1e308",     "\xF0\x9F\x98\x80",
+            "15,5", "15.5", "1.010", "-40", "9999999999"};
+        switch (rng() % 6) {
+            case 0:
+            case 1:
+            case 2:
+                return QString::number(lo + int(rng() % (hi - lo + 1)));
+            case 3:
+                return QString::number(int(rng() % 2000) - 500);
+            case 4:
+                return QString::number(lo + int(rng() % (hi - lo + 1))) +
+                       (rng() % 2 ? u',' : u'.') + QString::number(int(rng() % 10));
+            default:
+                return QString::fromUtf8(odd[rng() % std::size(odd)]);
+        }
+    }
+
+    // Performs one action; returns whether the machine recomputed.
+    bool act(QString& what) {
+        const bool was_on = on();
+        const int kind = int(rng() % 100);
+        if (kind < 30) {
+            const char* bar = rng() % 2 ? "VScroll1" : "VScroll2";
+            QScrollBar* b = find<QScrollBar>(bar);
+            const int before = b->value();
+            const bool up = rng() % 2;
+            b->triggerAction(up ? QAbstractSlider::SliderSingleStepSub
+                                : QAbstractSlider::SliderSingleStepAdd);
+            what = QString::fromLatin1(bar) + (up ? " up" : " down");
+            return was_on && b->value() != before;
+        }
+        if (kind < 60) {
+            static const char* const spins[][2] = {
+                {"UpDown1", "Text3"}, {"UpDown2", "Text4"}, {"UpDown3", "Text8"}};
+            const auto& s = spins[rng() % 3];
+            const double before = find(s[0])->property("position").toDouble();
+            const bool up = rng() % 2;
+            clickSpin(s[0], up);
+            what = QString::fromLatin1(s[0]) + (up ? " up" : " down");
+            return was_on && find(s[0])->property("position").toDouble() != before;
+        }
+        if (kind < 78) {
+            static const struct {
+                const char* name;
+                int lo, hi;
+            } boxes[] = {{"Text3", 950, 1070}, {"Text4", 10, 50}, {"Text8", 14, 16}};
+            const auto& b = boxes[rng() % 3];
+            const char* box = b.name;
+            const QString t = random_text(b.lo, b.hi);
+            find<QLineEdit>(box)->setText(t);  // typing raises no event
+            what = QString::fromLatin1(box) + " = \"" + t + "\"";
+            return false;
+        }
+        if (kind < 84) {
+            operateSwitch();
+            what = QStringLiteral("switch");
+            return on();
+        }
+        const char* tab = rng() % 2 ? "SSTab1" : "SSTab2";
+        const int pages = QLatin1String(tab) == QLatin1String("SSTab1") ? 6 : 2;
+        find(tab)->setProperty("currentIndex", int(rng() % pages));
+        what = QString::fromLatin1(tab) + " tab";
+        return false;
+    }
+
+    void check_invariants(const std::optional<PassDisplay>& last) {
+        // Each float stands at its layout place until its bar first moves.
+        moved_[0] = moved_[0] || find<QScrollBar>("VScroll1")->value() != kNoFlow;
+        moved_[1] = moved_[1] || find<QScrollBar>("VScroll2")->value() != kNoFlow;
+        if (moved_[0]) {
+            EXPECT_EQ(top("Image1"), float_top(find<QScrollBar>("VScroll1")->value()));
+        }
+        if (moved_[1]) {
+            EXPECT_EQ(top("Image2"), float_top(find<QScrollBar>("VScroll2")->value()));
+        }
+        EXPECT_TRUE(text("Text7_6").isEmpty());
+        EXPECT_EQ(text("Text7_0"), text("Text7_15"));
+        EXPECT_EQ(text("Text7_5"), text("Text7_10"));
+        EXPECT_EQ(text("Text7_13"), text("Text7_18"));
+        for (const char* p : {"Picture1_0", "Picture1_1", "Picture1_2"}) {
+            EXPECT_EQ(find(p)->isVisible(), on()) << p;
+        }
+        if (!on()) {
+            for (int k = 0; k < 32; ++k) {
+                EXPECT_TRUE(text(qPrintable(QStringLiteral("Text7_%1").arg(k))).isEmpty()) << k;
+            }
+            EXPECT_FALSE(overlayShown());
+        } else {
+            ASSERT_TRUE(last);
+            EXPECT_EQ(overlayShown(), last->complete());
+            EXPECT_EQ(status(), last->fault_message);
+            if (last->writes.size() > 12) {
+                EXPECT_EQ(text("Text7_4"), "1");
+                EXPECT_EQ(text("Text7_9"), "sobrecalent");
+                EXPECT_EQ(text("Text7_14"), "0");
+                EXPECT_EQ(text("Text7_7"), "-");
+            }
+        }
+        if (!last) {
+            return;
+        }
+        // Every display shows what the pass of the last settings computed.
+        for (const DisplayWrite& w : last->writes) {
+            const QString name = QLatin1String(w.target);
+            if (w.kind == DisplayWrite::Kind::position) {
+                EXPECT_EQ(position(w.target), w.position) << w.target;
+            } else if (on() || !name.startsWith(u"Text7_")) {
+                EXPECT_EQ(text(w.target), w.text) << w.target;
+            }
+        }
+        for (const char* target : last->unreached()) {
+            if (QLatin1String(target).startsWith(QLatin1String("Text"))) {
+                EXPECT_TRUE(text(target).isEmpty()) << target;
+            }
+        }
+    }
+
+    void run(const QLocale& locale, int actions) {
+        QLocale::setDefault(locale);
+        const unsigned seed = seed_from_environment() + unsigned(locale.language());
+        rng.seed(seed);
+        std::optional<PassDisplay> last;
+        int passes = 0, faulted = 0;
+        for (int i = 0; i < actions; ++i) {
+            QString what;
+            if (act(what)) {
+                last = run_pass(settings_in_controls(), locale);
+                ++passes;
+                faulted += !last->complete();
+            }
+            SCOPED_TRACE(QStringLiteral("action %1 (%2) of seed %3, %4")
+                             .arg(i)
+                             .arg(what)
+                             .arg(seed)
+                             .arg(locale.name())
+                             .toStdString());
+            check_invariants(last);
+            if (HasFailure()) {
+                return;  // the first broken invariant, with its seed and action
+            }
+        }
+        std::printf("random operator, %s, seed %u: %d actions, %d passes, %d of them faulted\n",
+                    qPrintable(locale.name()), seed, actions, passes, faulted);
+    }
+
+    std::mt19937 rng;
+    bool moved_[2] = {false, false};
+};
+
+TEST_F(RandomOperator, SpanishSettings) {
+    run(QLocale(QLocale::Spanish, QLocale::Spain), actions_from_environment(60000));
+}
+
+TEST_F(RandomOperator, EnglishSettings) {
+    run(QLocale(QLocale::English, QLocale::UnitedStates), actions_from_environment(60000));
+}
+
+}  // namespace
+}  // namespace gelvor::ui::testing
