@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
                                             .arg(gelvor::ui::splash_layout::kVersionMajor)
                                             .arg(gelvor::ui::splash_layout::kVersionMinor)
                                             .arg(gelvor::ui::splash_layout::kVersionRevision));
-    QApplication::setDesktopFileName(QStringLiteral("gelvor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Gelvor"));
     gelvor::ui::Startup startup;
     startup.start();
     return app.exec();

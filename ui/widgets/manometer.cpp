@@ -62,8 +62,8 @@ void Manometer::paintEvent(QPaintEvent*) {
     }
 
     // The dial sits a little above the middle: its open side is at the bottom.
-    const QPointF centre(box.width() / 2.0, box.height() / 2.0 + 1);
-    const double face_radius = std::min(box.width(), box.height()) / 2.0 - 0.5;
+    const QPointF centre(box.width() / 2.0, box.height() / 2.0 + 0.5);
+    const double face_radius = kArcRadius + kMajorTick + 0.5;
     p.setPen(QPen(QColor(96, 96, 96), 1));
     p.setBrush(kFace);
     p.drawEllipse(centre, face_radius, face_radius);
@@ -95,25 +95,15 @@ void Manometer::paintEvent(QPaintEvent*) {
         p.drawLine(polar(centre, kArcRadius, a), polar(centre, kArcRadius + len, a));
     }
 
-    // Tick labels: the middle under the top of the arc, the two ends below
-    // their ends of the arc, clear of the unit.
-    QFont small = look::sans(7);
-    p.setFont(small);
+    // Tick label: the middle of the scale under the top of the arc. At this
+    // size the values at the two ends would not be legible beside the unit.
+    const QFont small = look::sans(7);
     const QFontMetricsF fm(small);
-    auto label = [&](double value, QPointF at, Qt::Alignment side) {
-        const QString t = tick_text(value);
-        const double w = fm.horizontalAdvance(t) + 1;
-        const double left = side == Qt::AlignLeft    ? at.x()
-                            : side == Qt::AlignRight ? at.x() - w
-                                                     : at.x() - w / 2;
-        p.drawText(QRectF(left, at.y() - fm.height() / 2, w, fm.height()), Qt::AlignCenter, t);
-    };
-    const double mid = (positionMin() + positionMax()) / 2;
-    label(mid, polar(centre, kArcRadius - 6.5, angleOf(0.5)), Qt::AlignHCenter);
-    const QPointF low_end = polar(centre, kArcRadius, kStartAngle);
-    const QPointF high_end = polar(centre, kArcRadius, kStartAngle - kSpan);
-    label(positionMin(), low_end + QPointF(1, 4), Qt::AlignRight);
-    label(positionMax(), high_end + QPointF(-1, 4), Qt::AlignLeft);
+    p.setFont(small);
+    const QPointF mid_at = polar(centre, kArcRadius - 6.5, angleOf(0.5));
+    const QString mid = tick_text((positionMin() + positionMax()) / 2);
+    p.drawText(QRectF(mid_at.x() - 8, mid_at.y() - fm.height() / 2, 16, fm.height()),
+               Qt::AlignCenter, mid);
 
     // Unit, 10 pixels below the centre.
     QFont unit = look::sans(8);
