@@ -324,6 +324,7 @@ Form1Controls build_form1(QMainWindow* window) {
     c.status_line = new QLabel(status);
     c.status_line->setObjectName(QStringLiteral("statusLine"));
     c.status_line->setAccessibleName(QStringLiteral("Aviso de la máquina"));
+    c.status_line->setIndent(4);
     QPalette warn = c.status_line->palette();
     warn.setColor(QPalette::WindowText, QColor(160, 0, 0));
     c.status_line->setPalette(warn);

@@ -1,6 +1,7 @@
 // The machine as the operator works it: the switch sequence with its
 // minimum-flow rule, the flow bars and floats, the spins and their boxes.
-#include <QPlainTextEdit>
+#include <QAction>
+#include <cstdlib>
 
 #include "tests/ui/window_driver.h"
 
@@ -109,6 +110,25 @@ TEST_F(SwitchSequence, SpaceBarOperatesTheFocusedSwitch) {
 TEST_F(SwitchSequence, RunningPictureOfTheEvaporatorLiesAboveTheOneAtRest) {
     const QObjectList& order = find("c_0")->parent()->children();
     EXPECT_GT(order.indexOf(find("Picture1_1")), order.indexOf(find("c_0")));
+}
+
+// Ending the event loop ends every later one in the same process, so the
+// program is run in a process of its own.
+TEST(Salir, EndsTheProgramAtOnceWithTheMachineRunning) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto run = [] {
+        Form1 form;
+        form.show();
+        form.findChild<QScrollBar*>("VScroll1")->setValue(30);
+        form.findChild<QScrollBar*>("VScroll2")->setValue(30);
+        QTest::mouseClick(form.findChild<QWidget*>("Interruptor"), Qt::LeftButton);
+        if (!form.machineOn())
+            std::_Exit(2);
+        QTimer::singleShot(0, [&] { form.findChild<QAction*>("ce")->trigger(); });
+        QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });  // not ended: fail, not hang
+        std::_Exit(QApplication::exec());  // at once, as the program ends
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
 }
 
 using FlowBars = WindowTest;
