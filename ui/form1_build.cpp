@@ -258,8 +258,11 @@ void build_teaching_pages(TabControl* tab) {
     manual->setAccessibleName(QStringLiteral("Prácticas"));
     manual->setGeometry(tab->onPage(px(L::kText2)));
     manual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    manual->setTabStopDistance(manual->fontMetrics().averageCharWidth() * 8);
+    manual->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A paragraph's first line is indented by a tab of four average letters.
+    manual->setTabStopDistance(manual->fontMetrics().averageCharWidth() * 4);
     manual->setPlainText(assets::manual_text());
+    fit_lines(manual);
     add_picture({tab->page(L::relacion), tab}, L::sstab1_pictures()[0]);
     add_picture({tab->page(L::fotografia), tab}, L::sstab1_pictures()[1]);
 }

@@ -1,9 +1,12 @@
 // The main window as it first shows: every control by its name, where it
 // stands, what kind it is, its start state, and captions that are not cut.
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "tests/ui/window_driver.h"
 #include "ui/twips.h"
@@ -162,6 +165,20 @@ TEST_F(Layout, NoCaptionIsCutOffOnAnyPage) {
         for (int i = 0; i < tab->count(); ++i)
             EXPECT_LT(QFontMetrics(tab->font()).horizontalAdvance(tab->caption(i)),
                       tab->tabRect(i).width());
+}
+
+TEST_F(Layout, TheManualKeepsEachOfItsLinesOnOneLineOfItsBox) {
+    auto* tab = find<TabControl>("SSTab1");
+    tab->setCurrentIndex(2);
+    auto* manual = find<QPlainTextEdit>("Text2");
+    ASSERT_TRUE(manual->isVisible());
+    ASSERT_GT(manual->document()->blockCount(), 100);  // the whole manual, not a stub
+    EXPECT_GE(manual->font().pixelSize(), 9);
+    QAbstractTextDocumentLayout* layout = manual->document()->documentLayout();
+    for (QTextBlock b = manual->document()->begin(); b.isValid(); b = b.next()) {
+        layout->blockBoundingRect(b);  // lays the block out
+        EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
+    }
 }
 
 TEST_F(Layout, AReadoutTooLongForItsBoxStepsDownButStaysLegible) {
