@@ -20,11 +20,6 @@ void ShadowLabel::setColours(const QColor& text, const QColor& shadow) {
     update();
 }
 
-void ShadowLabel::setMargin(int margin) {
-    margin_ = margin;
-    update();
-}
-
 void ShadowLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -16,7 +16,6 @@ class ShadowLabel : public QWidget {
     QString text() const { return text_; }
     void setText(const QString& text);
     void setColours(const QColor& text, const QColor& shadow);
-    void setMargin(int margin);
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -25,7 +24,7 @@ class ShadowLabel : public QWidget {
     QString text_;
     QColor colour_{64, 64, 64};
     QColor shadow_{Qt::black};
-    int margin_ = 2;
+    int margin_ = 2;  // outer margins
     int offset_ = 2;
 };
 
