@@ -13,7 +13,7 @@ constexpr int kCentre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr LabelSpec kLabels[] = {
     {"lblProductName", {2100, 1584, 3084, 768}, nullptr, 43, true, kLeft, true},
     {"lblVersion", {3024, 2316, 816, 288}, nullptr, 16, true, kRight, true},
-    {"lblCopyright", {4080, 3000, 2868, 252}, "© 2024 Equipo de Gelvor", 11, false, kLeft, false},
+    {"lblCopyright", {4080, 3000, 2868, 252}, "© 2026 Equipo de Gelvor", 11, false, kLeft, false},
     {"lblPlatform",
      {228, 3180, 2340, 192},
      "Windows 95,98,NT, Me, 2000, XP",

@@ -49,10 +49,14 @@ void fit_box_text(QLineEdit* box, int own_pixels) {
         --size;
     }
     font.setPixelSize(size);
-    if (QFontMetrics(font).horizontalAdvance(box->text()) > room)
+    const bool fits = QFontMetrics(font).horizontalAdvance(box->text()) <= room;
+    if (!fits)
         font.setPixelSize(own_pixels);
     if (font != box->font())
         box->setFont(font);
+    // A reading longer than its box shows its beginning; the whole of it
+    // shows when the mouse rests on the box.
+    box->setToolTip(fits ? QString() : box->text());
 }
 
 double widest_line(const QString& text, const QFont& font, double tab) {
