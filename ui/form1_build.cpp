@@ -13,6 +13,7 @@
 #include "ui/form1_layout.h"
 #include "ui/look.h"
 #include "ui/text_fit.h"
+#include "ui/widgets/halo_label.h"
 #include "ui/widgets/manometer.h"
 #include "ui/widgets/overlay_shapes.h"
 #include "ui/widgets/picture.h"
@@ -38,8 +39,9 @@ struct Place {
     QPoint offset() const { return tab ? tab->onPage(QRect()).topLeft() : QPoint(); }
 };
 
-QLabel* add_label(const Place& at, const L::LabelSpec& s) {
-    auto* l = new QLabel(text(s.caption), at.parent);
+QLabel* add_label(const Place& at, const L::LabelSpec& s, QLabel* l = nullptr) {
+    if (!l)
+        l = new QLabel(text(s.caption), at.parent);
     l->setObjectName(QLatin1String(s.name));
     l->setAccessibleName(s.tooltip ? text(s.tooltip) : text(s.caption));
     if (s.tooltip)
@@ -112,7 +114,7 @@ void build_bench(Form1Controls& c) {
         if (static_cast<int>(i) != L::kNormalPointerHotSpot)
             spot->setCursor(Qt::UpArrowCursor);
     }
-    for (const auto& m : L::markers()) add_label(at, m);
+    for (const auto& m : L::markers()) add_label(at, m, new HaloLabel(text(m.caption), at.parent));
     c.evaporator_float = add_picture(at, L::floats()[0]);
     c.condenser_float = add_picture(at, L::floats()[1]);
 
