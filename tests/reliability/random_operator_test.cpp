@@ -2,6 +2,7 @@
 // texts, switch operations and tab changes, with every invariant of the
 // window checked after each action and every display compared with what a
 // pass of the same settings shows.
+#include <QProcess>
 #include <QScrollBar>
 #include <cmath>
 #include <cstdio>
@@ -164,16 +165,49 @@ class RandomOperator : public WindowTest {
         }
     }
 
+    // The readings command, run on the settings of the last pass, prints
+    // exactly what the window shows.
+    void expect_window_matches_readings_command(const PanelSettings& s, const QLocale& locale) {
+        QProcess p;
+        p.start(QString::fromUtf8(GELVOR_READINGS),
+                {"--locale", locale.name(), "--evaporator-flow",
+                 QString::number(s.evaporator_water_flow), "--condenser-flow",
+                 QString::number(s.condenser_water_flow), "--barometer", s.barometer_text,
+                 "--ambient", s.ambient_text, "--water", s.water_text});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        const QStringList lines =
+            QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_FALSE(lines.isEmpty());
+        for (const QString& line : lines) {
+            const QString target = line.section(u'\t', 0, 0);
+            const QString value = line.section(u'\t', 1);
+            if (target == u"fault") {
+                EXPECT_EQ(status(), value);
+            } else if (target.startsWith(u"Text")) {
+                EXPECT_EQ(text(qPrintable(target)), value) << qPrintable(target);
+            } else if (target.startsWith(u"Gauge") || target.startsWith(u"ter_")) {
+                EXPECT_EQ(position(qPrintable(target)), value.toDouble()) << qPrintable(target);
+            } else if (target.startsWith(u"Line1_")) {
+                const QStringList v = value.split(u' ');
+                QWidget* line_shape = find(qPrintable(target));
+                EXPECT_EQ(line_shape->property("x1").toFloat(), v[0].toFloat());
+                EXPECT_EQ(line_shape->property("y2").toFloat(), v[3].toFloat());
+            }
+        }
+    }
+
     void run(const QLocale& locale, int actions) {
         QLocale::setDefault(locale);
         const unsigned seed = seed_from_environment() + unsigned(locale.language());
         rng.seed(seed);
         std::optional<PassDisplay> last;
-        int passes = 0, faulted = 0;
+        PanelSettings last_settings;
+        int passes = 0, faulted = 0, command_checks = 0;
         for (int i = 0; i < actions; ++i) {
             QString what;
             if (act(what)) {
-                last = run_pass(settings_in_controls(), locale);
+                last_settings = settings_in_controls();
+                last = run_pass(last_settings, locale);
                 ++passes;
                 faulted += !last->complete();
             }
@@ -184,12 +218,18 @@ class RandomOperator : public WindowTest {
                              .arg(locale.name())
                              .toStdString());
             check_invariants(last);
+            if (i % 250 == 249 && last && on()) {
+                expect_window_matches_readings_command(last_settings, locale);
+                ++command_checks;
+            }
             if (HasFailure()) {
                 return;  // the first broken invariant, with its seed and action
             }
         }
-        std::printf("random operator, %s, seed %u: %d actions, %d passes, %d of them faulted\n",
-                    qPrintable(locale.name()), seed, actions, passes, faulted);
+        std::printf(
+            "random operator, %s, seed %u: %d actions, %d passes, %d of them faulted; %d "
+            "compared with the readings command\n",
+            qPrintable(locale.name()), seed, actions, passes, faulted, command_checks);
     }
 
     std::mt19937 rng;
