@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <cstdint>
 
+#include "model/settings_ranges.h"
 #include "present/pass.h"
 #include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
@@ -19,21 +19,12 @@
 namespace gelvor::ui {
 namespace {
 
-// A bar at its lowest (Value 50) lets no water through its coil.
-constexpr int kNoFlow = 50;
-constexpr int kMinimumFlowValue = 46;  // 4 g/s
+constexpr int kMinimumFlowValue = bar_from_flow(kMinimumRunningFlow);
 
 const char* const kMinimumFlowText =
     "Para el correcto funcionamiento de la máquina, deben circular al menos 4 g/s de agua por los "
     "serpentines "
     "del evaporador y del condensador";
-
-// The flowmeter float stands 9.6 twips higher for each g/s: the bar's
-// Value times 480 in 16 bits, over 50, from 1564 twips.
-float float_top(int value) {
-    const auto product = static_cast<std::int16_t>(value * 480);
-    return static_cast<float>(static_cast<double>(product) / 50.0 + 1564.0);
-}
 
 }  // namespace
 
@@ -63,27 +54,31 @@ bool Form1::machineOn() const {
     return c_->power->active();
 }
 
-void Form1::marcha() {
+PanelSettings Form1::panelSettings() const {
     PanelSettings settings;
-    settings.evaporator_water_flow = kNoFlow - c_->evaporator_bar->value();
-    settings.condenser_water_flow = kNoFlow - c_->condenser_bar->value();
+    settings.evaporator_water_flow = flow_from_bar(c_->evaporator_bar->value());
+    settings.condenser_water_flow = flow_from_bar(c_->condenser_bar->value());
     settings.barometer_text = c_->barometer_box->text();
     settings.ambient_text = c_->ambient_box->text();
     settings.water_text = c_->water_box->text();
+    return settings;
+}
 
-    const PassDisplay pass = run_pass(settings, QLocale());
+void Form1::marcha() {
+    last_pass_ = run_pass(panelSettings(), QLocale());
+    const PassDisplay& pass = *last_pass_;
     display_->apply(pass);
-    last_pass_complete_ = pass.complete();
     if (pass.overlay)
         overlay_->place(*pass.overlay);
     c_->status_line->setText(pass.fault_message);
     showOverlayIfComplete();
+    emit passShown();
 }
 
 void Form1::onFlowBarChanged(bool evaporator) {
     Picture* flt = evaporator ? c_->evaporator_float : c_->condenser_float;
     const QScrollBar* bar = evaporator ? c_->evaporator_bar : c_->condenser_bar;
-    flt->setTop(float_top(bar->value()));
+    flt->setTop(float_top_twips(bar->value()));
     if (machineOn())
         marcha();
 }
@@ -107,7 +102,8 @@ void Form1::onWaterSpin() {
 }
 
 void Form1::onSwitchOperated() {
-    if (c_->evaporator_bar->value() == kNoFlow || c_->condenser_bar->value() == kNoFlow) {
+    if (c_->evaporator_bar->value() == kNoFlowBarValue ||
+        c_->condenser_bar->value() == kNoFlowBarValue) {
         showMinimumFlowNotice();
         // Each change runs that bar's own handler at once.
         c_->evaporator_bar->setValue(kMinimumFlowValue);
@@ -120,8 +116,10 @@ void Form1::onSwitchOperated() {
     if (on) {
         showOverlayIfComplete();
     } else {
+        last_pass_.reset();
         hideOverlay();
         clearResults();
+        emit passShown();
     }
 }
 
@@ -134,7 +132,7 @@ void Form1::showMinimumFlowNotice() {
 
 // The cycle shows exactly while the machine runs and its last pass completed.
 void Form1::showOverlayIfComplete() {
-    overlay_->setShown(machineOn() && last_pass_complete_);
+    overlay_->setShown(machineOn() && last_pass_ && last_pass_->complete());
 }
 
 void Form1::hideOverlay() {

@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
+
+#include "present/pass.h"
 
 namespace gelvor::ui {
 
@@ -23,6 +26,16 @@ class Form1 : public QMainWindow {
     // One recomputation from the settings as they stand in the controls.
     void marcha();
 
+    // The settings as they stand in the controls now.
+    PanelSettings panelSettings() const;
+    // The last pass shown while the machine runs; unset while it is off.
+    const std::optional<PassDisplay>& lastPass() const { return last_pass_; }
+    Form1Controls& controls() { return *c_; }
+
+  signals:
+    // After every pass has been shown, and after the machine is switched off.
+    void passShown();
+
   private:
     void onFlowBarChanged(bool evaporator);
     void onBarometerSpin();
@@ -37,7 +50,7 @@ class Form1 : public QMainWindow {
     std::unique_ptr<Form1Controls> c_;
     std::unique_ptr<DisplayBinding> display_;
     std::unique_ptr<CycleOverlay> overlay_;
-    bool last_pass_complete_ = false;
+    std::optional<PassDisplay> last_pass_;
 };
 
 }  // namespace gelvor::ui

@@ -138,10 +138,10 @@ void build_bench(Form1Controls& c) {
         auto* bar = new QScrollBar(Qt::Vertical, c.canvas);
         bar->setObjectName(QLatin1String(s.name));
         bar->setAccessibleName(text(s.accessible));
-        bar->setRange(0, 50);
+        bar->setRange(bar_from_flow(kFlowRange.max), bar_from_flow(kFlowRange.min));
         bar->setSingleStep(1);
         bar->setPageStep(1);
-        bar->setValue(50);
+        bar->setValue(bar_from_flow(kFlowRange.initial));
         bar->setGeometry(px(s.rect));
         bars[i] = bar;
     }
@@ -218,7 +218,7 @@ void build_datos(Form1Controls& c, TabControl* tab) {
         const auto& s = L::spins()[i];
         const bool framed = static_cast<int>(i) < L::kSpinsInFrame;
         QWidget* parent = framed ? static_cast<QWidget*>(frame) : page;
-        auto* spin = new SpinControl(s.min, s.max, s.start, parent);
+        auto* spin = new SpinControl(s.range.min, s.range.max, s.range.initial, parent);
         spin->setObjectName(QLatin1String(s.name));
         spin->setAccessibleName(text(s.accessible));
         spin->setGeometry(framed ? px(s.rect) : tab->onPage(px(s.rect)));

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "assets/assets.h"
+#include "model/settings_ranges.h"
 #include "ui/twips.h"
 
 // The main window as it is first shown: every control's name, place, size,
@@ -42,7 +43,7 @@ struct BoxSpec {
 struct SpinSpec {
     const char* name;
     TwipsRect rect;
-    int min, max, start;
+    SettingRange range;
     const char* buddy;
     const char* accessible;
 };
