@@ -1,8 +1,7 @@
 #include "present/fault_message.h"
 
-#include <QStringList>
-
 #include "present/pass.h"
+#include "present/range_warning.h"
 
 namespace gelvor {
 namespace {
@@ -139,22 +138,8 @@ QString logarithm_reason(Quantity step, const BenchInputs& in, const BenchState&
 // The boxes whose typed values lie outside the ranges their spins allow: the
 // likely cause of an arithmetic fault, named so the operator knows what to fix.
 QString out_of_range_boxes(const BenchInputs& in) {
-    struct Limit {
-        double value, lo, hi;
-        const char* text;
-    };
-    const Limit limits[] = {
-        {in.barometric_pressure, 95, 107, "la presión barométrica (950 a 1070 mbar)"},
-        {in.ambient_temperature, 10, 50, "la temperatura ambiente (10 a 50 ºC)"},
-        {in.water_inlet_temperature, 14, 16, "la temperatura de entrada de agua (14 a 16 ºC)"},
-    };
-    QStringList names;
-    for (const Limit& l : limits) {
-        if (l.value < l.lo || l.value > l.hi) {
-            names << QString::fromUtf8(l.text);
-        }
-    }
-    return names.isEmpty() ? QString() : ". Fuera de rango: " + names.join(", ");
+    const QString names = out_of_range_names(in);
+    return names.isEmpty() ? QString() : ". Fuera de rango: " + names;
 }
 
 }  // namespace

@@ -161,6 +161,8 @@ PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, Pass
     if (result.fault) {
         out.fault = result.fault;
         out.fault_message = fault_message(*result.fault, settings, in, result.state);
+    } else {
+        out.range_warnings = range_warnings(in);
     }
     return out;
 }

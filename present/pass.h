@@ -9,6 +9,7 @@
 
 #include "model/bench.h"
 #include "present/chart_overlay.h"
+#include "present/range_warning.h"
 
 // One pass as the window shows it: the settings as the operator left them in
 // the controls, turned into the ordered display writes of the recomputation,
@@ -41,6 +42,10 @@ struct PassDisplay {
     std::optional<ChartOverlay> overlay;  // set exactly when the pass completed
     std::optional<Fault> fault;
     QString fault_message;  // Spanish, for the operator; empty when complete
+    // The settings read outside their controls' ranges, which the displays show
+    // computed all the same. Empty when the pass faulted: a fault takes
+    // precedence, and its message names those settings itself.
+    std::vector<RangeWarning> range_warnings;
 
     bool complete() const { return !fault.has_value(); }
     // The targets a faulted pass did not reach (empty when complete).

@@ -12,6 +12,17 @@ void print(std::FILE* to, const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
 }
 
+// Settings outside the bench's ranges still compute; the operator hears of it
+// on stderr, once per setting, and stdout stays the table it always was.
+void warn(QStringList& warned, const gelvor::PassDisplay& pass) {
+    for (const gelvor::RangeWarning& w : pass.range_warnings) {
+        if (!warned.contains(w.text)) {
+            warned << w.text;
+            print(stderr, "gelvor-readings: " + w.text + u'\n');
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,9 +43,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    QStringList warned;
     if (!request->csv) {
         const PassDisplay pass = run_pass(request->settings, request->locale);
         print(stdout, readings::pass_lines(pass));
+        warn(warned, pass);
         return pass.complete() ? 0 : 1;
     }
 
@@ -50,6 +63,7 @@ int main(int argc, char** argv) {
         const PassDisplay pass = run_pass(settings, request->locale);
         all_complete = all_complete && pass.complete();
         print(stdout, readings::csv_row(settings, pass));
+        warn(warned, pass);
         if (!request->sweep || v == sweep.to) {
             break;
         }

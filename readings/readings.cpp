@@ -3,12 +3,18 @@
 #include <QCommandLineParser>
 #include <charconv>
 
+#include "model/settings_ranges.h"
+
 namespace gelvor::readings {
 namespace {
 
 const QStringList kSettingNames = {"evaporator-flow", "condenser-flow", "barometer", "water",
                                    "ambient"};
-constexpr int kMaxFlow = 50;
+
+// "0 to 50": the flows the window's bars allow.
+QString flow_range() {
+    return QStringLiteral("%1 to %2").arg(kFlowRange.min).arg(kFlowRange.max);
+}
 
 // The shortest text that reads back to the same value, always with ".".
 template <typename Real>
@@ -41,7 +47,7 @@ std::optional<int> whole_number(const QString& text) {
 
 std::optional<int> flow(const QString& text) {
     const auto v = whole_number(text);
-    return v && *v >= 0 && *v <= kMaxFlow ? v : std::nullopt;
+    return v && *v >= kFlowRange.min && *v <= kFlowRange.max ? v : std::nullopt;
 }
 
 QString csv_field(const QString& field) {
@@ -74,7 +80,7 @@ std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
         return std::nullopt;
     }
     if (s.name.endsWith("-flow") && !(flow(QString::number(*from)) && flow(QString::number(*to)))) {
-        error = QStringLiteral("--sweep: flows go from 0 to 50 g/s");
+        error = "--sweep: flows go from " + flow_range() + " g/s";
         return std::nullopt;
     }
     s.from = *from;
@@ -85,12 +91,12 @@ std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
 }  // namespace
 
 QString usage() {
-    return QStringLiteral(
+    QString text = QStringLiteral(
         "Usage: gelvor-readings [options]\n"
         "Prints what the simulator window shows for one pass of the bench.\n"
         "\n"
-        "  --evaporator-flow N   evaporator water flow, whole g/s from 0 to 50 (default 4)\n"
-        "  --condenser-flow N    condenser water flow, whole g/s from 0 to 50 (default 4)\n"
+        "  --evaporator-flow N   evaporator water flow, whole g/s from %1 (default 4)\n"
+        "  --condenser-flow N    condenser water flow, whole g/s from %1 (default 4)\n"
         "  --barometer TEXT      barometric pressure box, mbar (default \"1010\")\n"
         "  --water TEXT          water inlet temperature box, degrees C (default \"15\")\n"
         "  --ambient TEXT        ambient temperature box, degrees C (default \"18\")\n"
@@ -99,7 +105,9 @@ QString usage() {
         "  --sweep NAME=FROM:TO  with --csv: one row per whole value of one setting\n"
         "  --help                print this text\n"
         "\n"
+        "A box outside the window's range computes all the same, with a warning on stderr.\n"
         "Exit status: 0 complete pass, 1 a pass faulted, 2 usage error.\n");
+    return text.arg(flow_range());
 }
 
 std::optional<Request> parse_arguments(const QStringList& arguments, QString& error, bool& help) {
@@ -136,7 +144,8 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         if (parser.isSet(*option)) {
             const auto v = flow(parser.value(*option));
             if (!v) {
-                error = "--" + option->names().front() + " takes a whole number from 0 to 50";
+                error =
+                    "--" + option->names().front() + " takes a whole number from " + flow_range();
                 return std::nullopt;
             }
             (option == &evaporator ? r.settings.evaporator_water_flow

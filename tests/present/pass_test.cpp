@@ -201,5 +201,86 @@ TEST(FaultedPasses, ABarometerFarBelowItsRangeIsNotShownAsNegativePressures) {
     EXPECT_TRUE(p.fault_message.contains(QString::fromUtf8("presión absoluta del evaporador")));
 }
 
+// A box typed outside its spin's range: the pass computes the typed value as
+// it stands, and a warning names the box.
+PanelSettings with_box(Quantity box, const QString& text) {
+    PanelSettings s{20, 20, "1010", "18", "15"};
+    (box == Quantity::barometric_pressure   ? s.barometer_text
+     : box == Quantity::ambient_temperature ? s.ambient_text
+                                            : s.water_text) = text;
+    return s;
+}
+
+TEST(RangeWarnings, EachBoxOutsideItsRangeWarnsAndComputesAsTyped) {
+    struct Case {
+        Quantity box;
+        const char* warning;
+        std::array<double, 4> values;  // just and far below, just and far above
+    };
+    const Case cases[] = {
+        {Quantity::barometric_pressure,
+         "Presión barométrica fuera del rango del banco (950 a 1070 mbar): los resultados son "
+         "una extrapolación",
+         {949.5, 700, 1070.5, 1200}},
+        {Quantity::ambient_temperature,
+         "Temperatura ambiente fuera del rango del banco (10 a 50 ºC): los resultados son una "
+         "extrapolación",
+         {9.5, -10, 50.5, 70}},
+        {Quantity::water_inlet_temperature,
+         "Temperatura de entrada de agua fuera del rango del banco (14 a 16 ºC): los resultados "
+         "son una extrapolación",
+         {13.5, 5, 16.5, 99}},
+    };
+    for (const QLocale& locale : {kSpanish, kEnglish}) {
+        for (const Case& c : cases) {
+            for (const double v : c.values) {
+                SCOPED_TRACE(locale.name().toStdString() + " " + std::to_string(v));
+                const PanelSettings s = with_box(c.box, locale.toString(v));
+                const PassDisplay p = run_pass(s, locale);
+                ASSERT_TRUE(p.complete()) << p.fault_message.toStdString();
+                ASSERT_EQ(p.range_warnings.size(), 1u);
+                EXPECT_EQ(p.range_warnings[0].setting, c.box);
+                EXPECT_EQ(p.range_warnings[0].text, QString::fromUtf8(c.warning));
+                // Every display as the typed value gives it: nothing clamped.
+                BenchInputs in{20, 20, 101, 15, 18};
+                (c.box == Quantity::barometric_pressure   ? in.barometric_pressure
+                 : c.box == Quantity::ambient_temperature ? in.ambient_temperature
+                                                          : in.water_inlet_temperature) =
+                    c.box == Quantity::barometric_pressure ? v / 10 : v;
+                const PassDisplay unchecked = show_pass(s, in, recompute(in), locale);
+                ASSERT_EQ(p.writes.size(), unchecked.writes.size());
+                for (std::size_t i = 0; i < p.writes.size(); ++i) {
+                    EXPECT_EQ(p.writes[i].text, unchecked.writes[i].text) << p.writes[i].target;
+                    EXPECT_EQ(p.writes[i].position, unchecked.writes[i].position);
+                }
+                EXPECT_EQ(p.fault_message, QString());
+            }
+        }
+    }
+}
+
+TEST(RangeWarnings, TheLimitsAreInRangeAndAFaultTakesPrecedence) {
+    for (const QLocale& locale : {kSpanish, kEnglish}) {
+        for (const PanelSettings& s : {PanelSettings{20, 20, "950", "10", "14"},
+                                       PanelSettings{20, 20, "1070", "50", "16"}}) {
+            EXPECT_TRUE(run_pass(s, locale).range_warnings.empty());
+        }
+        // Three boxes out at once: three warnings, in the order of the boxes.
+        const PassDisplay three = run_pass({20, 20, "1100", "60", "17"}, locale);
+        ASSERT_EQ(three.range_warnings.size(), 3u);
+        EXPECT_EQ(three.range_warnings[2].setting, Quantity::water_inlet_temperature);
+    }
+    // A barometer too low to compute faults; the fault's message names the box.
+    const PassDisplay low = run_pass({4, 4, "500", "18", "15"}, kEnglish);
+    ASSERT_FALSE(low.complete());
+    EXPECT_TRUE(low.range_warnings.empty());
+    EXPECT_TRUE(low.fault_message.endsWith(
+        QString::fromUtf8("Fuera de rango: la presión barométrica (950 a 1070 mbar)")));
+    // A box without a number beside one out of range: the fault alone.
+    const PassDisplay bad = run_pass({4, 4, "1010", "x", "99"}, kEnglish);
+    ASSERT_FALSE(bad.complete());
+    EXPECT_TRUE(bad.range_warnings.empty());
+}
+
 }  // namespace
 }  // namespace gelvor

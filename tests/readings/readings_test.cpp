@@ -93,6 +93,17 @@ TEST(ReadingsCommand, UsageErrorsExitWithTwo) {
     EXPECT_TRUE(help.out.contains(u"--sweep"_qs));
 }
 
+TEST(ReadingsCommand, ASettingOutOfRangeWarnsOnStderrAndLeavesStdoutAlone) {
+    const Output r = readings({u"--water"_qs, u"99"_qs, u"--locale"_qs, u"en_US"_qs});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.err,
+              u"gelvor-readings: Temperatura de entrada de agua fuera del rango del banco "
+              u"(14 a 16 ºC): los resultados son una extrapolación\n"_qs);
+    EXPECT_EQ(r.lines().size(), 43 + 8);
+    EXPECT_FALSE(r.out.contains(u"rango"_qs));
+    EXPECT_TRUE(readings({u"--water"_qs, u"16"_qs}).err.isEmpty());
+}
+
 TEST(ReadingsCommand, SweepPrintsAQuotedCsvTable) {
     const Output r = readings(
         {u"--csv"_qs, u"--sweep"_qs, u"condenser-flow=3:0"_qs, u"--locale"_qs, u"es_ES"_qs});

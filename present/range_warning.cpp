@@ -1,0 +1,82 @@
+#include "present/range_warning.h"
+
+#include <QStringList>
+#include <cmath>
+
+#include "model/settings_ranges.h"
+
+namespace gelvor {
+namespace {
+
+struct Checked {
+    Quantity setting;
+    const SettingRange& range;
+    double per_unit;   // the pass's value for one unit of the box: mbar are read as kPa
+    const char* name;  // lower case, with its article
+    const char* unit;
+};
+
+// The boxes in the window's order: Text3, Text4, Text8.
+const Checked kChecked[] = {
+    {Quantity::barometric_pressure, kBarometerRange, 10, "la presión barométrica", "mbar"},
+    {Quantity::ambient_temperature, kAmbientRange, 1, "la temperatura ambiente", "\u00BAC"},
+    {Quantity::water_inlet_temperature, kWaterInletRange, 1, "la temperatura de entrada de agua",
+     "\u00BAC"},
+};
+
+double value_of(const Checked& c, const BenchInputs& in) {
+    switch (c.setting) {
+        case Quantity::barometric_pressure:
+            return in.barometric_pressure;
+        case Quantity::ambient_temperature:
+            return in.ambient_temperature;
+        default:
+            return in.water_inlet_temperature;
+    }
+}
+
+// Compared in the pass's own unit, with the limits converted as the box's
+// text is, so that a box at a limit is in range.
+bool out_of_range(const Checked& c, const BenchInputs& in) {
+    const double v = value_of(c, in);
+    return std::isfinite(v) && (v < c.range.min / c.per_unit || v > c.range.max / c.per_unit);
+}
+
+QString range_text(const Checked& c) {
+    return QStringLiteral("(%1 a %2 %3)")
+        .arg(c.range.min)
+        .arg(c.range.max)
+        .arg(QString::fromUtf8(c.unit));
+}
+
+QString without_article(const Checked& c) {
+    QString name = QString::fromUtf8(c.name).section(u' ', 1);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+}  // namespace
+
+std::vector<RangeWarning> range_warnings(const BenchInputs& inputs) {
+    std::vector<RangeWarning> out;
+    for (const Checked& c : kChecked) {
+        if (out_of_range(c, inputs)) {
+            out.push_back({c.setting, without_article(c) + " fuera del rango del banco " +
+                                          range_text(c) +
+                                          ": los resultados son una extrapolaci\u00F3n"});
+        }
+    }
+    return out;
+}
+
+QString out_of_range_names(const BenchInputs& inputs) {
+    QStringList names;
+    for (const Checked& c : kChecked) {
+        if (out_of_range(c, inputs)) {
+            names << QString::fromUtf8(c.name) + u' ' + range_text(c);
+        }
+    }
+    return names.join(", ");
+}
+
+}  // namespace gelvor

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "model/bench.h"
+
+// The settings a pass read outside the ranges of their controls. The pass
+// computes them all the same, but the bench's pressure and heat-flow fits hold
+// only within those ranges, so the operator is told the results are an
+// extrapolation.
+namespace gelvor {
+
+struct RangeWarning {
+    Quantity setting;  // barometric_pressure, ambient_temperature or water_inlet_temperature
+    QString text;      // a Spanish sentence for the status line
+};
+
+// One warning per setting outside its range, in the order of their boxes.
+// A box that does not hold a number gets none: that is a fault of the pass.
+std::vector<RangeWarning> range_warnings(const BenchInputs& inputs);
+
+// The same settings as "la presión barométrica (950 a 1070 mbar)", joined
+// by commas, for a fault message; empty when every setting is in range.
+QString out_of_range_names(const BenchInputs& inputs);
+
+}  // namespace gelvor
