@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/bench.h"
+#include "model/settings_ranges.h"
 #include "present/pass.h"
 
 namespace gelvor {
@@ -76,11 +77,11 @@ TEST(SettingsSpace, BoundsHoldAndTheOnlyFaultIsTheEvaporatorLogarithm) {
     long passes = 0, faults = 0, other_faults = 0, non_finite = 0, bad_texts = 0;
     const QLocale english(QLocale::English, QLocale::UnitedStates);
 
-    for (int me = 0; me <= 50; ++me) {
-        for (int mc = 0; mc <= 50; ++mc) {
-            for (int mbar = 950; mbar <= 1070; ++mbar) {
-                for (int water = 14; water <= 16; ++water) {
-                    for (int ambient = 10; ambient <= 50; ++ambient) {
+    for (int me = kFlowRange.min; me <= kFlowRange.max; ++me) {
+        for (int mc = kFlowRange.min; mc <= kFlowRange.max; ++mc) {
+            for (int mbar = kBarometerRange.min; mbar <= kBarometerRange.max; ++mbar) {
+                for (int water = kWaterInletRange.min; water <= kWaterInletRange.max; ++water) {
+                    for (int ambient = kAmbientRange.min; ambient <= kAmbientRange.max; ++ambient) {
                         const BenchInputs in{static_cast<std::int16_t>(me),
                                              static_cast<std::int16_t>(mc), mbar / 10.0,
                                              double(water), double(ambient)};

@@ -10,13 +10,12 @@
 #include <optional>
 #include <random>
 
+#include "model/settings_ranges.h"
 #include "present/pass.h"
 #include "tests/ui/window_driver.h"
 
 namespace gelvor::ui::testing {
 namespace {
-
-constexpr int kNoFlow = 50;
 
 unsigned seed_from_environment() {
     const QByteArray s = qgetenv("GELVOR_SEED");
@@ -28,16 +27,12 @@ int actions_from_environment(int fallback) {
     return s.isEmpty() ? fallback : s.toInt();
 }
 
-float float_top(int value) {
-    return static_cast<float>(value * 480 / 50.0 + 1564.0);
-}
-
 class RandomOperator : public WindowTest {
   protected:
     PanelSettings settings_in_controls() {
         PanelSettings s;
-        s.evaporator_water_flow = kNoFlow - find<QScrollBar>("VScroll1")->value();
-        s.condenser_water_flow = kNoFlow - find<QScrollBar>("VScroll2")->value();
+        s.evaporator_water_flow = flow_from_bar(find<QScrollBar>("VScroll1")->value());
+        s.condenser_water_flow = flow_from_bar(find<QScrollBar>("VScroll2")->value());
         s.barometer_text = text("Text3");
         s.ambient_text = text("Text4");
         s.water_text = text("Text8");
@@ -92,11 +87,12 @@ class RandomOperator : public WindowTest {
         if (kind < 78) {
             static const struct {
                 const char* name;
-                int lo, hi;
-            } boxes[] = {{"Text3", 950, 1070}, {"Text4", 10, 50}, {"Text8", 14, 16}};
+                SettingRange range;
+            } boxes[] = {
+                {"Text3", kBarometerRange}, {"Text4", kAmbientRange}, {"Text8", kWaterInletRange}};
             const auto& b = boxes[rng() % 3];
             const char* box = b.name;
-            const QString t = random_text(b.lo, b.hi);
+            const QString t = random_text(b.range.min, b.range.max);
             find<QLineEdit>(box)->setText(t);  // typing raises no event
             what = QString::fromLatin1(box) + " = \"" + t + "\"";
             return false;
@@ -115,13 +111,13 @@ class RandomOperator : public WindowTest {
 
     void check_invariants(const std::optional<PassDisplay>& last) {
         // Each float stands at its layout place until its bar first moves.
-        moved_[0] = moved_[0] || find<QScrollBar>("VScroll1")->value() != kNoFlow;
-        moved_[1] = moved_[1] || find<QScrollBar>("VScroll2")->value() != kNoFlow;
+        moved_[0] = moved_[0] || find<QScrollBar>("VScroll1")->value() != kNoFlowBarValue;
+        moved_[1] = moved_[1] || find<QScrollBar>("VScroll2")->value() != kNoFlowBarValue;
         if (moved_[0]) {
-            EXPECT_EQ(top("Image1"), float_top(find<QScrollBar>("VScroll1")->value()));
+            EXPECT_EQ(top("Image1"), float_top_twips(find<QScrollBar>("VScroll1")->value()));
         }
         if (moved_[1]) {
-            EXPECT_EQ(top("Image2"), float_top(find<QScrollBar>("VScroll2")->value()));
+            EXPECT_EQ(top("Image2"), float_top_twips(find<QScrollBar>("VScroll2")->value()));
         }
         EXPECT_TRUE(text("Text7_6").isEmpty());
         EXPECT_EQ(text("Text7_0"), text("Text7_15"));
