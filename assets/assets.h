@@ -9,20 +9,21 @@
 // so it is sharp at any screen scale.
 namespace gelvor::assets {
 
-inline constexpr char kBenchDrawing[] = ":/pictures/bench.svg";            // form background
-inline constexpr char kWindowIcon[] = ":/pictures/icon.svg";               // window and desktop icon
+inline constexpr char kBenchDrawing[] = ":/pictures/bench.svg";  // form background
+inline constexpr char kWindowIcon[] = ":/pictures/icon.svg";     // window and desktop icon
 inline constexpr char kCondenserRunning[] = ":/pictures/condenser_running.svg";    // Picture1(0)
 inline constexpr char kEvaporatorRunning[] = ":/pictures/evaporator_running.svg";  // Picture1(1)
-inline constexpr char kSightGlass[] = ":/pictures/sight_glass.svg";        // Picture1(2)
-inline constexpr char kEvaporatorRest[] = ":/pictures/evaporator_rest.svg";  // c(0)
-inline constexpr char kFlowmeterFloat[] = ":/pictures/float.svg";          // Image1, Image2
-inline constexpr char kBarometer[] = ":/pictures/barometer.svg";           // Image5
-inline constexpr char kSchematic[] = ":/pictures/schematic.svg";           // tab "Esquema"
-inline constexpr char kPhChart[] = ":/pictures/ph_chart.svg";              // tab "Diagr. P-h"
-inline constexpr char kSaturationChart[] = ":/pictures/saturation_chart.svg";  // tab "Relación Ps-Ts"
-inline constexpr char kBenchPhoto[] = ":/pictures/bench_photo.svg";        // tab "Fotografía"
-inline constexpr char kMakerLogo[] = ":/pictures/logo.svg";                // splash window
-inline constexpr char kManual[] = ":/manual/practicas.txt";                // tab "Prácticas"
+inline constexpr char kSightGlass[] = ":/pictures/sight_glass.svg";                // Picture1(2)
+inline constexpr char kEvaporatorRest[] = ":/pictures/evaporator_rest.svg";        // c(0)
+inline constexpr char kFlowmeterFloat[] = ":/pictures/float.svg";                  // Image1, Image2
+inline constexpr char kBarometer[] = ":/pictures/barometer.svg";                   // Image5
+inline constexpr char kSchematic[] = ":/pictures/schematic.svg";                   // tab "Esquema"
+inline constexpr char kPhChart[] = ":/pictures/ph_chart.svg";  // tab "Diagr. P-h"
+inline constexpr char kSaturationChart[] =
+    ":/pictures/saturation_chart.svg";                               // tab "Relación Ps-Ts"
+inline constexpr char kBenchPhoto[] = ":/pictures/bench_photo.svg";  // tab "Fotografía"
+inline constexpr char kMakerLogo[] = ":/pictures/logo.svg";          // splash window
+inline constexpr char kManual[] = ":/manual/practicas.txt";          // tab "Prácticas"
 
 // A picture and the size in pixels it is drawn for.
 struct Picture {

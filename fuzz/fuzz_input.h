@@ -9,7 +9,7 @@
 namespace gelvor::fuzz {
 
 class Input {
-public:
+  public:
     Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     std::uint8_t byte() {
@@ -31,7 +31,8 @@ public:
     QString text() {
         const void* nul = std::memchr(data_, 0, size_);
         const std::size_t n = nul ? static_cast<const std::uint8_t*>(nul) - data_ : size_;
-        QString s = QString::fromUtf8(reinterpret_cast<const char*>(data_), static_cast<qsizetype>(n));
+        QString s =
+            QString::fromUtf8(reinterpret_cast<const char*>(data_), static_cast<qsizetype>(n));
         data_ += n;
         size_ -= n;
         if (size_ > 0) {
@@ -40,7 +41,7 @@ public:
         return s;
     }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
 };

@@ -81,8 +81,10 @@ struct Fault {
 };
 
 // Everything one pass produces. Values the pass did not reach stay 0 (or
-// unset); the outlet temperatures and the coil figures are unset when their
-// coil has no water flow.
+// unset). A coil's outlet temperature, log-mean difference and coefficient
+// are unset when its outlet is: always for a condenser without water flow,
+// but for an evaporator without water only while te is below 0 ºC, since the
+// water can never leave at or below te and is then held just above it.
 struct BenchState {
     // State points and pressures.
     double evap_gauge_pressure = 0;

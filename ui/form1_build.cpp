@@ -283,6 +283,7 @@ void build_right_tabs(Form1Controls& c) {
     build_teaching_pages(tab);
 }
 
+// "&Reiniciar" and "A&yuda" do nothing on purpose: the menu is kept as students know it.
 void build_menu(QMainWindow* window, Form1Controls& c) {
     QMenuBar* bar = window->menuBar();
     QMenu* archivo = bar->addMenu(text(L::kArchivo.caption));

@@ -13,15 +13,31 @@
 #include <QSvgRenderer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <span>
 
 #include "assets/assets.h"
-#include "assets/preview/bench_placements.h"
+#include "model/settings_ranges.h"
 #include "present/chart_overlay.h"
+#include "ui/form1_layout.h"
 
 namespace {
 
-using gelvor::assets::Placement;
-using gelvor::assets::kTwipsPerPixel;
+namespace layout = gelvor::ui::layout;
+using gelvor::ui::kTwipsPerPixel;
+using gelvor::ui::TwipsRect;
+
+// A control of the window's layout tables, by its name.
+template <class Spec>
+const Spec& named(std::span<const Spec> specs, const char* name) {
+    for (const Spec& s : specs) {
+        if (QLatin1String(s.name) == QLatin1String(name)) {
+            return s;
+        }
+    }
+    std::fprintf(stderr, "the window has no control %s\n", name);
+    std::exit(1);
+}
 
 QImage blank(int width, int height, int scale) {
     QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
@@ -34,23 +50,28 @@ void draw_svg(QPainter& painter, const char* path, const QRectF& where) {
     renderer.render(&painter, where);
 }
 
-QRectF pixels(const Placement& p, int scale) {
+QRectF pixels(const TwipsRect& p, int scale) {
     return {p.left / kTwipsPerPixel * scale, p.top / kTwipsPerPixel * scale,
             p.width / kTwipsPerPixel * scale, p.height / kTwipsPerPixel * scale};
 }
 
 // A picture box shows its bitmap unscaled from its top-left corner.
-void draw_at(QPainter& painter, const char* path, const Placement& p, int width, int height,
-             int scale) {
-    const QRectF box = pixels(p, scale);
-    draw_svg(painter, path, QRectF(box.topLeft(), QSizeF(width * scale, height * scale)));
+void draw_at(QPainter& painter, const char* name, int width, int height, int scale) {
+    const auto& p = named(layout::running_pictures(), name);
+    const QRectF box = pixels(p.rect, scale);
+    draw_svg(painter, p.resource, QRectF(box.topLeft(), QSizeF(width * scale, height * scale)));
 }
 
 // An image control stretches its picture into its own rectangle.
-void draw_float(QPainter& painter, const Placement& p, double top_twips, int scale) {
-    QRectF box = pixels(p, scale);
-    box.moveTop(top_twips / kTwipsPerPixel * scale);
-    draw_svg(painter, gelvor::assets::kFlowmeterFloat, box);
+// A scroll value below 0 leaves the float at its design position, as when
+// the window opens.
+void draw_float(QPainter& painter, const char* name, int scroll_value, int scale) {
+    const auto& p = named(layout::floats(), name);
+    QRectF box = pixels(p.rect, scale);
+    if (scroll_value >= 0) {
+        box.moveTop(gelvor::float_top_twips(scroll_value) / kTwipsPerPixel * scale);
+    }
+    draw_svg(painter, p.resource, box);
 }
 
 bool save(const QImage& image, const QString& dir, const QString& name) {
@@ -62,7 +83,9 @@ bool save(const QImage& image, const QString& dir, const QString& name) {
     return true;
 }
 
-QString suffix(int scale) { return scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale); }
+QString suffix(int scale) {
+    return scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+}
 
 // The machine off or on, and the scroll-bar values that place the floats
 // (-1: the float stays at its design position, as when the window opens).
@@ -72,34 +95,28 @@ struct BenchScene {
     int evaporator_scroll;  // VScroll1
 };
 
-double float_top(const Placement& at, int scroll_value) {
-    return scroll_value < 0 ? at.top : gelvor::assets::float_top_twips(scroll_value);
-}
-
 QImage bench_composite(const BenchScene& scene, int scale) {
     using namespace gelvor::assets;
     QImage image = blank(382, 264, scale);
     QPainter painter(&image);
     draw_svg(painter, kBenchDrawing, QRectF(0, 0, 382 * scale, 264 * scale));
-    draw_at(painter, kEvaporatorRest, kEvaporatorRestAt, 53, 60, scale);
+    draw_at(painter, "c_0", 53, 60, scale);
     if (scene.running) {
-        draw_at(painter, kCondenserRunning, kCondenserRunningAt, 45, 68, scale);
-        draw_at(painter, kEvaporatorRunning, kEvaporatorRunningAt, 53, 60, scale);
-        draw_at(painter, kSightGlass, kSightGlassAt, 28, 37, scale);
+        draw_at(painter, "Picture1_0", 45, 68, scale);
+        draw_at(painter, "Picture1_1", 53, 60, scale);
+        draw_at(painter, "Picture1_2", 28, 37, scale);
     }
-    draw_float(painter, kCondenserFloatAt, float_top(kCondenserFloatAt, scene.condenser_scroll),
-               scale);
-    draw_float(painter, kEvaporatorFloatAt, float_top(kEvaporatorFloatAt, scene.evaporator_scroll),
-               scale);
+    draw_float(painter, "Image2", scene.condenser_scroll, scale);
+    draw_float(painter, "Image1", scene.evaporator_scroll, scale);
     return image;
 }
 
 // Stand-ins for the window's instruments and controls, only to judge how the
 // drawing looks with them in place: dials, thermometer columns, the rocker
 // switch and the scroll bars' arrow buttons.
-void draw_widget_stand_in(QPainter& painter, const Placement& w, int scale) {
-    const QRectF r = pixels(w, scale);
-    const QString name = QString::fromLatin1(w.name);
+void draw_widget_stand_in(QPainter& painter, const char* control, const TwipsRect& at, int scale) {
+    const QRectF r = pixels(at, scale);
+    const QString name = QString::fromLatin1(control);
     painter.setPen(QPen(Qt::black, 0.6 * scale));
     if (name.startsWith(QLatin1String("Gauge"))) {
         const double radius = 15.5 * scale;
@@ -120,8 +137,8 @@ void draw_widget_stand_in(QPainter& painter, const Placement& w, int scale) {
         }
     } else if (name == QLatin1String("Interruptor")) {
         painter.setBrush(QColor(64, 64, 64));
-        painter.drawRoundedRect(r.adjusted(2 * scale, 1 * scale, -2 * scale, -1 * scale),
-                                2 * scale, 2 * scale);
+        painter.drawRoundedRect(r.adjusted(2 * scale, 1 * scale, -2 * scale, -1 * scale), 2 * scale,
+                                2 * scale);
         painter.setBrush(QColor(200, 30, 30));
         painter.drawRect(r.adjusted(5 * scale, 4 * scale, -5 * scale, -r.height() / 2));
     } else {
@@ -134,21 +151,27 @@ void draw_widget_stand_in(QPainter& painter, const Placement& w, int scale) {
 // The running bench with the window's widgets stood in for and its markers
 // written, to judge the room the drawing leaves for them.
 QImage bench_layout(int scale) {
-    using namespace gelvor::assets;
     QImage image = bench_composite({true, 30, 30}, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const Placement& w : kBenchWidgets) {
-        draw_widget_stand_in(painter, w, scale);
+    for (const auto& w : layout::gauges()) {
+        draw_widget_stand_in(painter, w.name, w.rect, scale);
+    }
+    for (const auto& w : layout::thermometers()) {
+        draw_widget_stand_in(painter, w.name, w.rect, scale);
+    }
+    draw_widget_stand_in(painter, "Interruptor", layout::kSwitch, scale);
+    for (const auto& w : layout::flow_bars()) {
+        draw_widget_stand_in(painter, w.name, w.rect, scale);
     }
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11 * scale);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    for (const Marker& m : kBenchMarkers) {
-        const QPointF at(m.left / kTwipsPerPixel * scale, m.top / kTwipsPerPixel * scale);
-        painter.drawText(QRectF(at, QSizeF(20 * scale, 13 * scale)),
-                         Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(m.caption));
+    for (const auto& m : layout::markers()) {
+        const QPointF at = pixels(m.rect, scale).topLeft();
+        painter.drawText(QRectF(at, QSizeF(20 * scale, 13 * scale)), Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromUtf8(m.caption));
     }
     return image;
 }
@@ -166,8 +189,10 @@ QImage chart_with_cycle(int scale) {
     const auto pt = [k](double x, double y) { return QPointF(x * k, y * k); };
 
     painter.setPen(QPen(QColor(128, 128, 128), 0.7 * scale, Qt::DashLine));
-    painter.drawLine(pt(chart::saturated_liquid_x(1500), 1500), pt(chart::saturated_liquid_x(3150), 3150));
-    painter.drawLine(pt(chart::saturated_vapour_x(1500), 1500), pt(chart::saturated_vapour_x(3150), 3150));
+    painter.drawLine(pt(chart::saturated_liquid_x(1500), 1500),
+                     pt(chart::saturated_liquid_x(3150), 3150));
+    painter.drawLine(pt(chart::saturated_vapour_x(1500), 1500),
+                     pt(chart::saturated_vapour_x(3150), 3150));
 
     const double yc = chart::level_y(33.0), ye = chart::level_y(5.0);
     const double xl = chart::saturated_liquid_x(yc);
@@ -218,8 +243,10 @@ int main(int argc, char** argv) {
             const QString name = QFileInfo(QString::fromLatin1(picture.path)).baseName();
             ok = save(image, dir, name + suffix(scale)) && ok;
         }
-        ok = save(bench_composite({false, -1, -1}, scale), dir, "bench_at_start" + suffix(scale)) && ok;
-        ok = save(bench_composite({true, 30, 30}, scale), dir, "bench_running" + suffix(scale)) && ok;
+        ok = save(bench_composite({false, -1, -1}, scale), dir, "bench_at_start" + suffix(scale)) &&
+             ok;
+        ok = save(bench_composite({true, 30, 30}, scale), dir, "bench_running" + suffix(scale)) &&
+             ok;
     }
     ok = save(bench_layout(3), dir, QStringLiteral("bench_layout@3x")) && ok;
     ok = save(chart_with_cycle(3), dir, QStringLiteral("ph_chart_cycle@3x")) && ok;

@@ -4,8 +4,8 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <map>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -29,7 +29,9 @@ const QImage& ph_chart() {
     return image;
 }
 
-bool is_black(QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) < 110; }
+bool is_black(QRgb c) {
+    return std::max({qRed(c), qGreen(c), qBlue(c)}) < 110;
+}
 
 // The x (in chart pixels, a pixel's index being its left edge) of the centre
 // of the black line crossing row y nearest to `near`, looked for within
@@ -60,9 +62,9 @@ std::optional<double> black_line_x(int y, double near, double reach) {
 struct DomeRow {
     int y, liquid_x, vapour_x;
 };
-constexpr DomeRow kDome[] = {{72, 139, 185},  {84, 119, 185},  {96, 104, 180},  {108, 92, 175},
-                             {120, 81, 169},  {132, 71, 164},  {144, 61, 159},  {156, 52, 155},
-                             {168, 44, 151},  {180, 35, 148},  {192, 27, 146},  {204, 20, 145},
+constexpr DomeRow kDome[] = {{72, 139, 185}, {84, 119, 185}, {96, 104, 180}, {108, 92, 175},
+                             {120, 81, 169}, {132, 71, 164}, {144, 61, 159}, {156, 52, 155},
+                             {168, 44, 151}, {180, 35, 148}, {192, 27, 146}, {204, 20, 145},
                              {210, 16, 144}};
 
 TEST(PhChartDome, PassesThroughTheTabulatedOutlineWithinOnePixel) {
@@ -131,8 +133,8 @@ TEST(PhChartRegions, AreColouredAsTheLegendOfTheBenchSays) {
 // ---- The saturation chart -------------------------------------------------
 
 struct SaturationChart {
-    QRectF plot;                    // the plot area, in the drawing's units
-    std::vector<QPointF> curve;     // in the drawing's units
+    QRectF plot;                 // the plot area, in the drawing's units
+    std::vector<QPointF> curve;  // in the drawing's units
 };
 
 SaturationChart read_saturation_chart() {
@@ -170,9 +172,9 @@ TEST(SaturationChart, CurvePassesThroughTheTabulatedReadings) {
     ASSERT_EQ(chart.curve.size(), 100u);
     std::vector<std::pair<double, double>> tp;  // (t, p)
     for (const QPointF& q : chart.curve) {
-        tp.emplace_back(kTMin + (q.x() - chart.plot.left()) / chart.plot.width() * (kTMax - kTMin),
-                        kPMin + (chart.plot.bottom() - q.y()) / chart.plot.height() *
-                                    (kPMax - kPMin));
+        tp.emplace_back(
+            kTMin + (q.x() - chart.plot.left()) / chart.plot.width() * (kTMax - kTMin),
+            kPMin + (chart.plot.bottom() - q.y()) / chart.plot.height() * (kPMax - kPMin));
     }
     EXPECT_NEAR(tp.front().first, -10, 0.05);
     EXPECT_NEAR(tp.back().first, 70, 0.05);
@@ -181,8 +183,8 @@ TEST(SaturationChart, CurvePassesThroughTheTabulatedReadings) {
         ASSERT_GT(tp[i].second, tp[i - 1].second) << "the saturation pressure rises with t";
     }
     const std::pair<double, double> readings[] = {
-        {-10, 0.0257}, {0, 0.0402},   {10, 0.0607}, {20, 0.0888}, {23.8, 0.1019},
-        {30, 0.1264},  {40, 0.1749},  {50, 0.2366}, {60, 0.3135}, {70, 0.4084}};
+        {-10, 0.0257}, {0, 0.0402},  {10, 0.0607}, {20, 0.0888}, {23.8, 0.1019},
+        {30, 0.1264},  {40, 0.1749}, {50, 0.2366}, {60, 0.3135}, {70, 0.4084}};
     for (const auto& [t, p] : readings) {
         const auto after = std::lower_bound(tp.begin(), tp.end(), std::make_pair(t, -1.0));
         const auto before = after == tp.begin() ? after : after - 1;
@@ -195,9 +197,9 @@ TEST(SaturationChart, CurvePassesThroughTheTabulatedReadings) {
 
 TEST(SaturationChart, CarriesItsTitlesAndAxisLabels) {
     const QString svg = source(kSaturationChart);
-    for (const char* words : {">R - 11<", ">Presión de saturación( Mpa abs)<",
-                              ">Temperatura de saturación (ºC)<", ">-20<", ">80<", ">0.00<",
-                              ">0.45<"}) {
+    for (const char* words :
+         {">R - 11<", ">Presión de saturación( Mpa abs)<", ">Temperatura de saturación (ºC)<",
+          ">-20<", ">80<", ">0.00<", ">0.45<"}) {
         EXPECT_TRUE(svg.contains(QString::fromUtf8(words))) << words;
     }
 }

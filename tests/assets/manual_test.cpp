@@ -7,9 +7,13 @@
 namespace gelvor::assets {
 namespace {
 
-QStringList manual_lines() { return manual_text().split(QLatin1Char('\n')); }
+QStringList manual_lines() {
+    return manual_text().split(QLatin1Char('\n'));
+}
 
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // The sixteen sections, headings as they stand; a heading that the text
 // breaks over two lines is its two lines run together.
@@ -131,14 +135,17 @@ TEST(ManualContent, AsksWhyQcExceedsQeAtTheEndOfTheRefrigerationRateExercise) {
 
 TEST(ManualContent, ListsTheSymbolsWithTheBenchsWaterNaming) {
     const QString s = section(3);
-    EXPECT_TRUE(s.contains(u("t3, t4  Temperatura del agua a la entrada y a la salida del\n"
-                             "        condensador")));
-    EXPECT_TRUE(s.contains(u("t1, t2  Temperatura del agua a la entrada y a la salida del\n"
-                             "        evaporador")));
-    EXPECT_TRUE(s.contains(u("* Presión absoluta = Indicación del manómetro + \n"
-                             "presión atmosférica")));
-    for (const char* symbol : {"tc, te", "Pc, Pe", "mc, me", "ta ", "pa ", "U ", "Qe, Qc",
-                               "Wc ", "Qcr ", "c.o.p."}) {
+    EXPECT_TRUE(
+        s.contains(u("t3, t4  Temperatura del agua a la entrada y a la salida del\n"
+                     "        condensador")));
+    EXPECT_TRUE(
+        s.contains(u("t1, t2  Temperatura del agua a la entrada y a la salida del\n"
+                     "        evaporador")));
+    EXPECT_TRUE(
+        s.contains(u("* Presión absoluta = Indicación del manómetro + \n"
+                     "presión atmosférica")));
+    for (const char* symbol :
+         {"tc, te", "Pc, Pe", "mc, me", "ta ", "pa ", "U ", "Qe, Qc", "Wc ", "Qcr ", "c.o.p."}) {
         EXPECT_TRUE(s.contains(QLatin1Char('\n') + QLatin1String(symbol))) << symbol;
     }
 }
@@ -161,11 +168,11 @@ TEST(ManualContent, QuotesTheBenchDataExactly) {
 // exchanged with the water, the compressor power the 18 W it gives off.
 TEST(ManualContent, WritesOutEveryFormulaWhereItBelongs) {
     const QString cop = section(12);
-    for (const char* f : {"Wc + Qe = Qc + Qcr", "Qe = me cp (t1 - t2 ) + 0.8 ( ta - te )",
-                          "Qc = mc cp (t4 - t3 ) + 0.8 ( tc - ta )", "Wc = Qc - Qe + Qcr",
-                          "mr = Qe / (hA - hD)", "Wc = mr (hB - hA) + Qcr",
-                          "c.o.p. Ref  = me cp (t1 - t2 ) / Wc",
-                          "c.o.p. B.C. = mc cp (t4 - t3 ) / Wc", "Qcr = 18 W"}) {
+    for (const char* f :
+         {"Wc + Qe = Qc + Qcr", "Qe = me cp (t1 - t2 ) + 0.8 ( ta - te )",
+          "Qc = mc cp (t4 - t3 ) + 0.8 ( tc - ta )", "Wc = Qc - Qe + Qcr", "mr = Qe / (hA - hD)",
+          "Wc = mr (hB - hA) + Qcr", "c.o.p. Ref  = me cp (t1 - t2 ) / Wc",
+          "c.o.p. B.C. = mc cp (t4 - t3 ) / Wc", "Qcr = 18 W"}) {
         EXPECT_TRUE(cop.contains(u(f))) << f;
     }
     const QString u_section = section(13);

@@ -60,13 +60,12 @@ INSTANTIATE_TEST_SUITE_P(Pictures, EachPicture, ::testing::ValuesIn(kPictures), 
 // The bitmaps these pictures stand for had the standard 16 colours; every
 // fill and stroke stays within them.
 TEST(SixteenColourPictures, UseOnlyTheStandardPalette) {
-    const QSet<QString> palette{
-        "#000000", "#800000", "#008000", "#808000", "#000080", "#800080", "#008080", "#c0c0c0",
-        "#808080", "#ff0000", "#00ff00", "#ffff00", "#0000ff", "#ff00ff", "#00ffff", "#ffffff"};
+    const QSet<QString> palette{"#000000", "#800000", "#008000", "#808000", "#000080", "#800080",
+                                "#008080", "#c0c0c0", "#808080", "#ff0000", "#00ff00", "#ffff00",
+                                "#0000ff", "#ff00ff", "#00ffff", "#ffffff"};
     const QRegularExpression colour(QStringLiteral("#[0-9a-fA-F]{6}"));
     for (const char* path : {kBenchDrawing, kWindowIcon, kCondenserRunning, kEvaporatorRunning,
-                             kSightGlass, kEvaporatorRest, kFlowmeterFloat, kSchematic,
-                             kPhChart}) {
+                             kSightGlass, kEvaporatorRest, kFlowmeterFloat, kSchematic, kPhChart}) {
         const QString svg = source(path);
         ASSERT_FALSE(svg.isEmpty()) << path;
         EXPECT_FALSE(svg.contains(QLatin1String("Gradient"))) << path;

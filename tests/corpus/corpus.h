@@ -2,6 +2,8 @@
 
 // The bad-input corpus of tests/corpus/bad_box_texts.txt, for every test that
 // feeds the setting boxes with what students may type.
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -65,10 +67,14 @@ inline QByteArray decode(const QByteArray& quoted) {
 
 }  // namespace detail
 
-// Every entry for every box it applies to.
-inline QList<Entry> load() {
-    QFile file(QString::fromUtf8(GELVOR_CORPUS_FILE));
+// Every entry for every box it applies to. A file that cannot be read or
+// holds no entry fails the test that loads it: a bad-input test must not pass
+// on nothing.
+inline QList<Entry> load(const QString& path = QString::fromUtf8(GELVOR_CORPUS_FILE)) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read the bad-input corpus " << path.toStdString() << ": "
+                      << file.errorString().toStdString();
         return {};
     }
     QList<Entry> out;
@@ -98,6 +104,9 @@ inline QList<Entry> load() {
         for (Box b : boxes) {
             out.append({b, text, QString::fromUtf8(line.left(80))});
         }
+    }
+    if (out.isEmpty()) {
+        ADD_FAILURE() << "the bad-input corpus " << path.toStdString() << " holds no entry";
     }
     return out;
 }

@@ -1,4 +1,5 @@
 // Every text of the bad-input corpus in every box, under both locales.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,6 +49,11 @@ TEST(BadInput, EveryCorpusTextFaultsCleanlyAndTheNextGoodPassRestoresAll) {
         }
     }
     EXPECT_EQ(good.writes.size(), display_targets().size());
+}
+
+TEST(BadInput, ACorpusFileThatCannotBeReadFailsTheTestThatLoadsIt) {
+    EXPECT_NONFATAL_FAILURE(corpus::load(QStringLiteral("/nonexistent/bad_box_texts.txt")),
+                            "/nonexistent/bad_box_texts.txt");
 }
 
 }  // namespace

@@ -45,6 +45,11 @@ TEST_F(Layout, EveryControlExistsByItsName) {
     EXPECT_EQ(form->windowTitle(), "MAQUINA FRIGORIFICA - BOMBA DE CALOR");
 }
 
+TEST_F(Layout, AControlTheWindowLacksFailsItsTestInsteadOfCrashing) {
+    EXPECT_THROW(find("NoSuchControl"), MissingControl);
+    EXPECT_THROW(find<QScrollBar>("Text3"), MissingControl);
+}
+
 TEST_F(Layout, NamedWidgetsAllCarryAnAccessibleName) {
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))

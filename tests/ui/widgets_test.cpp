@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "ui/text_fit.h"
 #include "ui/widgets/manometer.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
@@ -66,6 +67,32 @@ TEST(SpinControlTest, AtItsLimitsItNeitherMovesNorTells) {
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(spin.property("positionMin").toInt(), 14);
     EXPECT_EQ(spin.property("positionMax").toInt(), 16);
+}
+
+TEST(SpinControlTest, HeldDownItRepeatsUntilReleased) {
+    SpinControl spin(10, 50, 18);
+    spin.resize(13, 23);
+    QTest::mousePress(&spin, Qt::LeftButton, {}, QPoint(6, 3));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spin.position() >= 21; }, 5000));
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, QPoint(6, 3));
+    const int released_at = spin.position();
+    QTest::qWait(300);
+    EXPECT_EQ(spin.position(), released_at);
+}
+
+// A reading longer than its box shows its beginning, and the whole of it in
+// the box's tool tip; a reading that fits has none.
+TEST(TextFitTest, AReadingCutOffAtItsBoxShowsWholeInItsToolTip) {
+    QLineEdit box;
+    QFont font = box.font();
+    font.setPixelSize(11);
+    box.setFont(font);
+    box.resize(40, 20);
+    keep_text_fitted(&box);
+    box.setText(QStringLiteral("12345678901234567890 W/m2ºC"));
+    EXPECT_EQ(box.toolTip(), box.text());
+    box.setText(QStringLiteral("1"));
+    EXPECT_TRUE(box.toolTip().isEmpty());
 }
 
 TEST(TabControlTest, ABackRowTabComesToTheFrontWithItsRow) {

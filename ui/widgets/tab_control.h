@@ -10,7 +10,7 @@ namespace gelvor::ui {
 // A tabbed container with one or more rows of tabs of equal width. The row
 // that holds the current tab comes to the front, next to the page. Each
 // page lies under the strip, but its controls are placed in the tab
-// control's own coordinates (see `place`).
+// control's own coordinates (`onPage` turns them into the page's).
 class TabControl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)
