@@ -254,7 +254,7 @@ void build_resultados(Form1Controls& c, TabControl* tab) {
     c.results[L::kArrowPointerBox]->setCursor(Qt::ArrowCursor);
 }
 
-void build_teaching_pages(TabControl* tab) {
+void build_manual(TabControl* tab) {
     auto* manual = new QPlainTextEdit(tab->page(L::practicas));
     manual->setObjectName(QStringLiteral("Text2"));
     manual->setAccessibleName(QStringLiteral("Prácticas"));
@@ -265,8 +265,23 @@ void build_teaching_pages(TabControl* tab) {
     manual->setTabStopDistance(manual->fontMetrics().averageCharWidth() * 4);
     manual->setPlainText(assets::manual_text());
     fit_lines(manual);
-    add_picture({tab->page(L::relacion), tab}, L::sstab1_pictures()[0]);
-    add_picture({tab->page(L::fotografia), tab}, L::sstab1_pictures()[1]);
+    manual->show();
+}
+
+// The manual, the Ps-Ts chart and the photograph are built when their tab is
+// first shown: laying the manual out is most of the window's building time,
+// and none of them shows at start.
+void build_teaching_pages(TabControl* tab) {
+    QObject::connect(tab, &TabControl::currentChanged, tab, [tab](int index) {
+        if (!tab->page(index)->children().isEmpty())
+            return;
+        if (index == L::practicas)
+            build_manual(tab);
+        else if (index == L::relacion)
+            add_picture({tab->page(L::relacion), tab}, L::sstab1_pictures()[0]);
+        else if (index == L::fotografia)
+            add_picture({tab->page(L::fotografia), tab}, L::sstab1_pictures()[1]);
+    });
 }
 
 void build_right_tabs(Form1Controls& c) {

@@ -24,7 +24,18 @@ QStringList indexed(const char* name, int count) {
     return names;
 }
 
+// Shows each page of the right tab control once, ending on "Datos" as at
+// start: the manual, the Ps-Ts chart and the photograph are built then.
+void showEveryPage(TabControl* tab) {
+    for (int i = tab->count() - 1; i >= 0; --i) tab->setCurrentIndex(i);
+}
+
 TEST_F(Layout, EveryControlExistsByItsName) {
+    for (const char* late : {"Text2", "Image3", "Image4"})
+        EXPECT_EQ(form->findChild<QWidget*>(late), nullptr) << late << " built before shown";
+    showEveryPage(find<TabControl>("SSTab1"));
+    showEveryPage(find<TabControl>("SSTab1"));
+    EXPECT_EQ(form->findChildren<QWidget*>("Text2").size(), 1);
     QStringList names = {
         "GaugeX1", "GaugeX2", "Interruptor", "VScroll1", "VScroll2",       "Image1", "Image2",
         "c_0",     "SSTab1",  "SSTab2",      "Picture2", "Picture3",       "Text2",  "Image3",
@@ -51,6 +62,7 @@ TEST_F(Layout, AControlTheWindowLacksFailsItsTestInsteadOfCrashing) {
 }
 
 TEST_F(Layout, NamedWidgetsAllCarryAnAccessibleName) {
+    showEveryPage(find<TabControl>("SSTab1"));
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
             continue;
@@ -66,6 +78,7 @@ TEST_F(Layout, ControlsStandAtTheirPlacesInTheirContainers) {
     EXPECT_EQ(find("SSTab1")->geometry(), QRect(368, 6, 326, 519));
     // On a tab page a control stands in the tab control's coordinates.
     QWidget* tab1 = find("SSTab1");
+    showEveryPage(find<TabControl>("SSTab1"));
     EXPECT_EQ(find("Text2")->mapTo(tab1, QPoint(0, 0)), QPoint(px(60), px(615)));
     EXPECT_EQ(find("Text7_12")->mapTo(tab1, QPoint(0, 0)), QPoint(px(2904), px(1416)));
     EXPECT_EQ(find("Picture2")->mapTo(find("SSTab2"), QPoint(0, 0)), QPoint(px(408), px(348)));
@@ -93,6 +106,7 @@ TEST_F(Layout, ControlsAreOfTheirKindsWithTheirRanges) {
     }
     for (const QString& box : indexed("Text7", 32))
         EXPECT_NE(form->findChild<QLineEdit*>(box), nullptr);
+    showEveryPage(find<TabControl>("SSTab1"));
     auto* manual = find<QPlainTextEdit>("Text2");
     EXPECT_FALSE(manual->isReadOnly());
     EXPECT_EQ(manual->lineWrapMode(), QPlainTextEdit::WidgetWidth);
