@@ -58,8 +58,20 @@ std::optional<int> read_command_line(int argc, char* argv[]) {
     if (!parser.positionalArguments().isEmpty()) {
         return usage_error("unexpected argument \"" + parser.positionalArguments().front() + "\"");
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help)) {
         print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        QString text =
+            parser.helpText() + QStringLiteral("\nQt's options, read by the window system:\n");
+        for (const char* name : kQtOptionsWithValue) {
+            text += QStringLiteral("  -%1 <value>\n").arg(QString::fromLatin1(name));
+        }
+        for (const char* name : kQtFlags) {
+            text += QStringLiteral("  -%1\n").arg(QString::fromLatin1(name));
+        }
+        print(stdout, text);
         return 0;
     }
     if (parser.isSet(version)) {
