@@ -7,6 +7,7 @@
 
 #include "model/bench.h"
 #include "tests/corpus/corpus.h"
+#include "version/version.h"
 
 namespace {
 
@@ -116,7 +117,8 @@ TEST(ReadingsCommand, UsageErrorsExitWithTwoAndALineWithAHint) {
                     .contains(u"evaporator-flow, condenser-flow, barometer, water, ambient"_qs));
     const Output version = readings({u"--version"_qs});
     EXPECT_EQ(version.exit_code, 0);
-    EXPECT_EQ(version.out, u"gelvor-readings " GELVOR_VERSION "\n"_qs);
+    EXPECT_EQ(version.out,
+              "gelvor-readings " + QString::fromLatin1(gelvor::version::kText) + u'\n');
 }
 
 TEST(ReadingsCommand, AFailedWriteExitsWithThreeAndSaysSo) {
