@@ -1,15 +1,55 @@
 // gelvor-readings: prints what the simulator window shows for one pass, or a
 // CSV table of operating points, for teachers preparing the exercise.
+#include <QCoreApplication>
 #include <QStringList>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 #include "readings/readings.h"
 
 namespace {
 
-void print(std::FILE* to, const QString& text) {
+// Exit statuses beyond 0 (every pass complete) and 1 (a pass faulted).
+constexpr int kUsageError = 2;
+constexpr int kWriteError = 3;
+
+// Standard output that remembers its first write error, so that a full disk
+// or a closed pipe is never reported as success.
+class Output {
+  public:
+    bool write(const QString& text) {
+        const QByteArray bytes = text.toUtf8();
+        const auto size = static_cast<std::size_t>(bytes.size());
+        if (ok() && std::fwrite(bytes.constData(), 1, size, stdout) != size) {
+            error_ = errno;
+        }
+        return ok();
+    }
+    // Flushes what is buffered; true when everything was written.
+    bool finish() {
+        if (ok() && std::fflush(stdout) != 0) {
+            error_ = errno;
+        }
+        return ok();
+    }
+    bool ok() const { return error_ == 0; }
+    int error() const { return error_; }
+
+  private:
+    int error_ = 0;
+};
+
+void print_error(const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
+int write_failed(const Output& out) {
+    print_error(QStringLiteral("gelvor-readings: cannot write the output: %1\n")
+                    .arg(QString::fromLocal8Bit(std::strerror(out.error()))));
+    return kWriteError;
 }
 
 // Settings outside the bench's ranges still compute; the operator hears of it
@@ -18,7 +58,7 @@ void warn(QStringList& warned, const gelvor::PassDisplay& pass) {
     for (const gelvor::RangeWarning& w : pass.range_warnings) {
         if (!warned.contains(w.text)) {
             warned << w.text;
-            print(stderr, "gelvor-readings: " + w.text + u'\n');
+            print_error("gelvor-readings: " + w.text + u'\n');
         }
     }
 }
@@ -27,46 +67,43 @@ void warn(QStringList& warned, const gelvor::PassDisplay& pass) {
 
 int main(int argc, char** argv) {
     using namespace gelvor;
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
+    // A closed pipe then fails the write with EPIPE instead of killing the program silently.
+    std::signal(SIGPIPE, SIG_IGN);
+    QCoreApplication app(argc, argv);
     QString error;
-    bool help = false;
-    const auto request = readings::parse_arguments(arguments, error, help);
-    if (help) {
-        print(stdout, readings::usage());
-        return 0;
+    QString reply;
+    const auto request = readings::parse_arguments(QCoreApplication::arguments(), error, reply);
+    Output out;
+    if (!reply.isEmpty()) {
+        return out.write(reply) && out.finish() ? 0 : write_failed(out);
     }
     if (!request) {
-        print(stderr, "gelvor-readings: " + error + "\n\n" + readings::usage());
-        return 2;
+        print_error("gelvor-readings: " + error + "\nPruebe --help\n");
+        return kUsageError;
     }
 
     QStringList warned;
     if (!request->csv) {
         const PassDisplay pass = run_pass(request->settings, request->locale);
-        print(stdout, readings::pass_lines(pass));
+        if (!(out.write(readings::pass_lines(pass)) && out.finish())) {
+            return write_failed(out);
+        }
         warn(warned, pass);
         return pass.complete() ? 0 : 1;
     }
 
-    print(stdout, readings::csv_header());
-    PanelSettings settings = request->settings;
-    const auto sweep = request->sweep.value_or(readings::Sweep{});
-    const int step = sweep.to >= sweep.from ? 1 : -1;
     bool all_complete = true;
-    for (int v = sweep.from;; v += step) {
-        if (request->sweep) {
-            readings::apply_sweep_value(settings, sweep.name, v);
-        }
+    out.write(readings::csv_header());
+    const qint64 rows = readings::sweep_rows(*request);
+    for (qint64 row = 0; row < rows && out.ok(); ++row) {
+        const PanelSettings settings = readings::sweep_row(*request, row);
         const PassDisplay pass = run_pass(settings, request->locale);
         all_complete = all_complete && pass.complete();
-        print(stdout, readings::csv_row(settings, pass));
+        out.write(readings::csv_row(settings, pass));
         warn(warned, pass);
-        if (!request->sweep || v == sweep.to) {
-            break;
-        }
+    }
+    if (!out.finish()) {
+        return write_failed(out);
     }
     return all_complete ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "model/settings_ranges.h"
+#include "version/version.h"
 
 namespace gelvor::readings {
 namespace {
@@ -90,42 +91,48 @@ std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
 
 }  // namespace
 
-QString usage() {
-    QString text = QStringLiteral(
-        "Usage: gelvor-readings [options]\n"
-        "Prints what the simulator window shows for one pass of the bench.\n"
-        "\n"
-        "  --evaporator-flow N   evaporator water flow, whole g/s from %1 (default 4)\n"
-        "  --condenser-flow N    condenser water flow, whole g/s from %1 (default 4)\n"
-        "  --barometer TEXT      barometric pressure box, mbar (default \"1010\")\n"
-        "  --water TEXT          water inlet temperature box, degrees C (default \"15\")\n"
-        "  --ambient TEXT        ambient temperature box, degrees C (default \"18\")\n"
-        "  --locale NAME         number format, e.g. es_ES or en_US (default: the user's)\n"
-        "  --csv                 print a CSV table instead of lines\n"
-        "  --sweep NAME=FROM:TO  with --csv: one row per whole value of one setting\n"
-        "  --help                print this text\n"
-        "\n"
-        "A box outside the window's range computes all the same, with a warning on stderr.\n"
-        "Exit status: 0 complete pass, 1 a pass faulted, 2 usage error.\n");
-    return text.arg(flow_range());
-}
-
-std::optional<Request> parse_arguments(const QStringList& arguments, QString& error, bool& help) {
+std::optional<Request> parse_arguments(const QStringList& arguments, QString& error,
+                                       QString& reply) {
+    const PanelSettings defaults;
+    const QString flow_help = QStringLiteral("%1 water flow, whole g/s from %2 (default %3)");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption evaporator("evaporator-flow", {}, "N");
-    const QCommandLineOption condenser("condenser-flow", {}, "N");
-    const QCommandLineOption barometer("barometer", {}, "TEXT");
-    const QCommandLineOption water("water", {}, "TEXT");
-    const QCommandLineOption ambient("ambient", {}, "TEXT");
-    const QCommandLineOption locale("locale", {}, "NAME");
-    const QCommandLineOption csv("csv");
-    const QCommandLineOption sweep("sweep", {}, "NAME=FROM:TO");
-    const QCommandLineOption help_option("help");
-    parser.addOptions(
-        {evaporator, condenser, barometer, water, ambient, locale, csv, sweep, help_option});
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints what the simulator window shows for one pass of the bench, one display\n"
+        "per line (control name, a TAB, its text or instrument position), then the\n"
+        "cycle's lines and letters on the P-h chart in twips; or a CSV table."));
+    const QCommandLineOption help_option = parser.addHelpOption();
+    const QCommandLineOption version_option = parser.addVersionOption();
+    const QCommandLineOption evaporator(
+        "evaporator-flow",
+        flow_help.arg("evaporator").arg(flow_range()).arg(defaults.evaporator_water_flow), "N");
+    const QCommandLineOption condenser(
+        "condenser-flow",
+        flow_help.arg("condenser").arg(flow_range()).arg(defaults.condenser_water_flow), "N");
+    const QCommandLineOption barometer(
+        "barometer", "barometric pressure box, mbar (default \"" + defaults.barometer_text + "\")",
+        "TEXT");
+    const QCommandLineOption water(
+        "water", "water inlet temperature box, degrees C (default \"" + defaults.water_text + "\")",
+        "TEXT");
+    const QCommandLineOption ambient(
+        "ambient", "ambient temperature box, degrees C (default \"" + defaults.ambient_text + "\")",
+        "TEXT");
+    const QCommandLineOption locale(
+        "locale", QStringLiteral("number format, e.g. es_ES or en_US (default: the user's)"),
+        "NAME");
+    const QCommandLineOption csv("csv", QStringLiteral("print a CSV table instead of lines"));
+    const QCommandLineOption sweep(
+        "sweep",
+        "with --csv: one row per whole value of a setting, NAME one of " +
+            kSettingNames.join(", ") +
+            "; given twice with two settings, a row for every combination, the first varying "
+            "slowest; at most " +
+            QString::number(kMaxSweepRows) + " rows",
+        "NAME=FROM:TO");
+    parser.addOptions({evaporator, condenser, barometer, water, ambient, locale, csv, sweep});
 
-    help = false;
+    reply.clear();
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -134,8 +141,16 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         error = "unexpected argument \"" + parser.positionalArguments().front() + "\"";
         return std::nullopt;
     }
-    if (parser.isSet(help_option)) {
-        help = true;
+    if (parser.isSet(help_option) || parser.isSet(QStringLiteral("help-all"))) {
+        reply = parser.helpText() +
+                QStringLiteral(
+                    "\nA box outside the window's range computes all the same, with a warning "
+                    "on stderr.\nExit status: 0 every pass complete, 1 a pass faulted, 2 usage "
+                    "error,\n3 the output could not be written.\n");
+        return std::nullopt;
+    }
+    if (parser.isSet(version_option)) {
+        reply = QStringLiteral("gelvor-readings %1\n").arg(QString::fromLatin1(version::kText));
         return std::nullopt;
     }
 
@@ -169,17 +184,51 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         }
     }
     r.csv = parser.isSet(csv);
-    if (parser.isSet(sweep)) {
-        if (!r.csv) {
-            error = QStringLiteral("--sweep needs --csv");
+    const QStringList sweeps = parser.values(sweep);
+    if (!sweeps.isEmpty() && !r.csv) {
+        error = QStringLiteral("--sweep needs --csv");
+        return std::nullopt;
+    }
+    if (sweeps.size() > 2) {
+        error = QStringLiteral("--sweep names at most two settings");
+        return std::nullopt;
+    }
+    for (const QString& text : sweeps) {
+        const auto s = parse_sweep(text, error);
+        if (!s) {
             return std::nullopt;
         }
-        r.sweep = parse_sweep(parser.value(sweep), error);
-        if (!r.sweep) {
+        if (!r.sweeps.empty() && r.sweeps.front().name == s->name) {
+            error = "--sweep: \"" + s->name + "\" is swept twice";
             return std::nullopt;
         }
+        r.sweeps.push_back(*s);
+    }
+    if (sweep_rows(r) > kMaxSweepRows) {
+        error = "--sweep: " + QString::number(sweep_rows(r)) + " rows, more than the " +
+                QString::number(kMaxSweepRows) + " a table may have";
+        return std::nullopt;
     }
     return r;
+}
+
+qint64 sweep_rows(const Request& request) {
+    qint64 rows = 1;
+    for (const Sweep& s : request.sweeps) {
+        rows *= s.count();
+    }
+    return rows;
+}
+
+PanelSettings sweep_row(const Request& request, qint64 row) {
+    PanelSettings settings = request.settings;
+    // The last sweep varies fastest.
+    for (auto s = request.sweeps.rbegin(); s != request.sweeps.rend(); ++s) {
+        const qint64 step = s->to >= s->from ? 1 : -1;
+        apply_sweep_value(settings, s->name, static_cast<int>(s->from + step * (row % s->count())));
+        row /= s->count();
+    }
+    return settings;
 }
 
 QString pass_lines(const PassDisplay& pass) {

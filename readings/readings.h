@@ -3,7 +3,9 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "present/pass.h"
 
@@ -16,19 +18,30 @@ struct Sweep {
     QString name;  // "evaporator-flow", "condenser-flow", "barometer", "water", "ambient"
     int from = 0;
     int to = 0;
+    qint64 count() const { return std::abs(qint64{to} - from) + 1; }
 };
+
+// The most rows a sweep table may have.
+inline constexpr qint64 kMaxSweepRows = 100'000;
 
 struct Request {
     PanelSettings settings;
     QLocale locale;
     bool csv = false;
-    std::optional<Sweep> sweep;
+    // None, or one or two different settings: the table holds every
+    // combination, the first sweep varying slowest.
+    std::vector<Sweep> sweeps;
 };
 
-// Reads the options; on a usage error returns nothing and sets `error`.
-std::optional<Request> parse_arguments(const QStringList& arguments, QString& error, bool& help);
+// Reads the options (the application must exist, for the program's name in
+// the help). Returns the request; or nothing with `reply` set to the help or
+// the version text asked for; or nothing with `error` set on a usage error.
+std::optional<Request> parse_arguments(const QStringList& arguments, QString& error,
+                                       QString& reply);
 
-QString usage();
+// The number of rows of the sweep table, and the settings of one of them.
+qint64 sweep_rows(const Request& request);
+PanelSettings sweep_row(const Request& request, qint64 row);
 
 // One pass as lines "target<TAB>text"; a faulted pass ends with "fault<TAB>message".
 QString pass_lines(const PassDisplay& pass);

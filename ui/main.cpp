@@ -1,16 +1,18 @@
 #include <QApplication>
 
+#include "ui/command_line.h"
 #include "ui/splash_layout.h"
 #include "ui/startup.h"
+#include "version/version.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto status = gelvor::ui::read_command_line(argc, argv)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(gelvor::ui::splash_layout::kProductName));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(gelvor::ui::splash_layout::kVersionMajor)
-                                            .arg(gelvor::ui::splash_layout::kVersionMinor)
-                                            .arg(gelvor::ui::splash_layout::kVersionRevision));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Gelvor"));
+    QApplication::setApplicationVersion(QString::fromLatin1(gelvor::version::kText));
+    QApplication::setDesktopFileName(QString::fromLatin1(gelvor::version::kAppId));
     gelvor::ui::Startup startup;
     startup.start();
     return app.exec();

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "ui/twips.h"
+#include "version/version.h"
 
 // The start-up window's layout in twips; texts are UTF-8.
 namespace gelvor::ui::splash_layout {
@@ -32,8 +33,8 @@ std::span<const LabelSpec> labels();
 
 inline constexpr const char* kProductName = "Gelvor";
 // The project's version, from the build.
-inline constexpr int kVersionMajor = GELVOR_VERSION_MAJOR;
-inline constexpr int kVersionMinor = GELVOR_VERSION_MINOR;
-inline constexpr int kVersionRevision = GELVOR_VERSION_PATCH;
+inline constexpr int kVersionMajor = version::kMajor;
+inline constexpr int kVersionMinor = version::kMinor;
+inline constexpr int kVersionRevision = version::kPatch;
 
 }  // namespace gelvor::ui::splash_layout

@@ -7,6 +7,7 @@
 
 #include "model/bench.h"
 #include "tests/corpus/corpus.h"
+#include "version/version.h"
 
 namespace {
 
@@ -25,13 +26,18 @@ struct Output {
     }
 };
 
-Output readings(const QStringList& args, const QString& lc_all = u"C"_qs) {
+// Runs the command; with `output_file` its output goes there.
+Output readings(const QStringList& args, const QString& lc_all = u"C"_qs,
+                const QString& output_file = {}) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"LC_ALL"_qs, lc_all);
     p.setProcessEnvironment(env);
+    if (!output_file.isEmpty()) {
+        p.setStandardOutputFile(output_file);
+    }
     p.start(QString::fromUtf8(GELVOR_READINGS), args);
-    p.waitForFinished(30000);
+    p.waitForFinished(120000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
@@ -73,24 +79,88 @@ TEST(ReadingsCommand, AFaultedPassPrintsWhatItWroteThenTheFault) {
     EXPECT_EQ(log.lines().size(), 41 + 1);
 }
 
-TEST(ReadingsCommand, UsageErrorsExitWithTwo) {
-    for (const QStringList& args : {QStringList{u"--evaporator-flow"_qs, u"51"_qs},
-                                    {u"--condenser-flow"_qs, u"4.5"_qs},
-                                    {u"--condenser-flow"_qs, u"-1"_qs},
-                                    {u"--bogus"_qs},
-                                    {u"extra"_qs},
-                                    {u"--locale"_qs, u"zz_nowhere"_qs},
-                                    {u"--sweep"_qs, u"water=1:2"_qs},
-                                    {u"--csv"_qs, u"--sweep"_qs, u"pressure=1:2"_qs},
-                                    {u"--csv"_qs, u"--sweep"_qs, u"evaporator-flow=0:60"_qs}}) {
+TEST(ReadingsCommand, UsageErrorsExitWithTwoAndALineWithAHint) {
+    for (const QStringList& args :
+         {QStringList{u"--evaporator-flow"_qs, u"51"_qs},
+          {u"--condenser-flow"_qs, u"4.5"_qs},
+          {u"--condenser-flow"_qs, u"-1"_qs},
+          {u"--bogus"_qs},
+          {u"extra"_qs},
+          {u"--locale"_qs, u"zz_nowhere"_qs},
+          {u"--sweep"_qs, u"water=1:2"_qs},
+          {u"--csv"_qs, u"--sweep"_qs, u"pressure=1:2"_qs},
+          {u"--csv"_qs, u"--sweep"_qs, u"evaporator-flow=0:60"_qs},
+          // The same setting twice, and a third setting.
+          {u"--csv"_qs, u"--sweep"_qs, u"water=1:2"_qs, u"--sweep"_qs, u"water=3:4"_qs},
+          {u"--csv"_qs, u"--sweep"_qs, u"water=1:2"_qs, u"--sweep"_qs, u"ambient=3:4"_qs,
+           u"--sweep"_qs, u"barometer=1:2"_qs},
+          // More than 100,000 rows: one setting, two settings, and two billion.
+          {u"--csv"_qs, u"--sweep"_qs, u"barometer=0:100000"_qs},
+          {u"--csv"_qs, u"--sweep"_qs, u"barometer=0:1000"_qs, u"--sweep"_qs, u"water=0:99"_qs},
+          {u"--csv"_qs, u"--sweep"_qs, u"ambient=-2000000000:2000000000"_qs}}) {
         const Output r = readings(args);
         EXPECT_EQ(r.exit_code, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.contains(u"Usage"_qs));
+        EXPECT_TRUE(r.err.startsWith(u"gelvor-readings: "_qs));
+        EXPECT_TRUE(r.err.endsWith(u"\nPruebe --help\n"_qs)) << r.err.toStdString();
+        EXPECT_EQ(r.err.count(u'\n'), 2) << r.err.toStdString();
     }
+
     const Output help = readings({u"--help"_qs});
     EXPECT_EQ(help.exit_code, 0);
-    EXPECT_TRUE(help.out.contains(u"--sweep"_qs));
+    for (const char* name : {"--evaporator-flow", "--condenser-flow", "--barometer", "--water",
+                             "--ambient", "--locale", "--csv", "--sweep", "--version"}) {
+        EXPECT_TRUE(help.out.contains(QLatin1StringView(name))) << name;
+    }
+    EXPECT_TRUE(help.out.mid(help.out.indexOf(u"--sweep <"_qs))
+                    .simplified()
+                    .contains(u"evaporator-flow, condenser-flow, barometer, water, ambient"_qs));
+    const Output version = readings({u"--version"_qs});
+    EXPECT_EQ(version.exit_code, 0);
+    EXPECT_EQ(version.out,
+              "gelvor-readings " + QString::fromLatin1(gelvor::version::kText) + u'\n');
+}
+
+TEST(ReadingsCommand, AFailedWriteExitsWithThreeAndSaysSo) {
+    for (const QStringList& args :
+         {QStringList{}, {u"--csv"_qs}, {u"--help"_qs}, {u"--barometer"_qs, u"abc"_qs}}) {
+        const Output full = readings(args, u"C"_qs, u"/dev/full"_qs);
+        EXPECT_EQ(full.exit_code, 3) << args.join(u' ').toStdString();
+        EXPECT_TRUE(full.err.startsWith(u"gelvor-readings: cannot write the output: "_qs))
+            << full.err.toStdString();
+    }
+
+    // A reader that goes away after one byte, before a long table is written.
+    QProcess reader;
+    QProcess writer;
+    writer.setStandardOutputProcess(&reader);
+    reader.start(u"head"_qs, {u"-c"_qs, u"1"_qs});
+    writer.start(
+        QString::fromUtf8(GELVOR_READINGS),
+        {u"--csv"_qs, u"--sweep"_qs, u"barometer=950:1070"_qs, u"--sweep"_qs, u"ambient=10:50"_qs});
+    ASSERT_TRUE(writer.waitForFinished(60000));
+    reader.waitForFinished(10000);
+    EXPECT_EQ(writer.exitStatus(), QProcess::NormalExit);  // not killed by SIGPIPE
+    EXPECT_EQ(writer.exitCode(), 3);
+    EXPECT_TRUE(QString::fromUtf8(writer.readAllStandardError()).contains(u"cannot write"_qs));
+}
+
+TEST(ReadingsCommand, TwoSweepsGiveEveryCombinationTheFirstVaryingSlowest) {
+    const Output table = readings(
+        {u"--csv"_qs, u"--sweep"_qs, u"evaporator-flow=5:4"_qs, u"--sweep"_qs, u"water=14:16"_qs});
+    ASSERT_EQ(table.exit_code, 0) << table.err.toStdString();
+    const QStringList rows = table.out.split(u"\r\n"_qs, Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 1 + 6);
+    int row = 1;
+    for (const char* flow : {"5", "4"}) {
+        for (const char* water : {"14", "15", "16"}) {
+            // Each row is the one row of a table of that single operating point.
+            const Output single =
+                readings({u"--csv"_qs, u"--evaporator-flow"_qs, QLatin1StringView(flow),
+                          u"--water"_qs, QLatin1StringView(water)});
+            EXPECT_EQ(rows[row++], single.out.split(u"\r\n"_qs).value(1)) << flow << " " << water;
+        }
+    }
 }
 
 TEST(ReadingsCommand, ASettingOutOfRangeWarnsOnStderrAndLeavesStdoutAlone) {
