@@ -14,6 +14,7 @@ LineShape::LineShape(const QColor& colour, int width_px, QWidget* parent)
 }
 
 void LineShape::setLine(float x1, float y1, float x2, float y2) {
+    placed_ = true;
     x1_ = x1;
     y1_ = y1;
     x2_ = x2;
@@ -31,7 +32,8 @@ void LineShape::setLine(float x1, float y1, float x2, float y2) {
 
 void LineShape::setZoom(double zoom) {
     zoom_ = zoom;
-    setLine(x1_, y1_, x2_, y2_);
+    if (placed_)
+        setLine(x1_, y1_, x2_, y2_);
 }
 
 double LineShape::penWidth() const {
@@ -53,6 +55,7 @@ PlacedLabel::PlacedLabel(const QString& text, QWidget* parent) : QLabel(text, pa
 }
 
 void PlacedLabel::place(float left, float top) {
+    placed_ = true;
     left_ = left;
     top_ = top;
     adjustSize();
@@ -61,7 +64,8 @@ void PlacedLabel::place(float left, float top) {
 
 void PlacedLabel::setZoom(double zoom) {
     zoom_ = zoom;
-    place(left_, top_);
+    if (placed_)
+        place(left_, top_);
 }
 
 }  // namespace gelvor::ui

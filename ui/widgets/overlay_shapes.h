@@ -35,6 +35,7 @@ class LineShape : public QWidget {
     int width_;
     double zoom_ = 1;
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    bool placed_ = false;  // a line never set keeps its design-time place
 };
 
 // A label sized to its text whose top-left corner is placed in twips.
@@ -55,6 +56,7 @@ class PlacedLabel : public QLabel {
   private:
     float left_ = 0, top_ = 0;
     double zoom_ = 1;
+    bool placed_ = false;
 };
 
 }  // namespace gelvor::ui

@@ -71,6 +71,18 @@ std::vector<Thermometer::Tick> Thermometer::ticks() const {
     return out;
 }
 
+QString Thermometer::labelOf(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+QStringList Thermometer::labels() const {
+    QStringList out;
+    for (const Tick& t : ticks())
+        if (t.major)
+            out << labelOf(t.value);
+    return out;
+}
+
 Thermometer::Frame Thermometer::frame() const {
     const QSizeF box = designExtent();
     const QFontMetricsF fm(look::sans(kLabelPixels));
@@ -123,7 +135,7 @@ void Thermometer::paintEvent(QPaintEvent*) {
         if (t.major && tick_labels_) {
             const QRectF r(x0 + kMajorTick + 2, y - fm.height() / 2, w - x0 - kMajorTick - 2,
                            fm.height());
-            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QString::number(t.value, 'g', 6));
+            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, labelOf(t.value));
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QStringList>
 #include <vector>
 
 #include "ui/widgets/instrument.h"
@@ -25,6 +26,8 @@ class Thermometer : public Instrument {
     void setDesiredTicks(int count);
     // The top of the column, in the widget's pixels, as it is drawn.
     double columnTop() const;
+    // The values written beside the major ticks, bottom up, when shown.
+    QStringList labels() const;
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -36,6 +39,7 @@ class Thermometer : public Instrument {
         bool major;
     };
     std::vector<Tick> ticks() const;
+    static QString labelOf(double value);
     // The column's centre line, its bulb and the scale's ends, in logical pixels.
     struct Frame {
         double x, bulb_y, top, bottom;
