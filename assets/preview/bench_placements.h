@@ -2,12 +2,14 @@
 
 #include <array>
 
+#include "ui/twips.h"
+
 // Where the main window puts its pictures and widgets over the bench drawing,
 // in twips of the window's client area (15 twips per pixel at 96 dpi). The
 // preview and the tests use these to lay the pictures out as the window does.
 namespace gelvor::assets {
 
-inline constexpr double kTwipsPerPixel = 15.0;
+using ui::kTwipsPerPixel;  // the window's own conversion
 
 struct Placement {
     const char* name;
