@@ -1,15 +1,15 @@
 #include "ui/widgets/bevel.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/look.h"
 
 namespace gelvor::ui::bevel {
 
-void run(QPainter& p, const QPoint& from, const QPoint& to, const QColor& colour, int width) {
-    const QRect span = QRect(from, to).normalized();
-    const bool row = from.y() == to.y();
-    p.fillRect(span.adjusted(0, 0, row ? 0 : width - 1, row ? width - 1 : 0), colour);
+int edge_width(double zoom) {
+    return std::max(1, static_cast<int>(std::lround(zoom)));
 }
 
 void frame(QPainter& p, const QRect& r, const QColor& top_left, const QColor& bottom_right,

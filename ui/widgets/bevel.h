@@ -19,8 +19,8 @@ void frame(QPainter& p, const QRect& r, const QColor& top_left, const QColor& bo
 // The sunken border of a picture box: two such frames, `width` each.
 void sunken(QPainter& p, const QRect& r, int width = 1);
 
-// One run from `from` to `to` (a row or a column, both ends included),
-// `width` pixels thick towards the right or downwards.
-void run(QPainter& p, const QPoint& from, const QPoint& to, const QColor& colour, int width = 1);
+// How thick an edge of one pixel at the window's normal size is drawn at a
+// zoom: whole pixels, so that it stays crisp.
+int edge_width(double zoom);
 
 }  // namespace gelvor::ui::bevel

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <algorithm>
-#include <cmath>
 
 #include "ui/twips.h"
 #include "ui/widgets/bevel.h"
@@ -43,7 +41,7 @@ void Picture::setZoom(double zoom) {
 }
 
 int Picture::frameWidth() const {
-    return std::max(1, static_cast<int>(std::lround(zoom_)));
+    return bevel::edge_width(zoom_);
 }
 
 QRect Picture::inner() const {

@@ -7,6 +7,7 @@
 
 #include "ui/look.h"
 #include "ui/twips.h"
+#include "ui/widgets/bevel.h"
 
 namespace gelvor::ui {
 namespace {
@@ -56,7 +57,7 @@ void TabControl::setZoom(double zoom) {
 }
 
 int TabControl::edgeWidth() const {
-    return std::max(1, static_cast<int>(std::lround(zoom_)));
+    return bevel::edge_width(zoom_);
 }
 
 int TabControl::stripHeight() const {
