@@ -102,7 +102,6 @@ void Zoom::setPercent(int percent) {
         return;
     percent_ = percent;
     apply();
-    emit zoomed(percent_);
 }
 
 void Zoom::apply() {

@@ -43,9 +43,6 @@ class Zoom : public QObject {
     void zoomIn();
     void zoomOut();
 
-  signals:
-    void zoomed(int percent);
-
   private:
     void apply();
     void scaleFonts() const;
