@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include "model/settings_ranges.h"
 #include "present/pass.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
 #include "ui/widgets/spin_control.h"
+#include "ui/zoom.h"
 
 namespace gelvor::ui {
 namespace {
@@ -42,6 +44,8 @@ Form1::Form1(QWidget* parent)
     connect(c_->water_spin, &SpinControl::positionChanged, this, &Form1::onWaterSpin);
     connect(c_->power, &RockerSwitch::operated, this, &Form1::onSwitchOperated);
     connect(c_->exit_action, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    zoom_ = new Zoom(this, c_->canvas, statusBar());
+    zoom_->attach(c_->zoom[0], c_->zoom[1], c_->zoom[2]);
 
     // Load step: no cycle on the chart and an empty results panel.
     hideOverlay();

@@ -11,6 +11,7 @@ namespace gelvor::ui {
 class CycleOverlay;
 class DisplayBinding;
 struct Form1Controls;
+class Zoom;
 
 // The simulator's window: the bench drawing with its instruments and
 // controls, the tabs with the settings, the results and the chart. The
@@ -31,6 +32,7 @@ class Form1 : public QMainWindow {
     // The last pass shown while the machine runs; unset while it is off.
     const std::optional<PassDisplay>& lastPass() const { return last_pass_; }
     Form1Controls& controls() { return *c_; }
+    Zoom& zoom() { return *zoom_; }
 
   signals:
     // After every pass has been shown, and after the machine is switched off.
@@ -50,6 +52,7 @@ class Form1 : public QMainWindow {
     std::unique_ptr<Form1Controls> c_;
     std::unique_ptr<DisplayBinding> display_;
     std::unique_ptr<CycleOverlay> overlay_;
+    Zoom* zoom_ = nullptr;  // a child of the window
     std::optional<PassDisplay> last_pass_;
 };
 

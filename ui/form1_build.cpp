@@ -21,6 +21,7 @@
 #include "ui/widgets/spin_control.h"
 #include "ui/widgets/tab_control.h"
 #include "ui/widgets/thermometer.h"
+#include "ui/zoom.h"
 
 namespace gelvor::ui {
 namespace {
@@ -31,12 +32,10 @@ QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// Where a control goes: its parent and how its twips become the parent's pixels.
+// Where a control goes: its parent. `place` turns its twips into the
+// parent's pixels (on a tab page, the tab control's).
 struct Place {
     QWidget* parent;
-    const TabControl* tab = nullptr;  // on a tab page: placed in the tab control's coordinates
-    QRect operator()(const TwipsRect& r) const { return tab ? tab->onPage(px(r)) : px(r); }
-    QPoint offset() const { return tab ? tab->onPage(QRect()).topLeft() : QPoint(); }
 };
 
 QLabel* add_label(const Place& at, const L::LabelSpec& s, QLabel* l = nullptr) {
@@ -46,16 +45,13 @@ QLabel* add_label(const Place& at, const L::LabelSpec& s, QLabel* l = nullptr) {
     l->setAccessibleName(s.tooltip ? text(s.tooltip) : text(s.caption));
     if (s.tooltip)
         l->setToolTip(text(s.tooltip));
-    const QRect g = at(s.rect);
-    if (s.rect.width == 0) {
-        l->adjustSize();
-        l->move(g.topLeft());
-    } else {
+    if (s.rect.width != 0) {
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setWordWrap(true);
-        l->setGeometry(g);
-        fit_caption(l);
     }
+    place(l, s.rect);
+    if (s.rect.width != 0)
+        fit_caption(l);
     return l;
 }
 
@@ -64,7 +60,7 @@ QLineEdit* add_box(const Place& at, const L::BoxSpec& s) {
     b->setObjectName(QLatin1String(s.name));
     b->setAccessibleName(text(s.accessible));
     b->setAlignment(s.align);
-    b->setGeometry(at(s.rect));
+    place(b, s.rect);
     keep_text_fitted(b);
     return b;
 }
@@ -75,10 +71,7 @@ Picture* add_picture(const Place& at, const L::PictureSpec& s) {
                           at.parent);
     p->setObjectName(QLatin1String(s.name));
     p->setAccessibleName(text(s.accessible));
-    p->setGeometry(at(s.rect));
-    p->setContainerOffset(at.offset());
-    p->setLeft(static_cast<float>(s.rect.left));
-    p->setTop(static_cast<float>(s.rect.top));
+    place(p, s.rect);
     p->setVisible(s.visible);
     return p;
 }
@@ -90,7 +83,7 @@ T* add_instrument(const Place& at, const L::InstrumentSpec& s) {
     i->setAccessibleName(text(s.accessible));
     if (s.has_tooltip)
         i->setToolTip(text(s.accessible));
-    i->setGeometry(at(s.rect));
+    place(i, s.rect);
     i->setRange(s.min, s.max);
     i->setPosition(s.start);
     return i;
@@ -130,7 +123,7 @@ void build_bench(Form1Controls& c) {
     c.power->setObjectName(QStringLiteral("Interruptor"));
     c.power->setToolTip(text(L::kSwitchTip));
     c.power->setAccessibleName(text(L::kSwitchTip));
-    c.power->setGeometry(px(L::kSwitch));
+    place(c.power, L::kSwitch);
 
     QScrollBar* bars[2] = {};
     for (std::size_t i = 0; i < 2; ++i) {
@@ -142,7 +135,7 @@ void build_bench(Form1Controls& c) {
         bar->setSingleStep(1);
         bar->setPageStep(1);
         bar->setValue(bar_from_flow(kFlowRange.initial));
-        bar->setGeometry(px(s.rect));
+        place(bar, s.rect);
         bars[i] = bar;
     }
     c.evaporator_bar = bars[0];
@@ -155,12 +148,12 @@ void build_lower_tabs(Form1Controls& c) {
     auto* tab = new TabControl(tabs, 2, c.canvas);
     tab->setObjectName(QStringLiteral("SSTab2"));
     tab->setAccessibleName(QStringLiteral("Esquema y diagrama P-h"));
-    tab->setGeometry(px(L::kSSTab2));
+    place(tab, L::kSSTab2);
     tab->setColours(Qt::white, Qt::blue);
     c.sstab2 = tab;
 
-    add_picture({tab->page(0), tab}, L::sstab2_pictures()[0]);
-    Picture* chart = add_picture({tab->page(1), tab}, L::sstab2_pictures()[1]);
+    add_picture({tab->page(0)}, L::sstab2_pictures()[0]);
+    Picture* chart = add_picture({tab->page(1)}, L::sstab2_pictures()[1]);
     QWidget* area = chart->area();
     for (std::size_t i = 0; i < 4; ++i) {
         const auto& s = L::overlay()[i];
@@ -187,7 +180,7 @@ void build_datos(Form1Controls& c, TabControl* tab) {
     auto* frame = new QGroupBox(text(L::kFrame1Caption), page);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setAccessibleName(text(L::kFrame1Caption));
-    frame->setGeometry(tab->onPage(px(L::kFrame1)));
+    place(frame, L::kFrame1);
 
     const Place in_frame{frame};
     for (const auto& l : L::frame_labels()) add_label(in_frame, l);
@@ -202,10 +195,10 @@ void build_datos(Form1Controls& c, TabControl* tab) {
     c.ambient_box = add_box(in_frame, L::frame_boxes()[1]);
     auto* room = add_thermometer(in_frame, L::kRoomThermometer);
     room->setTickLabels(true);
-    room->setMajorTicks(L::kRoomThermometerTicks);
+    room->setDesiredTicks(L::kRoomThermometerTicks);
     c.room_thermometer = room;
 
-    const Place on_page{page, tab};
+    const Place on_page{page};
     for (const auto& l : L::datos_labels()) add_label(on_page, l);
     for (const auto& b : L::datos_boxes()) {
         QLineEdit* box = add_box(on_page, b);
@@ -221,7 +214,7 @@ void build_datos(Form1Controls& c, TabControl* tab) {
         auto* spin = new SpinControl(s.range.min, s.range.max, s.range.initial, parent);
         spin->setObjectName(QLatin1String(s.name));
         spin->setAccessibleName(text(s.accessible));
-        spin->setGeometry(framed ? px(s.rect) : tab->onPage(px(s.rect)));
+        place(spin, s.rect);
         spin->setBuddy(parent->findChild<QLineEdit*>(QLatin1String(s.buddy)));
         spins[i] = spin;
     }
@@ -246,10 +239,10 @@ void build_resultados(Form1Controls& c, TabControl* tab) {
         l->setPalette(pal);
         if (s.index == L::kDensityCaption)
             l->setFont(look::sans(10));
-        l->setGeometry(tab->onPage(px(s.rect)));
+        place(l, s.rect);
         fit_caption(l);
     }
-    const Place on_page{page, tab};
+    const Place on_page{page};
     for (std::size_t i = 0; i < 32; ++i) c.results[i] = add_box(on_page, L::result_boxes()[i]);
     c.results[L::kArrowPointerBox]->setCursor(Qt::ArrowCursor);
 }
@@ -258,7 +251,7 @@ void build_manual(TabControl* tab) {
     auto* manual = new QPlainTextEdit(tab->page(L::practicas));
     manual->setObjectName(QStringLiteral("Text2"));
     manual->setAccessibleName(QStringLiteral("Prácticas"));
-    manual->setGeometry(tab->onPage(px(L::kText2)));
+    place(manual, L::kText2);
     manual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     manual->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A paragraph's first line is indented by a tab of four average letters.
@@ -278,9 +271,9 @@ void build_teaching_pages(TabControl* tab) {
         if (index == L::practicas)
             build_manual(tab);
         else if (index == L::relacion)
-            add_picture({tab->page(L::relacion), tab}, L::sstab1_pictures()[0]);
+            add_picture({tab->page(L::relacion)}, L::sstab1_pictures()[0]);
         else if (index == L::fotografia)
-            add_picture({tab->page(L::fotografia), tab}, L::sstab1_pictures()[1]);
+            add_picture({tab->page(L::fotografia)}, L::sstab1_pictures()[1]);
     });
 }
 
@@ -290,7 +283,7 @@ void build_right_tabs(Form1Controls& c) {
     auto* tab = new TabControl(tabs, 3, c.canvas);
     tab->setObjectName(QStringLiteral("SSTab1"));
     tab->setAccessibleName(QStringLiteral("Datos, resultados y prácticas"));
-    tab->setGeometry(px(L::kSSTab1));
+    place(tab, L::kSSTab1);
     tab->setColours(look::system_colour(9), Qt::black);
     c.sstab1 = tab;
     build_datos(c, tab);
@@ -309,6 +302,21 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     re->setObjectName(QLatin1String(L::kReiniciar.name));
     c.exit_action = archivo->addAction(text(L::kSalir.caption));
     c.exit_action->setObjectName(QLatin1String(L::kSalir.name));
+    QMenu* ver = bar->addMenu(text(L::kVer.caption));
+    ver->setObjectName(QLatin1String(L::kVer.name));
+    ver->setAccessibleName(QStringLiteral("Ver"));
+    ver->menuAction()->setObjectName(QLatin1String(L::kVer.name));
+    const QKeySequence keys[] = {QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                                 QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                                 QKeySequence(Qt::CTRL | Qt::Key_0)};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QAction* a = ver->addAction(text(L::kZoomItems[i].caption));
+        a->setObjectName(QLatin1String(L::kZoomItems[i].name));
+        a->setShortcut(keys[i]);
+        c.zoom[i] = a;
+    }
+    // Ctrl++ is typed as Ctrl+= on keyboards where + needs the shift key.
+    c.zoom[0]->setShortcuts({keys[0], QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     QAction* ay = bar->addAction(text(L::kAyuda.caption));
     ay->setObjectName(QLatin1String(L::kAyuda.name));
 }

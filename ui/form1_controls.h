@@ -45,6 +45,7 @@ struct Form1Controls {
     TabControl* sstab2 = nullptr;
     QLabel* status_line = nullptr;
     QAction* exit_action = nullptr;  // ce
+    std::array<QAction*, 3> zoom{};  // ampliar, reducir, tamanoOriginal
 };
 
 // Builds every control of the main window into `window`, at its start state.

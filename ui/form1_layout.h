@@ -108,7 +108,7 @@ inline constexpr TwipsRect kMercuryLine{600, 648, 600,
 inline constexpr int kMercuryLineColourIndex = 4;
 inline constexpr InstrumentSpec kRoomThermometer{
     "iThermometerX1", {2115, 195, 645, 1650}, 10, 50, 20, 0, 0, "Termómetro de ambiente", false};
-inline constexpr int kRoomThermometerTicks = 6;
+inline constexpr int kRoomThermometerTicks = 6;  // desired: at round values
 std::span<const LabelSpec> frame_labels();
 std::span<const BoxSpec> frame_boxes();
 std::span<const LabelSpec> datos_labels();
@@ -128,7 +128,7 @@ inline constexpr int kDensityCaption = 15;  // the density row: a Greek rho
 std::span<const BoxSpec> result_boxes();    // Text7_0..31 in index order
 inline constexpr int kArrowPointerBox = 14;
 
-// The menu: Ar with re and ce, then ay.
+// The menu: Ar with re and ce, ver with the zoom, then ay.
 struct MenuSpec {
     const char* name;
     const char* caption;
@@ -136,6 +136,10 @@ struct MenuSpec {
 inline constexpr MenuSpec kArchivo{"Ar", "&Archivo"};
 inline constexpr MenuSpec kReiniciar{"re", "&Reiniciar"};
 inline constexpr MenuSpec kSalir{"ce", "&Salir"};
+inline constexpr MenuSpec kVer{"ver", "&Ver"};
+// Ampliar, Reducir and Tamaño original, in the menu's order.
+inline constexpr MenuSpec kZoomItems[] = {
+    {"ampliar", "&Ampliar"}, {"reducir", "&Reducir"}, {"tamanoOriginal", "Tamaño &original"}};
 inline constexpr MenuSpec kAyuda{"ay", "A&yuda"};
 
 }  // namespace gelvor::ui::layout

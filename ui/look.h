@@ -26,6 +26,14 @@ inline QColor system_colour(int index) {
     }
 }
 
+// The classic three-dimensional edges: the lit side, the shadow and the dark
+// shadow; the face between them is system colour 15.
+inline const QColor kBevelLight{Qt::white};
+inline const QColor kBevelShadow{128, 128, 128};
+inline const QColor kBevelDarkShadow{64, 64, 64};
+// A tab control's lit side on a white page: grey enough to show.
+inline const QColor kTabLight{176, 176, 176};
+
 // &H00BBGGRR as the layout writes explicit colours.
 inline QColor bgr(unsigned value) {
     return QColor::fromRgb(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);

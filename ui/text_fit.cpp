@@ -18,6 +18,7 @@ constexpr int kSmallestBoxText = 9;
 constexpr int kSmallestReadingText = 9;
 constexpr int kReadingMargin = 2;   // between the box's frame and its text
 constexpr int kLineEditMargin = 2;  // Qt's own, on each side of a box's text
+constexpr const char* kOwnPixels = "fittedTextPixels";
 
 bool caption_fits(const QLabel* label, const QFont& font) {
     const QRect area = label->contentsRect();
@@ -102,9 +103,19 @@ void fit_caption(QLabel* label) {
 }
 
 void keep_text_fitted(QLineEdit* box) {
-    const int own = box->font().pixelSize();
-    QObject::connect(box, &QLineEdit::textChanged, box, [box, own] { fit_box_text(box, own); });
-    fit_box_text(box, own);
+    box->setProperty(kOwnPixels, box->font().pixelSize());
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box] { fit_box_text(box, box_text_pixels(box)); });
+    fit_box_text(box, box_text_pixels(box));
+}
+
+int box_text_pixels(const QLineEdit* box) {
+    return box->property(kOwnPixels).toInt();
+}
+
+void set_box_text_pixels(QLineEdit* box, int pixels) {
+    box->setProperty(kOwnPixels, pixels);
+    fit_box_text(box, pixels);
 }
 
 }  // namespace gelvor::ui

@@ -15,6 +15,10 @@ void fit_caption(QLabel* label);
 // A box's text: refitted whenever it changes. A text that cannot fit even
 // at the smallest size keeps the box's own size.
 void keep_text_fitted(QLineEdit* box);
+// A fitted box's own text size (0 if the box is not fitted), and a new one
+// for it, as the window's zoom sets it; the text is fitted again at once.
+int box_text_pixels(const QLineEdit* box);
+void set_box_text_pixels(QLineEdit* box, int pixels);
 
 // A hard-wrapped text: fitted once, so that its longest line keeps to one
 // line of the box; if even the smallest size cannot, lines wrap at the box.

@@ -12,6 +12,7 @@
 #include "assets/assets.h"
 #include "present/chart_overlay.h"
 #include "rendering.h"
+#include "ui/twips.h"
 
 namespace gelvor::assets {
 namespace {
@@ -22,7 +23,7 @@ using testing::source;
 // ---- The P-h chart --------------------------------------------------------
 
 constexpr int kScale = 4;
-constexpr double kTwipsPerPixel = 15.0;
+using ui::kTwipsPerPixel;
 
 const QImage& ph_chart() {
     static const QImage image = render(kPhChart, 264, 226, kScale);

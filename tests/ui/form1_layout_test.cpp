@@ -4,13 +4,19 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <map>
 
 #include "tests/ui/window_driver.h"
+#include "ui/form1_layout.h"
 #include "ui/twips.h"
+#include "ui/widgets/manometer.h"
+#include "ui/widgets/overlay_shapes.h"
 #include "ui/widgets/tab_control.h"
+#include "ui/zoom.h"
 
 namespace gelvor::ui::testing {
 namespace {
@@ -157,6 +163,156 @@ TEST_F(Layout, MenuHoldsArchivoWithItsTwoItemsAndAyuda) {
     ASSERT_NE(ayuda, nullptr);
     EXPECT_EQ(ayuda->text(), "A&yuda");
     EXPECT_EQ(ayuda->menu(), nullptr);
+}
+
+TEST_F(Layout, VerStandsBetweenArchivoAndAyudaWithTheThreeZoomCommands) {
+    const QList<QAction*> bar = form->menuBar()->actions();
+    ASSERT_GE(bar.size(), 3);
+    EXPECT_EQ(bar[0]->text(), "&Archivo");
+    EXPECT_EQ(bar[1]->text(), "&Ver");
+    EXPECT_EQ(bar[2]->text(), "A&yuda");
+    const QList<QAction*> items = bar[1]->menu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    const char* names[] = {"ampliar", "reducir", "tamanoOriginal"};
+    const char* texts[] = {"&Ampliar", "&Reducir", "Tamaño &original"};
+    const char* keys[] = {"Ctrl++", "Ctrl+-", "Ctrl+0"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(items[i]->objectName(), names[i]);
+        EXPECT_EQ(items[i]->text(), QString::fromUtf8(texts[i]));
+        EXPECT_EQ(items[i]->shortcut(), QKeySequence(keys[i]));
+    }
+}
+
+using Zoomed = WindowTest;
+
+// The container whose twips a control's place is given in: a tab control
+// for the controls on its pages.
+QWidget* container(QWidget* w) {
+    QWidget* parent = w->parentWidget();
+    if (auto* tab = qobject_cast<TabControl*>(parent->parentWidget()))
+        return tab;
+    return parent;
+}
+
+TEST_F(Zoomed, AtEveryStepEveryControlStandsAtItsTwipsTimesTheFactor) {
+    for (int percent : Zoom::kSteps) {
+        form->zoom().setPercent(percent);
+        // The pages built when first shown are built here at 125 %.
+        if (percent == 125) {
+            for (int page : {ui::layout::practicas, ui::layout::relacion, ui::layout::fotografia})
+                find<TabControl>("SSTab1")->setCurrentIndex(page);
+        }
+        form->resize(form->size() + QSize(60, 40));  // a plain resize moves nothing
+        QApplication::processEvents();
+        const double f = percent / 100.0;
+        const auto at = [f](double twips) { return twips * f / kTwipsPerPixel; };
+        int placed = 0;
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            const auto r = placed_at(w);
+            if (!r)
+                continue;
+            ++placed;
+            const std::string name =
+                w->objectName().toStdString() + " at " + std::to_string(percent) + " %";
+            const QPoint pos = w->mapTo(container(w), QPoint(0, 0));
+            EXPECT_NEAR(pos.x(), at(r->left), 1) << name;
+            EXPECT_NEAR(pos.y(), at(r->top), 1) << name;
+            if (r->width > 0) {
+                EXPECT_NEAR(w->width(), at(r->width), 1) << name;
+                EXPECT_NEAR(w->height(), at(r->height), 1) << name;
+            }
+        }
+        EXPECT_GE(placed, percent == 100 ? 119 : 122);  // every control of the layout tables
+        EXPECT_NEAR(find("bench")->minimumWidth(), at(10710), 1);
+        EXPECT_NEAR(find("bench")->minimumHeight(), at(8010), 1);
+        EXPECT_EQ(form->font().pixelSize(), std::lround(11 * f));
+        EXPECT_EQ(find("l9_15")->font().pixelSize(), std::lround(10 * f));
+        EXPECT_NEAR(find<TabControl>("SSTab1")->stripHeight(), at(2 * 420 * 1440 / 2540.0), 1);
+        // Pictures moved by the program keep their twips.
+        EXPECT_NEAR(find("Image1")->y(), at(top("Image1")), 1);
+    }
+}
+
+TEST_F(Zoomed, TheOverlayAndTheNeedlesScaleWithTheWindow) {
+    switchOnWith(20, 20);
+    auto* gauge = find<Manometer>("GaugeX2");
+    const QPointF tip = gauge->needleTip();
+    auto* letter = find<PlacedLabel>("Label2_1");
+    auto* line = find<LineShape>("Line1_3");
+    for (int percent : Zoom::kSteps) {
+        form->zoom().setPercent(percent);
+        const double f = percent / 100.0;
+        EXPECT_NEAR(letter->x(), letter->left() * f / kTwipsPerPixel, 1) << percent;
+        EXPECT_NEAR(letter->y(), letter->top() * f / kTwipsPerPixel, 1) << percent;
+        const QRect around = line->geometry();
+        EXPECT_LE(around.left(), line->x2() * f / kTwipsPerPixel) << percent;
+        EXPECT_GE(around.right(), line->x1() * f / kTwipsPerPixel) << percent;
+        EXPECT_NEAR(gauge->needleTip().x(), tip.x() * f, 1) << percent;
+        EXPECT_NEAR(gauge->needleTip().y(), tip.y() * f, 1) << percent;
+    }
+}
+
+TEST_F(Zoomed, BackAtOneHundredTheWindowIsExactlyAsItWasFirstShown) {
+    struct Look {
+        QRect geometry;
+        int pixels;
+    };
+    const auto look = [this] {
+        std::map<QWidget*, Look> all;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (!w->objectName().startsWith("qt_"))  // Qt's own, such as a hidden menu button
+                all[w] = {w->geometry(), w->font().pixelSize()};
+        return all;
+    };
+    const auto first = look();
+    const QSize size = form->size();
+    form->zoom().setPercent(200);
+    EXPECT_GT(form->width(), size.width() * 19 / 10);  // the window follows its content
+    form->zoom().setPercent(100);
+    EXPECT_EQ(form->size(), size);
+    const auto again = look();
+    for (const auto& [w, l] : first) {
+        EXPECT_EQ(again.at(w).geometry, l.geometry)
+            << w->metaObject()->className() << " " << w->objectName().toStdString() << " "
+            << l.geometry.x() << "," << l.geometry.y() << " " << l.geometry.width() << "x"
+            << l.geometry.height();
+        EXPECT_EQ(again.at(w).pixels, l.pixels) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(Zoomed, AFlowStepShowsTheSameTextsAtEveryStep) {
+    const auto texts = [this] {
+        QStringList all;
+        for (QLineEdit* box : form->findChildren<QLineEdit*>()) all << box->text();
+        return all;
+    };
+    switchOnWith(20, 20);
+    raiseFlow("VScroll1");
+    const QStringList at_normal_size = texts();
+    for (int percent : Zoom::kSteps) {
+        form->zoom().setPercent(percent);
+        EXPECT_EQ(texts(), at_normal_size) << percent;  // the zoom rewrites no display
+        setBar("VScroll1", 30);
+        raiseFlow("VScroll1");
+        EXPECT_EQ(texts(), at_normal_size) << percent;
+    }
+}
+
+TEST_F(Zoomed, TheMenuStepsUpAsFarAsTheScreenAllowsDownAndBack) {
+    auto* in = find<QAction>("ampliar");
+    auto* out = find<QAction>("reducir");
+    auto* original = find<QAction>("tamanoOriginal");
+    EXPECT_FALSE(out->isEnabled());
+    EXPECT_EQ(in->isEnabled(), form->zoom().fitsScreen(125));
+    form->zoom().setPercent(175);
+    out->trigger();
+    EXPECT_EQ(form->zoom().percent(), 150);
+    original->trigger();
+    EXPECT_EQ(form->zoom().percent(), 100);
+    in->trigger();
+    EXPECT_EQ(form->zoom().percent(), form->zoom().fitsScreen(125) ? 125 : 100);
+    form->zoom().setPercent(200);
+    EXPECT_FALSE(in->isEnabled());
 }
 
 TEST_F(Layout, TabsSwitchPagesAndTheThirdTabIsEmpty) {

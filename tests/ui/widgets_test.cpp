@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/text_fit.h"
 #include "ui/widgets/manometer.h"
@@ -118,18 +121,131 @@ TEST(TabControlTest, ArrowKeysGoRoundTheTabs) {
     EXPECT_EQ(tab.currentIndex(), 0);
 }
 
-TEST(InstrumentTest, KeepsAnyPositionItIsGivenWithinOrBeyondItsScale) {
+// Something black is drawn at `at` or next to it.
+bool dark_at(const QImage& image, QPointF at) {
+    const QPoint p(int(std::floor(at.x())), int(std::floor(at.y())));
+    for (const QPoint d :
+         {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+        const QRgb c = image.pixel(p + d);
+        if (std::max({qRed(c), qGreen(c), qBlue(c)}) < 60)
+            return true;
+    }
+    return false;
+}
+
+// The pointer sweeps clockwise from the lower left (the minimum) over the top
+// to the lower right (the maximum), and stops at the ends of the scale.
+TEST(InstrumentTest, TheNeedleEndsWhereItsPositionStandsOnTheDial) {
     Manometer gauge;
+    gauge.resize(46, 38);
+    const QPointF hub(23, 19.5);
+    const auto tip_at = [&gauge](double position) {
+        gauge.setProperty("position", position);
+        return gauge.needleTip();
+    };
+    const QPointF min = tip_at(-100), mid = tip_at(0), max = tip_at(100);
+    EXPECT_LT(min.x(), hub.x() - 5);
+    EXPECT_GT(min.y(), hub.y() + 5);
+    EXPECT_NEAR(mid.x(), hub.x(), 1.5);
+    EXPECT_LT(mid.y(), hub.y() - 10);
+    EXPECT_GT(max.x(), hub.x() + 5);
+    EXPECT_GT(max.y(), hub.y() + 5);
+    EXPECT_EQ(tip_at(112.5), max);  // beyond the scale: at its end, position kept
+    EXPECT_EQ(gauge.property("position").toDouble(), 112.5);
+    EXPECT_EQ(tip_at(-250), min);
+    // The needle is drawn there: dark just inside its tip, for every position.
+    for (double position : {-100.0, 0.0, 100.0}) {
+        const QPointF tip = tip_at(position);
+        const QPointF inside = tip + (hub - tip) * (1.5 / QLineF(hub, tip).length());
+        EXPECT_TRUE(dark_at(gauge.grab().toImage(), inside)) << position;
+    }
+    // Zoomed to twice its design size, the same drawing twice as large.
+    gauge.setDesignSize(QSize(46, 38));
+    gauge.resize(92, 76);
+    EXPECT_NEAR(tip_at(100).x(), max.x() * 2, 0.01);
+    EXPECT_NEAR(tip_at(100).y(), max.y() * 2, 0.01);
+}
+
+// The column rises from the scale's foot to its head, and stops there.
+TEST(InstrumentTest, TheColumnTopStandsAtItsPositionOnTheScale) {
     Thermometer column;
     column.setRange(-10, 30);
-    for (QWidget* w : {static_cast<QWidget*>(&gauge), static_cast<QWidget*>(&column)}) {
-        w->setProperty("position", 112.5);  // beyond the scale: drawn at its end
-        EXPECT_EQ(w->property("position").toDouble(), 112.5);
-        w->resize(46, 55);
-        EXPECT_FALSE(w->grab().isNull());
+    column.setColumnColour(Qt::red);
+    column.setTubeColour(Qt::white);
+    column.resize(10, 55);
+    const auto top_at = [&column](double position) {
+        column.setProperty("position", position);
+        return column.columnTop();
+    };
+    const double foot = top_at(-10), middle = top_at(10), head = top_at(30);
+    EXPECT_GT(foot, 45);  // just above the bulb
+    EXPECT_LT(head, 5);
+    EXPECT_NEAR(middle, (foot + head) / 2, 0.01);
+    EXPECT_EQ(top_at(45), head);
+    EXPECT_EQ(column.property("position").toDouble(), 45);
+    EXPECT_EQ(top_at(-30), foot);
+    // Drawn there: column colour just under its top, the tube's above it.
+    top_at(10);
+    const QImage drawn = column.grab().toImage();
+    const int x = 3;  // the column's centre line
+    EXPECT_EQ(QColor(drawn.pixel(x, int(middle) + 1)), QColor(Qt::red));
+    EXPECT_EQ(QColor(drawn.pixel(x, int(middle) - 2)), QColor(Qt::white));
+}
+
+TEST(InstrumentTest, TheRoomThermometerLabelsItsScaleAtRoundValues) {
+    Thermometer room;
+    room.setRange(10, 50);
+    room.setTickLabels(true);
+    room.setDesiredTicks(6);
+    EXPECT_EQ(room.labels(), (QStringList{"10", "20", "30", "40", "50"}));
+    room.setDesiredTicks(0);
+    room.setMajorTicks(4);
+    room.setRange(-20, 75);
+    EXPECT_EQ(room.labels(), (QStringList{"-20", "11.6667", "43.3333", "75"}));
+}
+
+// Controls standing at odd places: at QT_SCALE_FACTOR 1.5 (this test runs
+// there too) their edges fall across device pixels, and each of the four
+// must still show.
+TEST(EdgesTest, EveryEdgeShowsAtOddPlacesAtAnyScreenScale) {
+    QWidget window;
+    window.setAutoFillBackground(true);
+    window.setPalette(QPalette(Qt::white));
+    window.resize(130, 90);
+    TabControl tab({"a", "b"}, 2, &window);
+    tab.setGeometry(17, 5, 61, 55);
+    Picture picture(QStringLiteral(":/pictures/not_there.svg"), Picture::Fit::natural, true,
+                    &window);
+    picture.setGeometry(85, 23, 33, 29);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = window.grab().toImage();
+    const double scale = shot.devicePixelRatio();
+    // Something other than the white background within `depth` pixels
+    // inside one edge, halfway along it.
+    const auto shows = [&](const QRect& g, int dx, int dy, double depth) {
+        const QPointF mid = QRectF(g).center();
+        const QPointF edge(dx < 0   ? g.left()
+                           : dx > 0 ? g.left() + g.width()
+                                    : mid.x(),
+                           dy < 0   ? g.top()
+                           : dy > 0 ? g.top() + g.height()
+                                    : mid.y());
+        for (int step = 0; step < std::ceil(depth * scale) + 1; ++step) {
+            const QPoint at(int(edge.x() * scale) - (dx > 0 ? 1 : 0) - dx * step,
+                            int(edge.y() * scale) - (dy > 0 ? 1 : 0) - dy * step);
+            if (QColor(shot.pixel(at)) != QColor(Qt::white))
+                return true;
+        }
+        return false;
+    };
+    const QRect page = tab.geometry().adjusted(0, tab.stripHeight(), 0, 0);
+    for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, 1}}) {
+        EXPECT_TRUE(shows(page, dx, dy, 1)) << "tab page " << dx << ", " << dy;
     }
-    EXPECT_EQ(gauge.property("positionMin").toDouble(), -100);
-    EXPECT_EQ(gauge.property("positionMax").toDouble(), 100);
+    for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+        EXPECT_TRUE(shows(picture.geometry(), dx, dy, 2)) << "picture " << dx << ", " << dy;
+    }
 }
 
 TEST(PictureTest, AMissingResourceDrawsNothingAndStillMoves) {
@@ -138,7 +254,9 @@ TEST(PictureTest, AMissingResourceDrawsNothingAndStillMoves) {
                 &parent);
     EXPECT_FALSE(pic.hasPicture());
     pic.resize(10, 10);
-    EXPECT_FALSE(pic.grab().isNull());
+    QWidget blank(&parent);
+    blank.resize(10, 10);
+    EXPECT_EQ(pic.grab().toImage(), blank.grab().toImage());
     pic.setContainerOffset(QPoint(0, -32));
     pic.setTop(2005.6f);
     EXPECT_EQ(pic.property("top").toFloat(), 2005.6f);

@@ -31,6 +31,11 @@ void Instrument::setRange(double min, double max) {
     update();
 }
 
+void Instrument::setDesignSize(const QSize& size) {
+    design_.setDesignSize(size);
+    update();
+}
+
 double Instrument::fraction() const {
     return fractionOf(position_);
 }

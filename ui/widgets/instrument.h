@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/widgets/design_scale.h"
+
 namespace gelvor::ui {
 
 // An indicating instrument: a value on a fixed scale. Values beyond the scale
@@ -22,6 +24,8 @@ class Instrument : public QWidget {
     void setPositionMin(double value);
     void setPositionMax(double value);
     void setRange(double min, double max);
+    // The size the drawing is laid out for; the window's zoom scales it.
+    void setDesignSize(const QSize& size);
 
   signals:
     void positionChanged(double value);
@@ -30,11 +34,15 @@ class Instrument : public QWidget {
     // Where the position stands on the scale, from 0 (minimum) to 1 (maximum).
     double fraction() const;
     double fractionOf(double value) const;
+    // The drawing's logical size and its mapping onto the widget.
+    QSizeF designExtent() const { return design_.extent(size()); }
+    QTransform designToWidget() const { return design_.toWidget(size()); }
 
   private:
     double position_ = 0;
     double min_ = 0;
     double max_ = 100;
+    DesignScale design_;
 };
 
 }  // namespace gelvor::ui

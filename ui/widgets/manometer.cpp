@@ -47,22 +47,36 @@ double Manometer::angleOf(double fraction) const {
     return kStartAngle - kSpan * fraction;
 }
 
+// The dial sits a little above the middle: its open side is at the bottom.
+QPointF Manometer::centre() const {
+    const QSizeF box = designExtent();
+    return {box.width() / 2.0, box.height() / 2.0 + 0.5};
+}
+
+QPointF Manometer::tip() const {
+    return polar(centre(), kArcRadius - 2, angleOf(fraction()));
+}
+
+QPointF Manometer::needleTip() const {
+    return designToWidget().map(tip());
+}
+
 void Manometer::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = rect();
+    p.setTransform(designToWidget());
+    const QRectF box(QPointF(0, 0), designExtent());
     if (lowered_bevel_) {
-        p.setPen(QColor(128, 128, 128));
+        p.setPen(look::kBevelShadow);
         p.drawLine(box.topLeft(), box.topRight());
         p.drawLine(box.topLeft(), box.bottomLeft());
-        p.setPen(Qt::white);
+        p.setPen(look::kBevelLight);
         p.drawLine(QPointF(box.left(), box.bottom() - 0.5),
                    QPointF(box.right(), box.bottom() - 0.5));
         p.drawLine(QPointF(box.right() - 0.5, box.top()), QPointF(box.right() - 0.5, box.bottom()));
     }
 
-    // The dial sits a little above the middle: its open side is at the bottom.
-    const QPointF centre(box.width() / 2.0, box.height() / 2.0 + 0.5);
+    const QPointF centre = this->centre();
     const double face_radius = kArcRadius + kMajorTick + 0.5;
     p.setPen(QPen(QColor(96, 96, 96), 1));
     p.setBrush(kFace);
@@ -112,9 +126,8 @@ void Manometer::paintEvent(QPaintEvent*) {
                QStringLiteral("KPa"));
 
     // Pointer and hub.
-    const double a = angleOf(fraction());
     p.setPen(QPen(Qt::black, kPointerWidth, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(centre, polar(centre, kArcRadius - 2, a));
+    p.drawLine(centre, tip());
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 40, 40));
     p.drawEllipse(centre, kHubSize / 2, kHubSize / 2);

@@ -14,6 +14,8 @@ class Manometer : public Instrument {
     explicit Manometer(QWidget* parent = nullptr);
 
     void setLoweredBevel(bool on);
+    // Where the pointer ends, in the widget's pixels, as it is drawn.
+    QPointF needleTip() const;
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -21,6 +23,9 @@ class Manometer : public Instrument {
   private:
     // Dial angle in degrees, counter-clockwise from three o'clock.
     double angleOf(double fraction) const;
+    // Hub and pointer end in the dial's logical pixels.
+    QPointF centre() const;
+    QPointF tip() const;
     bool lowered_bevel_ = false;
 };
 

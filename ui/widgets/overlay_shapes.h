@@ -23,14 +23,19 @@ class LineShape : public QWidget {
     float x2() const { return x2_; }
     float y2() const { return y2_; }
     void setLine(float x1, float y1, float x2, float y2);
+    // The window's zoom: the twips become more pixels and the line widens.
+    void setZoom(double zoom);
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
+    double penWidth() const;
     QColor colour_;
     int width_;
+    double zoom_ = 1;
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    bool placed_ = false;  // a line never set keeps its design-time place
 };
 
 // A label sized to its text whose top-left corner is placed in twips.
@@ -45,9 +50,13 @@ class PlacedLabel : public QLabel {
     float left() const { return left_; }
     float top() const { return top_; }
     void place(float left, float top);
+    // The window's zoom; the label's font is the zoom's own business.
+    void setZoom(double zoom);
 
   private:
     float left_ = 0, top_ = 0;
+    double zoom_ = 1;
+    bool placed_ = false;
 };
 
 }  // namespace gelvor::ui

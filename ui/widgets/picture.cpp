@@ -5,27 +5,13 @@
 #include <QSvgRenderer>
 
 #include "ui/twips.h"
+#include "ui/widgets/bevel.h"
 
 namespace gelvor::ui {
 namespace {
 
-constexpr int kBorder = 2;
-
-void draw_sunken(QPainter& p, const QRect& r) {
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(Qt::white);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    const QRect in = r.adjusted(1, 1, -1, -1);
-    p.setPen(QColor(64, 64, 64));
-    p.drawLine(in.topLeft(), in.topRight());
-    p.drawLine(in.topLeft(), in.bottomLeft());
-    p.setPen(QColor(212, 208, 200));
-    p.drawLine(in.bottomLeft(), in.bottomRight());
-    p.drawLine(in.topRight(), in.bottomRight());
-}
+// The sunken border: two frames of one pixel each at the window's normal size.
+constexpr int kBorderFrames = 2;
 
 }  // namespace
 
@@ -36,16 +22,31 @@ Picture::~Picture() = default;
 
 void Picture::setLeft(float twips) {
     left_ = twips;
-    move(px(twips) + offset_.x(), y());
+    move(px(twips, zoom_) + offset_.x(), y());
 }
 
 void Picture::setTop(float twips) {
     top_ = twips;
-    move(x(), px(twips) + offset_.y());
+    move(x(), px(twips, zoom_) + offset_.y());
+}
+
+void Picture::setZoom(double zoom) {
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    cache_ = QPixmap();
+    if (area_)
+        area_->setGeometry(inner());
+    update();
+}
+
+int Picture::frameWidth() const {
+    return bevel::edge_width(zoom_);
 }
 
 QRect Picture::inner() const {
-    return border_ ? rect().adjusted(kBorder, kBorder, -kBorder, -kBorder) : rect();
+    const int b = border_ ? kBorderFrames * frameWidth() : 0;
+    return rect().adjusted(b, b, -b, -b);
 }
 
 QWidget* Picture::area() {
@@ -83,7 +84,10 @@ void Picture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect in = inner();
     if (QSvgRenderer* svg = renderer()) {
-        const QSize size = fit_ == Fit::stretched ? in.size() : svg->defaultSize();
+        // At its own size a picture grows with the window's zoom; it is drawn
+        // anew from its vector source, so it stays sharp.
+        const QSize size =
+            fit_ == Fit::stretched ? in.size() : (QSizeF(svg->defaultSize()) * zoom_).toSize();
         const qreal dpr = devicePixelRatioF();
         if (cache_.isNull() || cache_.devicePixelRatio() != dpr) {
             cache_ = QPixmap((QSizeF(size) * dpr).toSize());
@@ -98,7 +102,7 @@ void Picture::paintEvent(QPaintEvent*) {
         p.restore();
     }
     if (border_)
-        draw_sunken(p, rect().adjusted(0, 0, -1, -1));
+        bevel::sunken(p, rect(), frameWidth());
 }
 
 }  // namespace gelvor::ui

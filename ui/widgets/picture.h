@@ -33,6 +33,11 @@ class Picture : public QWidget {
     // lies under its tab strip).
     void setContainerOffset(const QPoint& offset) { offset_ = offset; }
 
+    // The window's zoom: twips positions, the picture at its own size and
+    // the border grow with it.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+
     QWidget* area();
     bool hasPicture() const;
 
@@ -42,11 +47,13 @@ class Picture : public QWidget {
 
   private:
     QRect inner() const;
+    int frameWidth() const;
     QString resource_;
     Fit fit_;
     bool border_;
     float left_ = 0, top_ = 0;
     QPoint offset_;
+    double zoom_ = 1;
     QWidget* area_ = nullptr;
     mutable std::unique_ptr<QSvgRenderer> renderer_;  // parsed on first paint
     mutable bool loaded_ = false;

@@ -20,6 +20,11 @@ void RockerSwitch::setActive(bool on) {
     emit activeChanged(on);
 }
 
+void RockerSwitch::setDesignSize(const QSize& size) {
+    design_.setDesignSize(size);
+    update();
+}
+
 void RockerSwitch::operate() {
     setActive(!active_);
     emit operated();
@@ -50,8 +55,10 @@ void RockerSwitch::keyPressEvent(QKeyEvent* e) {
 void RockerSwitch::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setTransform(design_.toWidget(size()));
+    const QRectF box(QPointF(0, 0), design_.extent(size()));
     // One pixel of border margin, then the housing and the rocker inside it.
-    const QRectF housing = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    const QRectF housing = box.adjusted(1.5, 1.5, -1.5, -1.5);
     p.setPen(QPen(QColor(20, 20, 20), 1));
     p.setBrush(QColor(60, 60, 60));
     p.drawRoundedRect(housing, 3, 3);
@@ -87,7 +94,7 @@ void RockerSwitch::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
     }
 }
 

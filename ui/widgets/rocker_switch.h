@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/widgets/design_scale.h"
+
 namespace gelvor::ui {
 
 // The machine's two-position rocker switch. A click or the space bar flips
@@ -16,6 +18,8 @@ class RockerSwitch : public QWidget {
 
     bool active() const { return active_; }
     void setActive(bool on);
+    // The size the drawing is laid out for; the window's zoom scales it.
+    void setDesignSize(const QSize& size);
 
   signals:
     void activeChanged(bool on);
@@ -31,6 +35,7 @@ class RockerSwitch : public QWidget {
     void operate();
     bool active_ = false;
     bool pressed_ = false;
+    DesignScale design_;
 };
 
 }  // namespace gelvor::ui

@@ -7,6 +7,9 @@
 #include <QPolygonF>
 #include <algorithm>
 
+#include "ui/look.h"
+#include "ui/widgets/bevel.h"
+
 namespace gelvor::ui {
 namespace {
 
@@ -14,15 +17,9 @@ constexpr int kRepeatDelayMs = 400;
 constexpr int kRepeatIntervalMs = 80;
 
 void draw_button(QPainter& p, const QRect& r, bool sunk, bool up) {
-    p.fillRect(r, QColor(212, 208, 200));
-    const QColor light = sunk ? QColor(128, 128, 128) : Qt::white;
-    const QColor dark = sunk ? Qt::white : QColor(64, 64, 64);
-    p.setPen(light);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(dark);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    p.fillRect(r, look::system_colour(15));
+    bevel::frame(p, r, sunk ? look::kBevelShadow : look::kBevelLight,
+                 sunk ? look::kBevelLight : look::kBevelDarkShadow);
     const QPointF c = QRectF(r).center() + (sunk ? QPointF(0.5, 0.5) : QPointF(0, 0));
     const double hw = std::max(1.5, std::min(r.width(), r.height()) / 4.0);
     QPolygonF tri;
@@ -50,6 +47,11 @@ SpinControl::SpinControl(int min, int max, int start, QWidget* parent)
 
 void SpinControl::setBuddy(QLineEdit* box) {
     buddy_ = box;
+}
+
+void SpinControl::setDesignSize(const QSize& size) {
+    design_.setDesignSize(size);
+    update();
 }
 
 void SpinControl::setPosition(int value) {
@@ -100,9 +102,11 @@ void SpinControl::keyPressEvent(QKeyEvent* e) {
 
 void SpinControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const int half = height() / 2;
-    draw_button(p, QRect(0, 0, width() - 1, half - 1), held_ == 1, true);
-    draw_button(p, QRect(0, half, width() - 1, height() - half - 1), held_ == -1, false);
+    p.setTransform(design_.toWidget(size()));
+    const QSize box = design_.extent(size()).toSize();
+    const int half = box.height() / 2;
+    draw_button(p, QRect(0, 0, box.width() - 1, half - 1), held_ == 1, true);
+    draw_button(p, QRect(0, half, box.width() - 1, box.height() - half - 1), held_ == -1, false);
 }
 
 }  // namespace gelvor::ui

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/widgets/design_scale.h"
+
 class QLineEdit;
 
 namespace gelvor::ui {
@@ -25,6 +27,8 @@ class SpinControl : public QWidget {
     int positionMin() const { return min_; }
     int positionMax() const { return max_; }
     void setBuddy(QLineEdit* box);
+    // The size the drawing is laid out for; the window's zoom scales it.
+    void setDesignSize(const QSize& size);
     // Moves within the range and writes the box; no event if nothing moved.
     void setPosition(int value);
     void stepBy(int steps);
@@ -44,6 +48,7 @@ class SpinControl : public QWidget {
     int held_ = 0;  // +1 upper arrow, -1 lower arrow, 0 none
     QPointer<QLineEdit> buddy_;
     QTimer repeat_;
+    DesignScale design_;
 };
 
 }  // namespace gelvor::ui

@@ -5,17 +5,27 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/look.h"
 #include "ui/twips.h"
+#include "ui/widgets/bevel.h"
 
 namespace gelvor::ui {
 namespace {
 
 // A row of tabs is 420 hundredths of a millimetre high.
 constexpr double kRowTwips = 420 * 1440 / 2540.0;
-// Edges as the classic raised look, the lit side grey enough to show on white.
-const QColor kLight{176, 176, 176};
-const QColor kShadow{128, 128, 128};
-const QColor kDarkShadow{64, 64, 64};
+
+// Part of `r` on a grid of u-pixel cells anchored at its corners, from cell
+// (x0, y0) to cell (x1, y1), both included. Indices from 0 count from the left
+// or top edge, negative ones from the right or bottom (-1 is the last).
+QRect cells(const QRect& r, int u, int x0, int y0, int x1, int y1) {
+    auto first = [u](int lo, int hi, int c) {
+        return c >= 0 ? lo + c * u : hi + (c + 1) * u - u + 1;
+    };
+    return QRect(
+        QPoint(first(r.left(), r.right(), x0), first(r.top(), r.bottom(), y0)),
+        QPoint(first(r.left(), r.right(), x1) + u - 1, first(r.top(), r.bottom(), y1) + u - 1));
+}
 
 }  // namespace
 
@@ -37,7 +47,17 @@ int TabControl::rowCount() const {
 }
 
 int TabControl::rowTop(int visual_row) const {
-    return px(visual_row * kRowTwips);
+    return px(visual_row * kRowTwips, zoom_);
+}
+
+void TabControl::setZoom(double zoom) {
+    zoom_ = zoom;
+    layoutPages();
+    update();
+}
+
+int TabControl::edgeWidth() const {
+    return bevel::edge_width(zoom_);
 }
 
 int TabControl::stripHeight() const {
@@ -102,38 +122,33 @@ void TabControl::keyPressEvent(QKeyEvent* e) {
 
 void TabControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const int strip = stripHeight();
-    const QRect page_rect(0, strip, width() - 1, height() - strip - 1);
+    const int u = edgeWidth();
+    const QRect page_rect(0, stripHeight(), width(), height() - stripHeight());
     p.fillRect(page_rect, page_colour_);
 
     // Raised page border, lit from the top left; the current tab opens into it.
-    const QRect cur = tabRect(current_).adjusted(0, 0, -1, 0);
-    p.setPen(kLight);
-    p.drawLine(page_rect.topLeft(), page_rect.bottomLeft());
-    p.drawLine(page_rect.topLeft(), QPoint(cur.left(), page_rect.top()));
-    p.drawLine(QPoint(cur.right(), page_rect.top()), page_rect.topRight());
-    p.setPen(kDarkShadow);
-    p.drawLine(page_rect.bottomLeft(), page_rect.bottomRight());
-    p.drawLine(page_rect.topRight(), page_rect.bottomRight());
-    p.setPen(kShadow);
-    p.drawLine(page_rect.bottomLeft() + QPoint(1, -1), page_rect.bottomRight() + QPoint(-1, -1));
-    p.drawLine(page_rect.topRight() + QPoint(-1, 1), page_rect.bottomRight() + QPoint(-1, -1));
+    const QRect cur = tabRect(current_).adjusted(0, 0, -u, 0);
+    const QRect top_edge = cells(page_rect, u, 0, 0, -1, 0);
+    p.fillRect(cells(page_rect, u, 0, 0, 0, -1), look::kTabLight);
+    p.fillRect(top_edge.adjusted(0, 0, cur.left() - top_edge.right(), 0), look::kTabLight);
+    p.fillRect(top_edge.adjusted(cur.right() - top_edge.left(), 0, 0, 0), look::kTabLight);
+    p.fillRect(cells(page_rect, u, 0, -1, -1, -1), look::kBevelDarkShadow);
+    p.fillRect(cells(page_rect, u, -1, 0, -1, -1), look::kBevelDarkShadow);
+    p.fillRect(cells(page_rect, u, 1, -2, -2, -2), look::kBevelShadow);
+    p.fillRect(cells(page_rect, u, -2, 1, -2, -2), look::kBevelShadow);
 
     p.setFont(font());
     for (int i = 0; i < count(); ++i) {
         const bool current = i == current_;
-        const QRect r = tabRect(i).adjusted(current ? 0 : 1, current ? -1 : 1, current ? -1 : -2,
-                                            current ? 1 : 0);
-        p.fillRect(r.adjusted(1, 1, -1, 0), page_colour_);
-        p.setPen(kLight);
-        p.drawLine(r.bottomLeft(), r.topLeft() + QPoint(0, 2));
-        p.drawLine(r.topLeft() + QPoint(1, 1), r.topLeft() + QPoint(1, 1));
-        p.drawLine(r.topLeft() + QPoint(2, 0), r.topRight() + QPoint(-2, 0));
-        p.setPen(kDarkShadow);
-        p.drawLine(r.topRight() + QPoint(-1, 1), r.topRight() + QPoint(-1, 1));
-        p.drawLine(r.topRight() + QPoint(0, 2), r.bottomRight());
-        p.setPen(kShadow);
-        p.drawLine(r.topRight() + QPoint(-1, 2), r.bottomRight() + QPoint(-1, 0));
+        const QRect r = tabRect(i).adjusted(current ? 0 : u, current ? -u : u,
+                                            current ? -u : -2 * u, current ? u : 0);
+        p.fillRect(cells(r, u, 1, 1, -2, -1), page_colour_);
+        p.fillRect(cells(r, u, 0, 2, 0, -1), look::kTabLight);
+        p.fillRect(cells(r, u, 1, 1, 1, 1), look::kTabLight);
+        p.fillRect(cells(r, u, 2, 0, -3, 0), look::kTabLight);
+        p.fillRect(cells(r, u, -2, 1, -2, 1), look::kBevelDarkShadow);
+        p.fillRect(cells(r, u, -1, 2, -1, -1), look::kBevelDarkShadow);
+        p.fillRect(cells(r, u, -2, 2, -2, -1), look::kBevelShadow);
 
         p.setPen(caption_colour_);
         p.drawText(r, Qt::AlignCenter, captions_.at(i));

@@ -31,6 +31,8 @@ class TabControl : public QWidget {
     QRect tabRect(int index) const;
 
     void setColours(const QColor& page, const QColor& caption);
+    // The window's zoom: the rows of tabs and the edges grow with it.
+    void setZoom(double zoom);
 
   signals:
     void currentChanged(int index);
@@ -43,10 +45,12 @@ class TabControl : public QWidget {
 
   private:
     int rowTop(int visual_row) const;
+    int edgeWidth() const;
     void layoutPages();
     QStringList captions_;
     int per_row_;
     int current_ = 0;
+    double zoom_ = 1;
     std::vector<QWidget*> pages_;
     QColor page_colour_{Qt::white};
     QColor caption_colour_{Qt::black};

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QStringList>
+#include <vector>
 
 #include "ui/widgets/instrument.h"
 
@@ -19,15 +21,36 @@ class Thermometer : public Instrument {
     void setTubeColour(const QColor& c);
     void setMajorTicks(int count);
     void setTickLabels(bool shown);
+    // Majors at round values (1, 2 or 5 times a power of ten apart), about
+    // `count` of them, in place of `setMajorTicks`' equal steps; 0 turns it off.
+    void setDesiredTicks(int count);
+    // The top of the column, in the widget's pixels, as it is drawn.
+    double columnTop() const;
+    // The values written beside the major ticks, bottom up, when shown.
+    QStringList labels() const;
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
+    struct Tick {
+        double value;
+        double fraction;  // of the scale, from the minimum
+        bool major;
+    };
+    std::vector<Tick> ticks() const;
+    static QString labelOf(double value);
+    // The column's centre line, its bulb and the scale's ends, in logical pixels.
+    struct Frame {
+        double x, bulb_y, top, bottom;
+        double yOf(double fraction) const;
+    };
+    Frame frame() const;
     QColor column_{255, 0, 0};
     QColor tube_{Qt::white};
     int major_ticks_ = 4;
     bool tick_labels_ = false;
+    int desired_ticks_ = 0;
 };
 
 }  // namespace gelvor::ui
