@@ -2,6 +2,7 @@
 
 #include "ui/splash_layout.h"
 #include "ui/startup.h"
+#include "ui/translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
                                             .arg(gelvor::ui::splash_layout::kVersionMinor)
                                             .arg(gelvor::ui::splash_layout::kVersionRevision));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Gelvor"));
+    gelvor::ui::install_qt_translations(&app);
     gelvor::ui::Startup startup;
     startup.start();
     return app.exec();

@@ -2,7 +2,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 
 // Liberation Sans runs wider than the bitmap font the layout was drawn with.
 // A text that would be cut off at its box steps down in size, a pixel at a
@@ -15,9 +14,5 @@ void fit_caption(QLabel* label);
 // A box's text: refitted whenever it changes. A text that cannot fit even
 // at the smallest size keeps the box's own size.
 void keep_text_fitted(QLineEdit* box);
-
-// A hard-wrapped text: fitted once, so that its longest line keeps to one
-// line of the box; if even the smallest size cannot, lines wrap at the box.
-void fit_lines(QPlainTextEdit* box);
 
 }  // namespace gelvor::ui

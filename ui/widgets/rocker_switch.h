@@ -16,6 +16,8 @@ class RockerSwitch : public QWidget {
 
     bool active() const { return active_; }
     void setActive(bool on);
+    // Flips it as the user does, `operated` included (a screen reader's press).
+    void operate();
 
   signals:
     void activeChanged(bool on);
@@ -28,7 +30,6 @@ class RockerSwitch : public QWidget {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
-    void operate();
     bool active_ = false;
     bool pressed_ = false;
 };

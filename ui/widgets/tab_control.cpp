@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "ui/twips.h"
+#include "ui/widgets/focus_ring.h"
 
 namespace gelvor::ui {
 namespace {
@@ -22,6 +23,7 @@ const QColor kDarkShadow{64, 64, 64};
 TabControl::TabControl(const QStringList& captions, int tabs_per_row, QWidget* parent)
     : QWidget(parent), captions_(captions), per_row_(std::max(1, tabs_per_row)) {
     setFocusPolicy(Qt::StrongFocus);
+    track_focus_cue(this);
     for (int i = 0; i < count(); ++i) {
         auto* p = new QWidget(this);
         p->setObjectName(QStringLiteral("page_%1").arg(i));
@@ -61,11 +63,8 @@ void TabControl::setCurrentIndex(int index) {
 }
 
 QRect TabControl::tabRect(int index) const {
-    const int rows = rowCount();
-    const int row = index / per_row_;
-    const int front = current_ / per_row_;
-    // Rows keep their order behind the front row, which moves to the bottom.
-    const int visual = rows - 1 - ((row - front + rows) % rows);
+    // The first row at the bottom, next to the page; the later ones above it.
+    const int visual = rowCount() - 1 - index / per_row_;
     const int col = index % per_row_;
     const int left = static_cast<int>(std::lround(double(width()) * col / per_row_));
     const int right = static_cast<int>(std::lround(double(width()) * (col + 1) / per_row_));
@@ -106,8 +105,10 @@ void TabControl::paintEvent(QPaintEvent*) {
     const QRect page_rect(0, strip, width() - 1, height() - strip - 1);
     p.fillRect(page_rect, page_colour_);
 
-    // Raised page border, lit from the top left; the current tab opens into it.
-    const QRect cur = tabRect(current_).adjusted(0, 0, -1, 0);
+    // Raised page border, lit from the top left; the current tab opens into
+    // it when it lies in the front row.
+    const bool front = current_ < per_row_;
+    const QRect cur = front ? tabRect(current_).adjusted(0, 0, -1, 0) : QRect(0, 0, 1, 1);
     p.setPen(kLight);
     p.drawLine(page_rect.topLeft(), page_rect.bottomLeft());
     p.drawLine(page_rect.topLeft(), QPoint(cur.left(), page_rect.top()));
@@ -135,13 +136,14 @@ void TabControl::paintEvent(QPaintEvent*) {
         p.setPen(kShadow);
         p.drawLine(r.topRight() + QPoint(-1, 2), r.bottomRight() + QPoint(-1, 0));
 
+        // A current tab behind the front row tells itself by a bold caption.
+        QFont caption_font = font();
+        caption_font.setBold(current && !front);
+        p.setFont(caption_font);
         p.setPen(caption_colour_);
         p.drawText(r, Qt::AlignCenter, captions_.at(i));
-        if (current && hasFocus()) {
-            const QRect text = p.fontMetrics().boundingRect(r, Qt::AlignCenter, captions_.at(i));
-            p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-            p.drawRect(text.adjusted(-2, 0, 1, -1));
-        }
+        if (current)
+            paint_focus_ring(p, this, r.adjusted(2, 1, -1, 0));
     }
 }
 
