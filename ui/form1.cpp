@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -117,8 +118,10 @@ void Form1::showFaultMessage(const QString& message) {
         return;
     bar->setFixedHeight(height);
     // Back to the window's own size once a long message has gone.
-    if (shrink > 0 && windowState() == Qt::WindowNoState)
+    if (shrink > 0 && windowState() == Qt::WindowNoState) {
+        layout()->activate();  // the smaller minimum first, then the size
         resize(width(), this->height() - shrink);
+    }
 }
 
 void Form1::onFlowBarChanged(bool evaporator) {

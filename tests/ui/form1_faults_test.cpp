@@ -85,6 +85,7 @@ TEST_F(Faults, ALongMessageIsShownWholeAndGoesWhenTheMachineStops) {
     switchOnWith(20, 20);
     auto* line = find<QLabel>("statusLine");
     const int one_line = line->parentWidget()->height();
+    const QSize window = form->size();
     type("Text4", "1e308");
     type("Text8", "1e308");
     raiseFlow("VScroll1");
@@ -98,6 +99,7 @@ TEST_F(Faults, ALongMessageIsShownWholeAndGoesWhenTheMachineStops) {
     EXPECT_FALSE(on());
     EXPECT_TRUE(status().isEmpty());
     EXPECT_EQ(line->parentWidget()->height(), one_line);
+    EXPECT_EQ(form->size(), window);
 }
 
 TEST_F(Faults, AFaultWhileOffShowsNothingUntilTheMachineRuns) {
