@@ -52,6 +52,8 @@ void mark_box(QLineEdit* box, BoxMark mark) {
         frame = new MarkFrame(box);
     }
     frame->mark = mark;
+    frame->setAccessibleName(mark == BoxMark::fault ? QStringLiteral("Casilla con fallo")
+                                                    : QStringLiteral("Casilla con aviso"));
     frame->setVisible(mark != BoxMark::none);
     frame->raise();
     frame->update();

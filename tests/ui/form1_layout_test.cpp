@@ -220,6 +220,9 @@ TEST_F(Layout, FocusedControlsShowTheirFocus) {
         ASSERT_TRUE(w->hasFocus()) << name;
         EXPECT_NE(w->grab().toImage(), unfocused) << name;
     }
+    QTest::mouseClick(find("VScroll2"), Qt::LeftButton, {}, QPoint(7, 5));  // its upper arrow
+    EXPECT_TRUE(find("VScroll2")->hasFocus());
+    EXPECT_EQ(find<QScrollBar>("VScroll2")->value(), 49);
 }
 
 // What a screen reader learns from our own painted controls.
