@@ -10,7 +10,6 @@
 
 #include "model/settings_ranges.h"
 #include "present/pass.h"
-#include "ui/accessibility.h"
 #include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
@@ -35,7 +34,6 @@ const char* const kMinimumFlowText =
 
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent), c_(std::make_unique<Form1Controls>(build_form1(this))) {
-    install_accessibility();
     display_ = std::make_unique<DisplayBinding>(this);
     overlay_ = std::make_unique<CycleOverlay>(c_->cycle_lines, c_->cycle_letters);
 

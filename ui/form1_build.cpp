@@ -10,6 +10,7 @@
 
 #include "assets/assets.h"
 #include "present/reading_text.h"
+#include "ui/accessibility.h"
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
 #include "ui/live_tip.h"
@@ -324,7 +325,8 @@ void set_tab_order(const Form1Controls& c, QMainWindow* window) {
         c.sstab1,         c.barometer_box,
         c.barometer_spin, c.ambient_box,
         c.ambient_spin,   c.water_box,
-        c.water_spin,     window->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))};
+        c.water_spin,     window->findChild<QPlainTextEdit*>(QStringLiteral("Text2")),
+    };
     for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -345,6 +347,8 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
 }  // namespace
 
 Form1Controls build_form1(QMainWindow* window) {
+    // Before the first control: a screen reader's view of a control is made once.
+    install_accessibility();
     Form1Controls c;
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(text(L::kCaption));
