@@ -38,10 +38,12 @@ TEST_F(Faults, TextThatIsNoNumberIsNamedAndEmptiesWhatThePassDidNotReach) {
     // The box at fault is framed in red; the boxes the pass did not read are not.
     EXPECT_EQ(box_mark(find<QLineEdit>("Text3")), BoxMark::fault);
     EXPECT_EQ(box_mark(find<QLineEdit>("Text8")), BoxMark::none);
-    QWidget* frame = find("Text3")->findChild<QWidget*>("boxMark");
+    QWidget* frame = find("Text3_mark");
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(frame->geometry(), find("Text3")->rect());
+    EXPECT_EQ(frame->geometry(), find("Text3")->geometry());
+    const QObjectList& stack = frame->parent()->children();
+    EXPECT_GT(stack.indexOf(frame), stack.indexOf(find("UpDown1")));  // above the spin's edge
 
     type("Text3", "1010");
     raiseFlow("VScroll1");
