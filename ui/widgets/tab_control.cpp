@@ -1,5 +1,6 @@
 #include "ui/widgets/tab_control.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,6 +60,17 @@ void TabControl::setCurrentIndex(int index) {
     current_ = index;
     page(current_)->show();
     update();
+    // A screen reader hears the tab chosen, as for Qt's own tab bars.
+    if (QAccessible::isActive()) {
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(index);
+            QAccessible::updateAccessibility(&focus);
+        }
+        QAccessibleEvent chosen(this, QAccessible::Selection);
+        chosen.setChild(index);
+        QAccessible::updateAccessibility(&chosen);
+    }
     emit currentChanged(index);
 }
 
