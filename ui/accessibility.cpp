@@ -6,7 +6,9 @@
 #include <QWindow>
 #include <vector>
 
+#include "model/settings_ranges.h"
 #include "present/reading_text.h"
+#include "ui/widgets/flow_bar.h"
 #include "ui/widgets/instrument.h"
 #include "ui/widgets/manometer.h"
 #include "ui/widgets/rocker_switch.h"
@@ -109,6 +111,45 @@ class SpinAccessible : public QAccessibleWidget, public QAccessibleValueInterfac
 
   private:
     SpinControl* spin() const { return static_cast<SpinControl*>(widget()); }
+};
+
+// A flow adjuster: a stepper of the flow in g/s, not of the bar's own
+// value, which runs the other way (50 is no water).
+class FlowBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit FlowBarAccessible(FlowBar* w) : QAccessibleWidget(w, QAccessible::SpinBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? QString::number(flow()) + QStringLiteral(" g/s")
+                                       : QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return flow(); }
+    void setCurrentValue(const QVariant& v) override { bar()->setValue(bar_from_flow(v.toInt())); }
+    QVariant maximumValue() const override { return kFlowRange.max; }
+    QVariant minimumValue() const override { return kFlowRange.min; }
+    QVariant minimumStepSize() const override { return 1; }
+
+    QStringList actionNames() const override {
+        return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
+    }
+    // As the bar's upper and lower arrows.
+    void doAction(const QString& action) override {
+        if (action == increaseAction())
+            bar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        else if (action == decreaseAction())
+            bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    FlowBar* bar() const { return static_cast<FlowBar*>(widget()); }
+    int flow() const { return flow_from_bar(bar()->value()); }
 };
 
 // One tab of a tab control: it has no widget of its own.
@@ -214,6 +255,8 @@ QAccessibleInterface* gelvor_accessible(const QString&, QObject* object) {
         return new InstrumentAccessible(column, QAccessible::Slider);
     if (auto* spin = qobject_cast<SpinControl*>(object))
         return new SpinAccessible(spin);
+    if (auto* bar = qobject_cast<FlowBar*>(object))
+        return new FlowBarAccessible(bar);
     if (auto* tabs = qobject_cast<TabControl*>(object))
         return new TabControlAccessible(tabs);
     return nullptr;

@@ -260,6 +260,12 @@ TEST_F(Layout, ScreenReadersGetRolesStatesAndValues) {
     EXPECT_EQ(spin->valueInterface()->currentValue().toInt(), 18);
     spin->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
     EXPECT_EQ(text("Text4"), "19");
+    // A flow adjuster gives the flow, not its bar's reversed value.
+    QAccessibleInterface* flow = iface("VScroll1");
+    EXPECT_EQ(flow->valueInterface()->currentValue().toInt(), 20);
+    flow->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(text("Text6"), "21.0 g/s");
+    EXPECT_EQ(flow->text(QAccessible::Value), "21 g/s");
 
     auto* tabs = find<TabControl>("SSTab1");
     QAccessibleInterface* list = iface("SSTab1");
