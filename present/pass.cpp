@@ -1,5 +1,6 @@
 #include "present/pass.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "present/box_reading.h"
@@ -103,7 +104,7 @@ DisplayWrite make_write(const WriteSpec& w, const BenchInputs& in, const BenchSt
     const std::optional<double> v = w.value(in, s);
     switch (w.shown) {
         case Shown::position:
-            return {w.target, DisplayWrite::Kind::position, {}, v.value_or(0)};
+            return {w.target, DisplayWrite::Kind::position, {}, v.value_or(0), !v};
         case Shown::general:
             return {w.target, DisplayWrite::Kind::text,
                     v ? general_number_text(*v, separator) : QString()};
@@ -150,11 +151,13 @@ PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, Pass
         }
         out.writes.push_back(make_write(w, in, result.state, separator));
     }
-    if (!result.fault) {
+    // The cycle needs only te and tc. The evaporator's Atlm and U come after
+    // everything the cycle shows, so a pass that stops there still draws it.
+    if (!result.fault || result.fault->step >= Q::evap_lmtd) {
         ChartOverlay overlay;
         if (place_chart_overlay(result.state.evap_temp, result.state.cond_temp, overlay)) {
             out.overlay = overlay;
-        } else {
+        } else if (!result.fault) {
             result.fault = Fault{Q::chart, FaultKind::overflow, Q::chart};
         }
     }
@@ -165,6 +168,24 @@ PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, Pass
         out.range_warnings = range_warnings(in);
     }
     return out;
+}
+
+std::optional<Quantity> PassDisplay::unreadable_box() const {
+    if (fault && fault->kind == FaultKind::not_a_number) {
+        return fault->quantity;
+    }
+    return std::nullopt;
+}
+
+bool PassDisplay::read_box(Quantity box) const {
+    const std::optional<Quantity> bad = unreadable_box();
+    if (!bad) {
+        return true;  // every other fault comes after all three boxes were read
+    }
+    const auto at = [](Quantity q) {
+        return std::find(kSettingBoxes.begin(), kSettingBoxes.end(), q) - kSettingBoxes.begin();
+    };
+    return at(box) < at(*bad);
 }
 
 }  // namespace gelvor

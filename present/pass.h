@@ -30,6 +30,7 @@ struct DisplayWrite {
     Kind kind;
     QString text;         // for text boxes; may be empty
     double position = 0;  // for instruments
+    bool unset = false;   // an instrument's value is unset (no water flows): it shows 0
 };
 
 inline constexpr int kDisplayWriteCount = 43;
@@ -38,8 +39,10 @@ inline constexpr int kDisplayWriteCount = 43;
 const std::array<const char*, kDisplayWriteCount>& display_targets();
 
 struct PassDisplay {
-    std::vector<DisplayWrite> writes;     // in order, up to the failing step
-    std::optional<ChartOverlay> overlay;  // set exactly when the pass completed
+    std::vector<DisplayWrite> writes;  // in order, up to the failing step
+    // The cycle on the chart: set when the pass completed, and also when it
+    // stopped only at the evaporator's Atlm or U, after te and tc were known.
+    std::optional<ChartOverlay> overlay;
     std::optional<Fault> fault;
     QString fault_message;  // Spanish, for the operator; empty when complete
     // The settings read outside their controls' ranges, which the displays show
@@ -52,7 +55,16 @@ struct PassDisplay {
     std::span<const char* const> unreached() const {
         return std::span(display_targets()).subspan(writes.size());
     }
+    // The setting box whose text did not read as a number, when that ended the pass.
+    std::optional<Quantity> unreadable_box() const;
+    // True when the pass read that setting box's text as a number.
+    bool read_box(Quantity box) const;
 };
+
+// The setting boxes in the order a pass reads them: Text3, Text8, Text4.
+inline constexpr std::array<Quantity, 3> kSettingBoxes = {Quantity::barometric_pressure,
+                                                          Quantity::water_inlet_temperature,
+                                                          Quantity::ambient_temperature};
 
 // Reads the settings (each box once, with the locale's number conversion) and
 // runs one recomputation with every display text in the locale's separator.

@@ -30,8 +30,12 @@ void DisplayBinding::apply(const PassDisplay& pass) const {
             t->box->setText(w.text);
             t->box->setCursorPosition(0);  // a text longer than its box shows its beginning
         }
-        if (w.kind == DisplayWrite::Kind::position && t->instrument)
-            t->instrument->setPosition(w.position);
+        if (w.kind == DisplayWrite::Kind::position && t->instrument) {
+            if (w.unset)
+                t->instrument->setUnset();
+            else
+                t->instrument->setPosition(w.position);
+        }
     }
     for (const char* name : pass.unreached()) {
         const Target* t = find(name);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -9,9 +10,11 @@
 
 #include "model/settings_ranges.h"
 #include "present/pass.h"
+#include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
 #include "ui/form1_controls.h"
+#include "ui/form1_layout.h"
 #include "ui/widgets/instrument.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
@@ -74,9 +77,52 @@ void Form1::marcha() {
     display_->apply(pass);
     if (pass.overlay)
         overlay_->place(*pass.overlay);
-    c_->status_line->setText(pass.fault_message);
-    showOverlayIfComplete();
+    markSettingBoxes(pass);
+    showFaultMessage(pass.fault_message);
+    showOverlayIfDrawn();
     emit passShown();
+}
+
+QLineEdit* Form1::settingBox(Quantity box) const {
+    switch (box) {
+        case Quantity::barometric_pressure:
+            return c_->barometer_box;
+        case Quantity::ambient_temperature:
+            return c_->ambient_box;
+        default:
+            return c_->water_box;
+    }
+}
+
+// A box keeps its red frame until a pass reads a number from it.
+void Form1::markSettingBoxes(const PassDisplay& pass) {
+    for (Quantity box : kSettingBoxes) {
+        if (pass.unreadable_box() == box)
+            mark_box(settingBox(box), BoxMark::fault);
+        else if (pass.read_box(box) && box_mark(settingBox(box)) == BoxMark::fault)
+            mark_box(settingBox(box), BoxMark::none);
+    }
+}
+
+// The status line grows to the lines a message needs, and back to one.
+void Form1::showFaultMessage(const QString& message) {
+    QLabel* line = c_->status_line;
+    line->setText(message);
+    QStatusBar* bar = statusBar();
+    const int one_line = px(layout::kStatusLineTwips);
+    const int padding = one_line - line->fontMetrics().height();
+    const int height = message.isEmpty()
+                           ? one_line
+                           : std::max(one_line, line->heightForWidth(line->width()) + padding);
+    const int shrink = bar->height() - height;
+    if (shrink == 0)
+        return;
+    bar->setFixedHeight(height);
+    // Back to the window's own size once a long message has gone.
+    if (shrink > 0 && windowState() == Qt::WindowNoState) {
+        layout()->activate();  // the smaller minimum first, then the size
+        resize(width(), this->height() - shrink);
+    }
 }
 
 void Form1::onFlowBarChanged(bool evaporator) {
@@ -118,11 +164,12 @@ void Form1::onSwitchOperated() {
     const bool on = machineOn();
     for (Picture* p : c_->running) p->setVisible(on);
     if (on) {
-        showOverlayIfComplete();
+        showOverlayIfDrawn();
     } else {
         last_pass_.reset();
         hideOverlay();
         clearResults();
+        showFaultMessage(QString());
         emit passShown();
     }
 }
@@ -134,9 +181,9 @@ void Form1::showMinimumFlowNotice() {
     box.exec();
 }
 
-// The cycle shows exactly while the machine runs and its last pass completed.
-void Form1::showOverlayIfComplete() {
-    overlay_->setShown(machineOn() && last_pass_ && last_pass_->complete());
+// The cycle shows exactly while the machine runs and its last pass drew it.
+void Form1::showOverlayIfDrawn() {
+    overlay_->setShown(machineOn() && last_pass_ && last_pass_->overlay.has_value());
 }
 
 void Form1::hideOverlay() {

@@ -6,6 +6,8 @@
 
 #include "present/pass.h"
 
+class QLineEdit;
+
 namespace gelvor::ui {
 
 class CycleOverlay;
@@ -45,7 +47,10 @@ class Form1 : public QMainWindow {
     void onWaterSpin();
     void onSwitchOperated();
     void showMinimumFlowNotice();
-    void showOverlayIfComplete();
+    void showOverlayIfDrawn();
+    QLineEdit* settingBox(Quantity box) const;
+    void markSettingBoxes(const PassDisplay& pass);
+    void showFaultMessage(const QString& message);
     void hideOverlay();
     void clearResults();
 

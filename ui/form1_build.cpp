@@ -9,10 +9,15 @@
 #include <QStatusBar>
 
 #include "assets/assets.h"
+#include "present/reading_text.h"
+#include "ui/accessibility.h"
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
+#include "ui/live_tip.h"
 #include "ui/look.h"
+#include "ui/readouts.h"
 #include "ui/text_fit.h"
+#include "ui/widgets/flow_bar.h"
 #include "ui/widgets/halo_label.h"
 #include "ui/widgets/manometer.h"
 #include "ui/widgets/overlay_shapes.h"
@@ -89,8 +94,16 @@ T* add_instrument(const Place& at, const L::InstrumentSpec& s) {
     return i;
 }
 
+// A thermometer names its measuring point and gives its reading.
 Thermometer* add_thermometer(const Place& at, const L::InstrumentSpec& s) {
     auto* t = add_instrument<Thermometer>(at, s);
+    const QString point = text(s.accessible);
+    t->setAccessibleName(QStringLiteral("Termómetro ") + point);
+    set_live_tip(t, [t, point] {
+        return point + u'\n' +
+               temperature_reading(t->hasReading() ? std::optional(t->position()) : std::nullopt,
+                                   QLocale());
+    });
     if (s.column_bgr)
         t->setColumnColour(look::bgr(s.column_bgr));
     if (s.tube_bgr)
@@ -115,8 +128,14 @@ void build_bench(Form1Controls& c) {
     add_picture(at, running[0]);
     for (std::size_t i = 0; i < 3; ++i) c.running[i] = add_picture(at, running[i + 1]);
 
-    add_instrument<Manometer>(at, L::gauges()[0]);
-    add_instrument<Manometer>(at, L::gauges()[1])->setLoweredBevel(true);
+    Manometer* gauges[2] = {add_instrument<Manometer>(at, L::gauges()[0]),
+                            add_instrument<Manometer>(at, L::gauges()[1])};
+    gauges[1]->setLoweredBevel(true);
+    for (Manometer* g : gauges) {
+        const QString name = g->toolTip();
+        set_live_tip(
+            g, [g, name] { return name + u'\n' + pressure_reading(g->position(), QLocale()); });
+    }
     for (std::size_t i = 0; i < 6; ++i) c.ter[i] = add_thermometer(at, L::thermometers()[i]);
 
     c.power = new RockerSwitch(c.canvas);
@@ -126,9 +145,10 @@ void build_bench(Form1Controls& c) {
     place(c.power, L::kSwitch);
 
     QScrollBar* bars[2] = {};
+    Picture* floats[2] = {c.evaporator_float, c.condenser_float};
     for (std::size_t i = 0; i < 2; ++i) {
         const auto& s = L::flow_bars()[i];
-        auto* bar = new QScrollBar(Qt::Vertical, c.canvas);
+        auto* bar = new FlowBar(c.canvas);
         bar->setObjectName(QLatin1String(s.name));
         bar->setAccessibleName(text(s.accessible));
         bar->setRange(bar_from_flow(kFlowRange.max), bar_from_flow(kFlowRange.min));
@@ -136,6 +156,12 @@ void build_bench(Form1Controls& c) {
         bar->setPageStep(1);
         bar->setValue(bar_from_flow(kFlowRange.initial));
         place(bar, s.rect);
+        // The bar and its float both say the flow the bar sets.
+        const auto flow = [bar, name = text(s.accessible)] {
+            return flow_reading(name, flow_from_bar(bar->value()));
+        };
+        set_live_tip(bar, flow);
+        set_live_tip(floats[i], flow);
         bars[i] = bar;
     }
     c.evaporator_bar = bars[0];
@@ -204,6 +230,8 @@ void build_datos(Form1Controls& c, TabControl* tab) {
         QLineEdit* box = add_box(on_page, b);
         if (qstrcmp(b.name, "Text8") == 0)
             c.water_box = box;
+        else
+            make_readout(box);
     }
 
     SpinControl* spins[3] = {};
@@ -243,7 +271,10 @@ void build_resultados(Form1Controls& c, TabControl* tab) {
         fit_caption(l);
     }
     const Place on_page{page};
-    for (std::size_t i = 0; i < 32; ++i) c.results[i] = add_box(on_page, L::result_boxes()[i]);
+    for (std::size_t i = 0; i < 32; ++i) {
+        c.results[i] = add_box(on_page, L::result_boxes()[i]);
+        make_readout(c.results[i]);
+    }
     c.results[L::kArrowPointerBox]->setCursor(Qt::ArrowCursor);
 }
 
@@ -254,26 +285,26 @@ void build_manual(TabControl* tab) {
     place(manual, L::kText2);
     manual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     manual->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A paragraph's first line is indented by a tab of four average letters.
+    // The window's own text size; a line wider than the box goes on at the
+    // next line, broken at a word. A paragraph's first line is indented by a
+    // tab of four average letters.
+    manual->setWordWrapMode(QTextOption::WordWrap);
     manual->setTabStopDistance(manual->fontMetrics().averageCharWidth() * 4);
-    manual->setPlainText(assets::manual_text());
-    fit_lines(manual);
-    manual->show();
 }
 
-// The manual, the Ps-Ts chart and the photograph are built when their tab is
-// first shown: laying the manual out is most of the window's building time,
-// and none of them shows at start.
+// The manual's text, the Ps-Ts chart and the photograph come when their tab
+// is first shown: laying the manual out is most of the window's building
+// time, and none of them shows at start.
 void build_teaching_pages(TabControl* tab) {
     QObject::connect(tab, &TabControl::currentChanged, tab, [tab](int index) {
-        if (!tab->page(index)->children().isEmpty())
-            return;
-        if (index == L::practicas)
-            build_manual(tab);
-        else if (index == L::relacion)
-            add_picture({tab->page(L::relacion)}, L::sstab1_pictures()[0]);
-        else if (index == L::fotografia)
-            add_picture({tab->page(L::fotografia)}, L::sstab1_pictures()[1]);
+        if (index == L::practicas) {
+            auto* manual = tab->page(L::practicas)->findChild<QPlainTextEdit*>();
+            if (manual->document()->isEmpty())
+                manual->setPlainText(assets::manual_text());
+        } else if ((index == L::relacion || index == L::fotografia) &&
+                   tab->page(index)->children().isEmpty()) {
+            add_picture({tab->page(index)}, L::sstab1_pictures()[index == L::relacion ? 0 : 1]);
+        }
     });
 }
 
@@ -288,7 +319,22 @@ void build_right_tabs(Form1Controls& c) {
     c.sstab1 = tab;
     build_datos(c, tab);
     build_resultados(c, tab);
+    build_manual(tab);
     build_teaching_pages(tab);
+}
+
+// Tab goes over the bench in reading order, then to the tab controls and
+// the settings of "Datos", each spin right after its box. Read-outs are no stops.
+void set_tab_order(const Form1Controls& c, QMainWindow* window) {
+    QWidget* const order[] = {
+        c.condenser_bar,  c.power,
+        c.evaporator_bar, c.sstab2,
+        c.sstab1,         c.barometer_box,
+        c.barometer_spin, c.ambient_box,
+        c.ambient_spin,   c.water_box,
+        c.water_spin,     window->findChild<QPlainTextEdit*>(QStringLiteral("Text2")),
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 // "&Reiniciar" and "A&yuda" do nothing on purpose: the menu is kept as students know it.
@@ -324,6 +370,8 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
 }  // namespace
 
 Form1Controls build_form1(QMainWindow* window) {
+    // Before the first control: a screen reader's view of a control is made once.
+    install_accessibility();
     Form1Controls c;
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(text(L::kCaption));
@@ -346,6 +394,7 @@ Form1Controls build_form1(QMainWindow* window) {
     build_lower_tabs(c);
     build_right_tabs(c);
     build_menu(window, c);
+    set_tab_order(c, window);
 
     QStatusBar* status = window->statusBar();
     status->setSizeGripEnabled(false);
@@ -354,6 +403,7 @@ Form1Controls build_form1(QMainWindow* window) {
     c.status_line->setObjectName(QStringLiteral("statusLine"));
     c.status_line->setAccessibleName(QStringLiteral("Aviso de la máquina"));
     c.status_line->setIndent(4);
+    c.status_line->setWordWrap(true);  // a long message takes a second line, never cut
     QPalette warn = c.status_line->palette();
     warn.setColor(QPalette::WindowText, QColor(160, 0, 0));
     c.status_line->setPalette(warn);

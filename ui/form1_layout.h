@@ -21,7 +21,7 @@ struct InstrumentSpec {
     TwipsRect rect;
     double min, max, start;
     unsigned column_bgr, tube_bgr;
-    const char* accessible;  // tool tip where it has one
+    const char* accessible;  // tool tip where it has one; a thermometer's measuring point
     bool has_tooltip;
 };
 
@@ -107,7 +107,7 @@ inline constexpr TwipsRect kMercuryLine{600, 648, 600,
                                         1524};  // x1, y1, x2, y2: drawn over the tube
 inline constexpr int kMercuryLineColourIndex = 4;
 inline constexpr InstrumentSpec kRoomThermometer{
-    "iThermometerX1", {2115, 195, 645, 1650}, 10, 50, 20, 0, 0, "Termómetro de ambiente", false};
+    "iThermometerX1", {2115, 195, 645, 1650}, 10, 50, 20, 0, 0, "ta: temperatura ambiente", false};
 inline constexpr int kRoomThermometerTicks = 6;  // desired: at round values
 std::span<const LabelSpec> frame_labels();
 std::span<const BoxSpec> frame_boxes();

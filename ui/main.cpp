@@ -3,6 +3,7 @@
 #include "ui/command_line.h"
 #include "ui/splash_layout.h"
 #include "ui/startup.h"
+#include "ui/translations.h"
 #include "version/version.h"
 
 int main(int argc, char* argv[]) {
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromUtf8(gelvor::ui::splash_layout::kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(gelvor::version::kText));
     QApplication::setDesktopFileName(QString::fromLatin1(gelvor::version::kAppId));
+    gelvor::ui::install_qt_translations(&app);
     gelvor::ui::Startup startup;
     startup.start();
     return app.exec();

@@ -3,20 +3,14 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <algorithm>
-#include <cmath>
 
 namespace gelvor::ui {
 namespace {
 
 constexpr int kSmallestCaption = 8;
 constexpr int kSmallestBoxText = 9;
-constexpr int kSmallestReadingText = 9;
-constexpr int kReadingMargin = 2;   // between the box's frame and its text
 constexpr int kLineEditMargin = 2;  // Qt's own, on each side of a box's text
 constexpr const char* kOwnPixels = "fittedTextPixels";
 
@@ -60,39 +54,7 @@ void fit_box_text(QLineEdit* box, int own_pixels) {
     box->setToolTip(fits ? QString() : box->text());
 }
 
-double widest_line(const QString& text, const QFont& font, double tab) {
-    const QFontMetricsF fm(font);
-    double widest = 0;
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        double width = 0;
-        for (QStringView run : line.split(u'\t')) {
-            if (width > 0 || run.data() != line.data())
-                width = (std::floor(width / tab) + 1) * tab;
-            width += fm.horizontalAdvance(run.toString());
-        }
-        widest = std::max(widest, width);
-    }
-    return widest;
-}
-
 }  // namespace
-
-void fit_lines(QPlainTextEdit* box) {
-    box->document()->setDocumentMargin(kReadingMargin);
-    const int room = box->contentsRect().width() - box->verticalScrollBar()->sizeHint().width() -
-                     2 * kReadingMargin - 2;  // and the cursor
-    QFont font = box->font();
-    const QString text = box->toPlainText();
-    const double tab = box->tabStopDistance();
-    while (widest_line(text, font, tab * font.pixelSize() / box->font().pixelSize()) > room &&
-           font.pixelSize() > kSmallestReadingText)
-        font.setPixelSize(font.pixelSize() - 1);
-    if (font == box->font())
-        return;
-    const double scaled_tab = tab * font.pixelSize() / box->font().pixelSize();
-    box->setFont(font);
-    box->setTabStopDistance(scaled_tab);
-}
 
 void fit_caption(QLabel* label) {
     QFont font = label->font();

@@ -2,7 +2,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 
 // Liberation Sans runs wider than the bitmap font the layout was drawn with.
 // A text that would be cut off at its box steps down in size, a pixel at a
@@ -19,9 +18,5 @@ void keep_text_fitted(QLineEdit* box);
 // for it, as the window's zoom sets it; the text is fitted again at once.
 int box_text_pixels(const QLineEdit* box);
 void set_box_text_pixels(QLineEdit* box, int pixels);
-
-// A hard-wrapped text: fitted once, so that its longest line keeps to one
-// line of the box; if even the smallest size cannot, lines wrap at the box.
-void fit_lines(QPlainTextEdit* box);
 
 }  // namespace gelvor::ui

@@ -22,6 +22,7 @@ READINGS = [(-10, 0.0257), (0, 0.0402), (10, 0.0607), (20, 0.0888), (23.8, 0.101
 WIDTH, HEIGHT = 6883, 5433
 PLOT = (1000, 700, 6650, 4620)          # left, top, right, bottom
 T_RANGE, P_RANGE = (-20.0, 80.0), (0.0, 0.45)
+TITLE_BASELINE_X = 440                  # the vertical axis title, written upwards
 
 
 def spline(xs, ys):
@@ -95,9 +96,13 @@ def main():
         x, _ = page(t, 0)
         body.append(text(x, bottom + 260, str(t), text_anchor="middle", font_size="170",
                          **font))
+    # The window shows this picture from 132 twips (about 180 units) in, past
+    # the tab's border: the title's baseline stands far enough right that its
+    # capitals and accents, which point left, are drawn whole.
     body.append(text(0, 0, "Presión de saturación( Mpa abs)", text_anchor="middle",
                      font_size="190", font_weight="bold",
-                     transform=f"translate(300,{num((top + bottom) / 2)}) rotate(-90)",
+                     transform=f"translate({TITLE_BASELINE_X},{num((top + bottom) / 2)}) "
+                               "rotate(-90)",
                      **font))
     body.append(text((left + right) / 2, bottom + 560, "Temperatura de saturación (ºC)",
                      text_anchor="middle", font_size="190", font_weight="bold", **font))

@@ -1,7 +1,9 @@
 #include "present/number_text.h"
+#include "present/reading_text.h"
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <limits>
 
 namespace gelvor {
@@ -41,6 +43,21 @@ TEST(GeneralNumberText, UsesTheGivenSeparatorAndNeverShowsNonFiniteNumbers) {
     EXPECT_EQ(general_number_text(-1.5e-7, u','), QStringLiteral("-1,5E-07"));
     EXPECT_TRUE(general_number_text(std::numeric_limits<double>::infinity(), u'.').isEmpty());
     EXPECT_TRUE(general_number_text(std::numeric_limits<double>::quiet_NaN(), u'.').isEmpty());
+}
+
+// What a tool tip or a screen reader gives as an instrument's reading.
+TEST(ReadingText, OneDecimalWithTheUnitInTheUsersFormat) {
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    EXPECT_EQ(pressure_reading(73.46, spanish), "73,5 kPa");
+    EXPECT_EQ(pressure_reading(-48.6171, QLocale::c()), "-48.6 kPa");
+    EXPECT_EQ(pressure_reading(-0.04, spanish), "0,0 kPa");
+    EXPECT_EQ(temperature_reading(23.37, spanish), QString::fromUtf8("23,4 ºC"));
+    EXPECT_TRUE(temperature_reading(std::nullopt, spanish).contains("no circula agua"));
+    EXPECT_EQ(flow_reading("Caudal de agua del evaporador", 4),
+              "Caudal de agua del evaporador: 4 g/s");
+    EXPECT_TRUE(readout_description("Text9").contains("t3"));
+    EXPECT_TRUE(readout_description("Text7_12").contains("punto C"));
+    EXPECT_TRUE(readout_description("GaugeX1").isEmpty());
 }
 
 }  // namespace

@@ -148,7 +148,15 @@ TEST(FaultedPasses, ABoxWithoutANumberStopsAfterTheFlows) {
         EXPECT_EQ(p.unreached().size(), 41u);
         EXPECT_STREQ(p.unreached().front(), "GaugeX2");
         EXPECT_FALSE(p.overlay);
+        EXPECT_EQ(p.unreadable_box(), Quantity::barometric_pressure);
+        EXPECT_FALSE(p.read_box(Quantity::barometric_pressure));
+        EXPECT_FALSE(p.read_box(Quantity::ambient_temperature));  // never reached
     }
+    // The water box is read before the ambient one.
+    const PassDisplay ambient = run_pass({4, 4, "1010", "x", "15"}, kEnglish);
+    EXPECT_EQ(ambient.unreadable_box(), Quantity::ambient_temperature);
+    EXPECT_TRUE(ambient.read_box(Quantity::barometric_pressure));
+    EXPECT_TRUE(ambient.read_box(Quantity::water_inlet_temperature));
     EXPECT_TRUE(run_pass({4, 4, "1010", "", "15"}, kEnglish)
                     .fault_message.startsWith(QString::fromUtf8("La temperatura ambiente")));
     EXPECT_TRUE(
@@ -169,16 +177,30 @@ TEST(FaultedPasses, MessagesStayShortWhateverWasTyped) {
     EXPECT_FALSE(control.fault_message.contains(u'\u0007'));
 }
 
-TEST(FaultedPasses, EvaporatorLogarithmLeavesOnlyItsTwoBoxesAndTheChart) {
-    const PassDisplay p = run_pass({50, 20, "1070", "50", "14"}, kEnglish);
-    ASSERT_FALSE(p.complete());
-    EXPECT_EQ(p.writes.size(), 41u);
-    ASSERT_EQ(p.unreached().size(), 2u);
-    EXPECT_STREQ(p.unreached()[0], "Text7_24");
-    EXPECT_STREQ(p.unreached()[1], "Text7_25");
-    EXPECT_FALSE(p.overlay);
-    EXPECT_EQ(p.fault_message,
-              QString::fromUtf8("No se puede calcular Atlm del evaporador: te no es menor que t1"));
+// The corner of the settings where te reaches the water inlet temperature:
+// only the evaporator's Atlm and U are undefined; the cycle is drawn at te and tc.
+TEST(FaultedPasses, EvaporatorLogarithmLeavesOnlyItsTwoBoxesEmptyAndDrawsTheCycle) {
+    for (const PanelSettings& s :
+         {PanelSettings{50, 20, "1070", "50", "14"}, PanelSettings{50, 30, "1070", "50", "14"}}) {
+        const PassDisplay p = run_pass(s, kEnglish);
+        ASSERT_FALSE(p.complete());
+        EXPECT_EQ(p.fault->step, Quantity::evap_lmtd);
+        EXPECT_EQ(p.writes.size(), 41u);
+        ASSERT_EQ(p.unreached().size(), 2u);
+        EXPECT_STREQ(p.unreached()[0], "Text7_24");
+        EXPECT_STREQ(p.unreached()[1], "Text7_25");
+        EXPECT_EQ(p.fault_message,
+                  QString::fromUtf8("No se puede calcular Atlm del evaporador: te no es menor "
+                                    "que t1"));
+        const BenchState state = recompute(read_settings(s, kEnglish)).state;
+        ChartOverlay expected{};
+        ASSERT_TRUE(place_chart_overlay(state.evap_temp, state.cond_temp, expected));
+        ASSERT_TRUE(p.overlay);
+        EXPECT_EQ(p.overlay->lines[1].y1, expected.lines[1].y1);  // the evaporator level at te
+        EXPECT_EQ(p.overlay->lines[3].y1, expected.lines[3].y1);  // the condenser level at tc
+        EXPECT_EQ(p.overlay->labels[1].left, expected.labels[1].left);
+        EXPECT_TRUE(p.read_box(Quantity::ambient_temperature));
+    }
 }
 
 TEST(FaultedPasses, ArithmeticFaultsNameTheBoxesTypedOutOfRange) {

@@ -76,7 +76,7 @@ TEST(ReadingsCommand, AFaultedPassPrintsWhatItWroteThenTheFault) {
                                  u"20"_qs, u"--barometer"_qs, u"1070"_qs, u"--ambient"_qs, u"50"_qs,
                                  u"--water"_qs, u"14"_qs});
     EXPECT_EQ(log.exit_code, 1);
-    EXPECT_EQ(log.lines().size(), 41 + 1);
+    EXPECT_EQ(log.lines().size(), 41 + 8 + 1);  // the cycle is drawn at te and tc
 }
 
 TEST(ReadingsCommand, UsageErrorsExitWithTwoAndALineWithAHint) {

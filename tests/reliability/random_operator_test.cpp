@@ -133,7 +133,7 @@ class RandomOperator : public WindowTest {
             EXPECT_FALSE(overlayShown());
         } else {
             ASSERT_TRUE(last);
-            EXPECT_EQ(overlayShown(), last->complete());
+            EXPECT_EQ(overlayShown(), last->overlay.has_value());
             EXPECT_EQ(status(), last->fault_message);
             if (last->writes.size() > 12) {
                 EXPECT_EQ(text("Text7_4"), "1");

@@ -3,6 +3,7 @@
 #include "present/chart_overlay.h"
 #include "present/pass.h"
 #include "tests/ui/window_driver.h"
+#include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
 #include "ui/twips.h"
 #include "ui/widgets/overlay_shapes.h"
@@ -34,17 +35,30 @@ TEST_F(Faults, TextThatIsNoNumberIsNamedAndEmptiesWhatThePassDidNotReach) {
     EXPECT_EQ(position("GaugeX1"), gauge);  // instruments keep their needles
     EXPECT_FALSE(overlayShown());
     EXPECT_TRUE(find("Picture1_1")->isVisible());  // the pictures follow the switch alone
+    // The box at fault is framed in red; the boxes the pass did not read are not.
+    EXPECT_EQ(box_mark(find<QLineEdit>("Text3")), BoxMark::fault);
+    EXPECT_EQ(box_mark(find<QLineEdit>("Text8")), BoxMark::none);
+    QWidget* frame = find("Text3_mark");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->geometry(), find("Text3")->geometry());
+    const QObjectList& stack = frame->parent()->children();
+    EXPECT_GT(stack.indexOf(frame), stack.indexOf(find("UpDown1")));  // above the spin's edge
 
     type("Text3", "1010");
     raiseFlow("VScroll1");
+    EXPECT_EQ(box_mark(find<QLineEdit>("Text3")), BoxMark::none);
+    EXPECT_FALSE(frame->isVisible());
     EXPECT_TRUE(status().isEmpty());
     EXPECT_TRUE(overlayShown());
     EXPECT_EQ(text("Text7_0").isEmpty(), false);
 }
 
-TEST_F(Faults, EvaporatorLogarithmLeavesOnlyItsTwoBoxesEmpty) {
-    // The coldest water with the most evaporator water, a hot room and a high barometer.
-    switchOnWith(20, 10);
+// The coldest water with the most evaporator water, a hot room and a high
+// barometer: te reaches t1, so only the evaporator's Atlm and U are undefined.
+// The cycle stays drawn at te and tc.
+TEST_F(Faults, EvaporatorLogarithmCornerDrawsTheCycleWithItsTwoBoxesEmpty) {
+    switchOnWith(20, 30);
     setSpin("UpDown3", 14);
     setSpin("UpDown2", 50);
     setSpin("UpDown1", 1070);
@@ -54,13 +68,40 @@ TEST_F(Faults, EvaporatorLogarithmLeavesOnlyItsTwoBoxesEmpty) {
     EXPECT_TRUE(text("Text7_25").isEmpty());
     for (const char* reached : {"Text7_21", "Text7_22", "Text7_30", "Text7_0", "Text10"})
         EXPECT_FALSE(text(reached).isEmpty()) << reached;
-    EXPECT_FALSE(overlayShown());
+    ASSERT_TRUE(overlayShown());
+    auto prop = [&](const char* n, const char* p) { return find(n)->property(p).toFloat(); };
+    EXPECT_EQ(prop("Line1_1", "y1"), static_cast<float>(chart::level_y(position("ter_5"))));
+    EXPECT_EQ(prop("Line1_3", "y1"), static_cast<float>(chart::level_y(position("ter_4"))));
+    for (const char* box : {"Text3", "Text4", "Text8"})
+        EXPECT_EQ(box_mark(find<QLineEdit>(box)), BoxMark::none) << box;
 
-    // A complete pass brings the cycle back without touching the switch.
     setBar("VScroll1", 50 - 20);
     EXPECT_TRUE(status().isEmpty());
     EXPECT_FALSE(text("Text7_24").isEmpty());
     EXPECT_TRUE(overlayShown());
+}
+
+// The longest messages take a second line rather than lose their end; the
+// message goes when the machine is switched off.
+TEST_F(Faults, ALongMessageIsShownWholeAndGoesWhenTheMachineStops) {
+    switchOnWith(20, 20);
+    auto* line = find<QLabel>("statusLine");
+    const int one_line = line->parentWidget()->height();
+    const QSize window = form->size();
+    type("Text4", "1e308");
+    type("Text8", "1e308");
+    raiseFlow("VScroll1");
+    ASSERT_TRUE(status().contains("Fuera de rango")) << status().toStdString();
+    QApplication::processEvents();
+    EXPECT_GT(line->parentWidget()->height(), one_line);
+    EXPECT_GE(line->height(), line->heightForWidth(line->width()));
+    EXPECT_GE(form->centralWidget()->height(), 534);  // the layout area keeps its size
+
+    operateSwitch();
+    EXPECT_FALSE(on());
+    EXPECT_TRUE(status().isEmpty());
+    EXPECT_EQ(line->parentWidget()->height(), one_line);
+    EXPECT_EQ(form->size(), window);
 }
 
 TEST_F(Faults, AFaultWhileOffShowsNothingUntilTheMachineRuns) {

@@ -1,6 +1,7 @@
 // The main window as it first shows: every control by its name, where it
 // stands, what kind it is, its start state, and captions that are not cut.
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QAction>
 #include <QFontMetrics>
 #include <QMenu>
@@ -10,8 +11,10 @@
 #include <QTextLayout>
 #include <map>
 
+#include "assets/assets.h"
 #include "tests/ui/window_driver.h"
 #include "ui/form1_layout.h"
+#include "ui/look.h"
 #include "ui/twips.h"
 #include "ui/widgets/manometer.h"
 #include "ui/widgets/overlay_shapes.h"
@@ -37,11 +40,14 @@ void showEveryPage(TabControl* tab) {
 }
 
 TEST_F(Layout, EveryControlExistsByItsName) {
-    for (const char* late : {"Text2", "Image3", "Image4"})
+    for (const char* late : {"Image3", "Image4"})
         EXPECT_EQ(form->findChild<QWidget*>(late), nullptr) << late << " built before shown";
+    EXPECT_TRUE(find<QPlainTextEdit>("Text2")->document()->isEmpty())
+        << "manual laid out before shown";
     showEveryPage(find<TabControl>("SSTab1"));
     showEveryPage(find<TabControl>("SSTab1"));
-    EXPECT_EQ(form->findChildren<QWidget*>("Text2").size(), 1);
+    EXPECT_EQ(form->findChildren<QWidget*>("Image3").size(), 1);
+    EXPECT_EQ(find<QPlainTextEdit>("Text2")->toPlainText(), assets::manual_text());
     QStringList names = {
         "GaugeX1", "GaugeX2", "Interruptor", "VScroll1", "VScroll2",       "Image1", "Image2",
         "c_0",     "SSTab1",  "SSTab2",      "Picture2", "Picture3",       "Text2",  "Image3",
@@ -342,18 +348,127 @@ TEST_F(Layout, NoCaptionIsCutOffOnAnyPage) {
                       tab->tabRect(i).width());
 }
 
-TEST_F(Layout, TheManualKeepsEachOfItsLinesOnOneLineOfItsBox) {
+// The manual at the window's text size: each hard line starts a line of its
+// own, and a line wider than the box goes on at the next, broken at a word.
+TEST_F(Layout, TheManualKeepsItsLineBreaksAndWrapsOnlyAtWords) {
     auto* tab = find<TabControl>("SSTab1");
     tab->setCurrentIndex(2);
     auto* manual = find<QPlainTextEdit>("Text2");
     ASSERT_TRUE(manual->isVisible());
     ASSERT_GT(manual->document()->blockCount(), 100);  // the whole manual, not a stub
-    EXPECT_GE(manual->font().pixelSize(), 9);
+    EXPECT_GE(manual->font().pixelSize(), look::kDefaultPixels);
+    EXPECT_EQ(manual->document()->blockCount(),
+              manual->toPlainText().count(u'\n') + 1);  // one block per hard line
     QAbstractTextDocumentLayout* layout = manual->document()->documentLayout();
+    int wrapped = 0;
     for (QTextBlock b = manual->document()->begin(); b.isValid(); b = b.next()) {
         layout->blockBoundingRect(b);  // lays the block out
-        EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
+        for (int k = 1; k < b.layout()->lineCount(); ++k) {
+            ++wrapped;
+            const int at = b.layout()->lineAt(k).textStart();
+            // Never inside a word: after a blank, a hyphen or a slash.
+            EXPECT_FALSE(b.text().at(at - 1).isLetterOrNumber() &&
+                         b.text().at(at).isLetterOrNumber())
+                << b.text().left(at).toStdString();
+        }
     }
+    EXPECT_GT(wrapped, 0);
+}
+
+// Tab goes over the bench, then the tab controls and the settings of
+// "Datos", each spin after its box; the read-outs are no stops.
+TEST_F(Layout, TabGoesOverTheBenchThenTheSettingsAndSkipsTheReadouts) {
+    QWidget* w = find("VScroll2");
+    QStringList order;
+    for (int i = 0; i < 11; ++i, w = w->nextInFocusChain()) {
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible()) w = w->nextInFocusChain();
+        order << w->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"VScroll2", "Interruptor", "VScroll1", "SSTab2", "SSTab1",
+                                  "Text3", "UpDown1", "Text4", "UpDown2", "Text8", "UpDown3"}));
+    for (const char* r : {"Text5", "Text6", "Text9", "Text10", "Text11", "Text12", "Text7_0"})
+        EXPECT_FALSE(find(r)->focusPolicy() & Qt::TabFocus) << r;
+}
+
+// Every control that holds the focus shows it, once the operator moves it.
+TEST_F(Layout, FocusedControlsShowTheirFocus) {
+    for (const char* name : {"VScroll1", "UpDown1", "Interruptor", "SSTab1"}) {
+        QWidget* w = find(name);
+        const QImage unfocused = w->grab().toImage();
+        w->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(w->hasFocus()) << name;
+        EXPECT_NE(w->grab().toImage(), unfocused) << name;
+    }
+    QTest::mouseClick(find("VScroll2"), Qt::LeftButton, {}, QPoint(7, 5));  // its upper arrow
+    EXPECT_TRUE(find("VScroll2")->hasFocus());
+    EXPECT_EQ(find<QScrollBar>("VScroll2")->value(), 49);
+}
+
+// What a screen reader learns from our own painted controls.
+TEST_F(Layout, ScreenReadersGetRolesStatesAndValues) {
+    auto iface = [&](const char* name) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(find(name));
+        EXPECT_NE(i, nullptr) << name;
+        return i;
+    };
+    QAccessibleInterface* power = iface("Interruptor");
+    EXPECT_EQ(power->role(), QAccessible::Button);
+    EXPECT_TRUE(power->state().checkable);
+    EXPECT_FALSE(power->state().checked);
+    setBar("VScroll1", 30);
+    setBar("VScroll2", 30);
+    power->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(on());
+    EXPECT_TRUE(power->state().checked);
+
+    QAccessibleInterface* gauge = iface("GaugeX1");
+    EXPECT_EQ(gauge->role(), QAccessible::Dial);
+    ASSERT_NE(gauge->valueInterface(), nullptr);
+    EXPECT_EQ(gauge->valueInterface()->currentValue().toDouble(), position("GaugeX1"));
+    EXPECT_EQ(gauge->valueInterface()->minimumValue().toDouble(), -100);
+    EXPECT_EQ(gauge->valueInterface()->maximumValue().toDouble(), 100);
+    EXPECT_TRUE(gauge->text(QAccessible::Value).endsWith(" kPa"));
+    QAccessibleInterface* column = iface("ter_5");
+    EXPECT_EQ(column->valueInterface()->minimumValue().toDouble(), -10);
+    EXPECT_EQ(column->valueInterface()->maximumValue().toDouble(), 30);
+    EXPECT_EQ(column->text(QAccessible::Value), text("Text11"));  // "##0.0 ºC" matches it
+    EXPECT_TRUE(column->state().readOnly);
+
+    QAccessibleInterface* spin = iface("UpDown2");
+    EXPECT_EQ(spin->role(), QAccessible::SpinBox);
+    EXPECT_EQ(spin->valueInterface()->currentValue().toInt(), 18);
+    spin->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(text("Text4"), "19");
+    // A flow adjuster gives the flow, not its bar's reversed value.
+    QAccessibleInterface* flow = iface("VScroll1");
+    EXPECT_EQ(flow->valueInterface()->currentValue().toInt(), 20);
+    flow->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(text("Text6"), "21.0 g/s");
+    EXPECT_EQ(flow->text(QAccessible::Value), "21 g/s");
+
+    auto* tabs = find<TabControl>("SSTab1");
+    QAccessibleInterface* list = iface("SSTab1");
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_GE(list->childCount(), tabs->count());
+    for (int i = 0; i < tabs->count(); ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        EXPECT_EQ(tab->role(), QAccessible::PageTab);
+        EXPECT_EQ(tab->text(QAccessible::Name), tabs->caption(i));
+        EXPECT_EQ(tab->rect(),
+                  QRect(tabs->mapToGlobal(tabs->tabRect(i).topLeft()), tabs->tabRect(i).size()));
+        EXPECT_EQ(tab->state().selected, i == 0);
+        EXPECT_EQ(list->indexOfChild(tab), i);
+        EXPECT_EQ(tab->parent(), list);
+    }
+    list->child(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(tabs->currentIndex(), 4);
+    EXPECT_TRUE(list->child(4)->state().selected);
+    // The pages follow the tabs, so their controls are reachable too.
+    EXPECT_EQ(list->child(tabs->count())->object(), tabs->page(0));
+
+    QAccessibleInterface* readout = iface("Text9");
+    EXPECT_TRUE(readout->state().readOnly);
+    EXPECT_TRUE(readout->text(QAccessible::Description).contains("t3"));
 }
 
 TEST_F(Layout, AReadoutTooLongForItsBoxStepsDownButStaysLegible) {

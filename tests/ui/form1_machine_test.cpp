@@ -1,9 +1,16 @@
 // The machine as the operator works it: the switch sequence with its
 // minimum-flow rule, the flow bars and floats, the spins and their boxes.
 #include <QAction>
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <cstdlib>
 
+#include "model/settings_ranges.h"
 #include "tests/ui/window_driver.h"
+#include "ui/translations.h"
 
 namespace gelvor::ui::testing {
 namespace {
@@ -129,6 +136,89 @@ TEST(Salir, EndsTheProgramAtOnceWithTheMachineRunning) {
         std::_Exit(QApplication::exec());  // at once, as the program ends
     };
     EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
+}
+
+// Qt's own texts speak Spanish once its translations are loaded.
+TEST_F(SwitchSequence, QtsOwnTextsAreSpanish) {
+    ASSERT_TRUE(install_qt_translations(qApp)) << "qt6-translations-l10n is missing";
+    QMessageBox box(QMessageBox::Critical, "AVISO", "", QMessageBox::Ok);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove(u'&'), "Aceptar");
+    std::unique_ptr<QMenu> menu(find<QLineEdit>("Text3")->createStandardContextMenu());
+    QStringList items;
+    for (QAction* a : menu->actions()) items << a->text().remove(u'&').section(u'\t', 0, 0);
+    EXPECT_TRUE(items.contains("Copiar")) << items.join(", ").toStdString();
+}
+
+// The manual's exercise on the rates of refrigeration: three operating
+// points, set with the keyboard alone from the window as it opens.
+TEST_F(SwitchSequence, TheExercisesThreePointsAreReachedByKeyboardAlone) {
+    auto press = [](Qt::Key key, int times = 1, Qt::KeyboardModifiers mods = {}) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(QApplication::focusWidget(), key, mods);
+    };
+    find("VScroll2")->setFocus(Qt::ActiveWindowFocusReason);  // the first stop, as it opens
+    ASSERT_TRUE(find("VScroll2")->hasFocus());
+    press(Qt::Key_Up, 20);  // condenser 20 g/s
+    press(Qt::Key_Tab, 2);
+    ASSERT_TRUE(find("VScroll1")->hasFocus());
+    press(Qt::Key_Up, 20);  // evaporator 20 g/s
+    press(Qt::Key_Tab, 1, Qt::ShiftModifier);
+    ASSERT_TRUE(find("Interruptor")->hasFocus());
+    press(Qt::Key_Space);
+    ASSERT_TRUE(on());
+    EXPECT_EQ(notices.count, 0);
+    EXPECT_EQ(text("Text5"), "20.0 g/s");
+    EXPECT_EQ(text("Text6"), "20.0 g/s");
+    const QString qe_first = text("Text7_23");
+
+    press(Qt::Key_Tab, 1, Qt::ShiftModifier);
+    press(Qt::Key_Down, 16);  // condenser 4 g/s
+    EXPECT_EQ(text("Text5"), "4.0 g/s");
+    EXPECT_EQ(text("Text6"), "20.0 g/s");
+    EXPECT_NE(text("Text7_23"), qe_first);
+
+    press(Qt::Key_Up, 36);  // condenser 40 g/s
+    press(Qt::Key_Tab, 2);
+    press(Qt::Key_Down, 10);  // evaporator 10 g/s
+    EXPECT_EQ(text("Text5"), "40.0 g/s");
+    EXPECT_EQ(text("Text6"), "10.0 g/s");
+    EXPECT_EQ(find<QScrollBar>("VScroll2")->value(), 10);
+    EXPECT_EQ(top("Image1"), float_top_twips(40));
+    EXPECT_TRUE(status().isEmpty());
+}
+
+// Read-outs show what the bench computed: they can be copied, not overwritten.
+TEST_F(SwitchSequence, ReadoutsCanBeCopiedButNotTypedInto) {
+    switchOnWith(20, 20);
+    for (const char* box :
+         {"Text5", "Text6", "Text9", "Text10", "Text11", "Text12", "Text7_0", "Text7_31"}) {
+        QLineEdit* b = find<QLineEdit>(box);
+        const QString shown = b->text();
+        b->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(b, "99");
+        QTest::keyClick(b, Qt::Key_Backspace);
+        EXPECT_EQ(b->text(), shown) << box;
+        b->selectAll();
+        b->copy();
+        EXPECT_EQ(QApplication::clipboard()->text(), shown) << box;
+    }
+    for (const char* box : {"Text3", "Text4", "Text8"}) {
+        type(box, "1");
+        EXPECT_EQ(text(box), "1") << box;
+    }
+    EXPECT_FALSE(find<QPlainTextEdit>("Text2")->isReadOnly());
+}
+
+// "23,3701720436139" in a box that holds five figures: its beginning shows
+// after each write and again when the focus leaves it.
+TEST_F(SwitchSequence, AReadoutShowsTheStartOfItsTextWhenTheFocusLeaves) {
+    switchOnWith(20, 20);
+    QLineEdit* t3 = find<QLineEdit>("Text9");
+    EXPECT_EQ(t3->cursorPosition(), 0);
+    t3->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(t3, Qt::Key_End);
+    ASSERT_EQ(t3->cursorPosition(), t3->text().size());
+    find("Text3")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(t3->cursorPosition(), 0);
 }
 
 using FlowBars = WindowTest;
@@ -264,6 +354,30 @@ TEST_P(WorkedExampleTest, ReachesEveryBoxInTheUsersSeparator) {
     EXPECT_NEAR(position("GaugeX1"), -5.8402, 1e-4);
     EXPECT_NEAR(position("ter_5"), 6.0841, 1e-4);
     EXPECT_NEAR(position("ter_4"), 22.1686, 1e-4);
+}
+
+// A tool tip gives the reading at the moment it opens.
+TEST_P(WorkedExampleTest, ToolTipsGiveTheReadingsInTheUsersSeparator) {
+    QLocale::setDefault(GetParam().locale);
+    switchOnWith(25, 25);
+    auto tip = [&](const char* name) {
+        QWidget* w = find(name);
+        QHelpEvent e(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(w, &e);
+        QString t = w->toolTip();
+        return t.replace(QLatin1Char(GetParam().separator), u'.');
+    };
+    EXPECT_EQ(tip("GaugeX1"), QString::fromUtf8("Manómetro presión condensador\n-5.8 kPa"));
+    EXPECT_EQ(tip("GaugeX2"), QString::fromUtf8("Manómetro presión Evaporador\n-48.6 kPa"));
+    EXPECT_EQ(tip("ter_4"), QString::fromUtf8("tc: temperatura de condensación\n22.2 ºC"));
+    EXPECT_EQ(tip("iThermometerX1"), QString::fromUtf8("ta: temperatura ambiente\n20.0 ºC"));
+    EXPECT_EQ(tip("VScroll1"), "Caudal de agua del evaporador: 25 g/s");
+    EXPECT_EQ(tip("Image2"), "Caudal de agua del condensador: 25 g/s");
+    raiseFlow("VScroll1");
+    EXPECT_EQ(tip("Image1"), "Caudal de agua del evaporador: 26 g/s");
+    setBar("VScroll2", 50);  // no condenser water: t3 has no reading
+    EXPECT_EQ(tip("ter_1"), QString::fromUtf8("t3: agua a la salida del condensador\n"
+                                              "Sin lectura: no circula agua"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -56,6 +57,31 @@ TEST(SpinControlTest, HalvesStepUpAndDownAndTheBoxIsWrittenFirst) {
     EXPECT_EQ(spin.position(), 17);
 }
 
+// Up and Down in the box and the wheel over the spin act as its arrows;
+// every other key is the box's own.
+TEST(SpinControlTest, KeysInItsBoxAndTheWheelStepItLikeItsArrows) {
+    QLineEdit box(QStringLiteral("1010"));
+    SpinControl spin(950, 1070, 1010);
+    spin.resize(13, 23);
+    spin.setBuddy(&box);
+    QSignalSpy changed(&spin, &SpinControl::positionChanged);
+    QTest::keyClick(&box, Qt::Key_Up);
+    EXPECT_EQ(box.text(), "1011");
+    QTest::keyClick(&box, Qt::Key_Down);
+    QTest::keyClick(&box, Qt::Key_Down);
+    EXPECT_EQ(box.text(), "1009");
+    QTest::keyClick(&spin, Qt::Key_Up);
+    EXPECT_EQ(spin.position(), 1010);
+    QWheelEvent up(QPointF(6, 6), spin.mapToGlobal(QPointF(6, 6)), {}, QPoint(0, 120), Qt::NoButton,
+                   {}, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&spin, &up);
+    EXPECT_EQ(spin.position(), 1011);
+    EXPECT_EQ(changed.count(), 5);
+    QTest::keyClicks(&box, "7");
+    EXPECT_EQ(box.text(), "10117");
+    EXPECT_EQ(spin.position(), 1011);
+}
+
 TEST(SpinControlTest, AtItsLimitsItNeitherMovesNorTells) {
     QLineEdit box(QStringLiteral("typed"));
     SpinControl spin(14, 16, 16);
@@ -98,18 +124,24 @@ TEST(TextFitTest, AReadingCutOffAtItsBoxShowsWholeInItsToolTip) {
     EXPECT_TRUE(box.toolTip().isEmpty());
 }
 
-TEST(TabControlTest, ABackRowTabComesToTheFrontWithItsRow) {
+// The same spot clicked twice gives the same tab: choosing one moves no row.
+TEST(TabControlTest, AClickOnEachTabLeavesEveryTabWhereItWas) {
     TabControl tab({"0", "1", "2", "3", "4", "5"}, 3);
     tab.resize(326, 200);
-    EXPECT_GT(tab.tabRect(0).top(), tab.tabRect(3).top());  // the current row is next to the page
+    EXPECT_GT(tab.tabRect(0).top(), tab.tabRect(3).top());  // the first row is next to the page
+    EXPECT_EQ(tab.tabRect(0).bottom() + 1, tab.stripHeight());
+    std::vector<QRect> before;
+    for (int i = 0; i < tab.count(); ++i) before.push_back(tab.tabRect(i));
     QSignalSpy changed(&tab, &TabControl::currentChanged);
-    QTest::mouseClick(&tab, Qt::LeftButton, {}, tab.tabRect(4).center());
-    EXPECT_EQ(tab.property("currentIndex").toInt(), 4);
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_GT(tab.tabRect(3).top(), tab.tabRect(0).top());
-    EXPECT_EQ(tab.tabRect(4).bottom() + 1, tab.stripHeight());
-    EXPECT_FALSE(tab.page(0)->isVisibleTo(&tab));
-    EXPECT_TRUE(tab.page(4)->isVisibleTo(&tab));
+    for (int i : {4, 1, 3, 5, 2, 0}) {
+        QTest::mouseClick(&tab, Qt::LeftButton, {}, before[static_cast<std::size_t>(i)].center());
+        EXPECT_EQ(tab.property("currentIndex").toInt(), i);
+        EXPECT_TRUE(tab.page(i)->isVisibleTo(&tab));
+        for (int k = 0; k < tab.count(); ++k)
+            EXPECT_EQ(tab.tabRect(k), before[static_cast<std::size_t>(k)]) << i << " " << k;
+    }
+    EXPECT_EQ(changed.count(), 6);
+    EXPECT_FALSE(tab.page(4)->isVisibleTo(&tab));
     EXPECT_EQ(tab.page(4)->geometry().top(), tab.stripHeight());
 }
 

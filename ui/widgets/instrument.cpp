@@ -1,5 +1,6 @@
 #include "ui/widgets/instrument.h"
 
+#include <QAccessible>
 #include <algorithm>
 #include <cmath>
 
@@ -8,11 +9,19 @@ namespace gelvor::ui {
 Instrument::Instrument(QWidget* parent) : QWidget(parent) {}
 
 void Instrument::setPosition(double value) {
+    has_reading_ = true;
     if (value == position_)
         return;
     position_ = value;
     update();
+    QAccessibleValueChangeEvent moved(this, value);
+    QAccessible::updateAccessibility(&moved);
     emit positionChanged(value);
+}
+
+void Instrument::setUnset() {
+    setPosition(0);
+    has_reading_ = false;
 }
 
 void Instrument::setPositionMin(double value) {

@@ -18,9 +18,12 @@ class Instrument : public QWidget {
     explicit Instrument(QWidget* parent = nullptr);
 
     double position() const { return position_; }
+    // False after `setUnset`: no value, shown as 0 (a coil without water).
+    bool hasReading() const { return has_reading_; }
     double positionMin() const { return min_; }
     double positionMax() const { return max_; }
     void setPosition(double value);
+    void setUnset();
     void setPositionMin(double value);
     void setPositionMax(double value);
     void setRange(double min, double max);
@@ -40,6 +43,7 @@ class Instrument : public QWidget {
 
   private:
     double position_ = 0;
+    bool has_reading_ = true;
     double min_ = 0;
     double max_ = 100;
     DesignScale design_;

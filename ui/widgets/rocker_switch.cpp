@@ -1,15 +1,19 @@
 #include "ui/widgets/rocker_switch.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+
+#include "ui/widgets/focus_ring.h"
 
 namespace gelvor::ui {
 
 RockerSwitch::RockerSwitch(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    track_focus_cue(this);
 }
 
 void RockerSwitch::setActive(bool on) {
@@ -17,6 +21,10 @@ void RockerSwitch::setActive(bool on) {
         return;
     active_ = on;
     update();
+    QAccessible::State checked;
+    checked.checked = true;
+    QAccessibleStateChangeEvent flipped(this, checked);
+    QAccessible::updateAccessibility(&flipped);
     emit activeChanged(on);
 }
 
@@ -91,11 +99,7 @@ void RockerSwitch::paintEvent(QPaintEvent*) {
     p.setPen(QPen(off_mark, 1.2));
     p.drawEllipse(lower.center(), 2.5, 2.5);
 
-    if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.drawRect(box.adjusted(0, 0, -1, -1));
-    }
+    paint_focus_ring(p, this, rect());
 }
 
 }  // namespace gelvor::ui

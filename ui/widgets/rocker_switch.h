@@ -20,6 +20,8 @@ class RockerSwitch : public QWidget {
     void setActive(bool on);
     // The size the drawing is laid out for; the window's zoom scales it.
     void setDesignSize(const QSize& size);
+    // Flips it as the user does, `operated` included (a screen reader's press).
+    void operate();
 
   signals:
     void activeChanged(bool on);
@@ -32,7 +34,6 @@ class RockerSwitch : public QWidget {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
-    void operate();
     bool active_ = false;
     bool pressed_ = false;
     DesignScale design_;

@@ -1,5 +1,6 @@
 #include "ui/widgets/spin_control.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 
 #include "ui/look.h"
 #include "ui/widgets/bevel.h"
+#include "ui/widgets/focus_ring.h"
 
 namespace gelvor::ui {
 namespace {
@@ -41,12 +43,17 @@ void draw_button(QPainter& p, const QRect& r, bool sunk, bool up) {
 SpinControl::SpinControl(int min, int max, int start, QWidget* parent)
     : QWidget(parent), min_(min), max_(max), position_(std::clamp(start, min, max)) {
     setFocusPolicy(Qt::TabFocus);
+    track_focus_cue(this);
     repeat_.setSingleShot(false);
     connect(&repeat_, &QTimer::timeout, this, &SpinControl::repeat);
 }
 
 void SpinControl::setBuddy(QLineEdit* box) {
+    if (buddy_)
+        buddy_->removeEventFilter(this);
     buddy_ = box;
+    if (box)
+        box->installEventFilter(this);
 }
 
 void SpinControl::setDesignSize(const QSize& size) {
@@ -61,6 +68,8 @@ void SpinControl::setPosition(int value) {
     position_ = value;
     if (buddy_)
         buddy_->setText(QString::number(position_));
+    QAccessibleValueChangeEvent moved(this, position_);
+    QAccessible::updateAccessibility(&moved);
     emit positionChanged(position_);
 }
 
@@ -92,12 +101,40 @@ void SpinControl::repeat() {
     stepBy(held_);
 }
 
+bool SpinControl::stepByKey(int key) {
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    stepBy(key == Qt::Key_Up ? 1 : -1);
+    return true;
+}
+
+// One step for each notch of the wheel (15 degrees), up raising the position.
+bool SpinControl::stepByWheel(QWheelEvent* e) {
+    wheel_ += e->angleDelta().y();
+    const int steps = wheel_ / QWheelEvent::DefaultDeltasPerStep;
+    wheel_ -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0)
+        stepBy(steps);
+    e->accept();
+    return true;
+}
+
 void SpinControl::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Up)
-        return stepBy(1);
-    if (e->key() == Qt::Key_Down)
-        return stepBy(-1);
-    QWidget::keyPressEvent(e);
+    if (!stepByKey(e->key()))
+        QWidget::keyPressEvent(e);
+}
+
+void SpinControl::wheelEvent(QWheelEvent* e) {
+    stepByWheel(e);
+}
+
+// In the box, Up and Down and the wheel are the spin's; all else is the box's.
+bool SpinControl::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == buddy_ && e->type() == QEvent::KeyPress)
+        return stepByKey(static_cast<QKeyEvent*>(e)->key());
+    if (watched == buddy_ && e->type() == QEvent::Wheel)
+        return stepByWheel(static_cast<QWheelEvent*>(e));
+    return QWidget::eventFilter(watched, e);
 }
 
 void SpinControl::paintEvent(QPaintEvent*) {
@@ -107,6 +144,7 @@ void SpinControl::paintEvent(QPaintEvent*) {
     const int half = box.height() / 2;
     draw_button(p, QRect(0, 0, box.width() - 1, half - 1), held_ == 1, true);
     draw_button(p, QRect(0, half, box.width() - 1, box.height() - half - 1), held_ == -1, false);
+    paint_focus_ring(p, this, rect());
 }
 
 }  // namespace gelvor::ui

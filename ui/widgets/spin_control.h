@@ -13,7 +13,9 @@ namespace gelvor::ui {
 // Up and down arrows bound to a text box: a click on the upper half raises
 // the position by one, on the lower half lowers it, within the range, and
 // writes it into the box before `positionChanged` is emitted. Typing into
-// the box leaves the position alone. Held down, the arrows repeat.
+// the box leaves the position alone. Held down, the arrows repeat. The Up
+// and Down keys, in the spin or in its box, and the mouse wheel over either
+// act as the arrows.
 class SpinControl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int position READ position WRITE setPosition NOTIFY positionChanged)
@@ -41,11 +43,16 @@ class SpinControl : public QWidget {
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    bool stepByKey(int key);
+    bool stepByWheel(QWheelEvent* e);
     void repeat();
     int min_, max_, position_;
-    int held_ = 0;  // +1 upper arrow, -1 lower arrow, 0 none
+    int held_ = 0;   // +1 upper arrow, -1 lower arrow, 0 none
+    int wheel_ = 0;  // eighths of a degree turned but not yet stepped
     QPointer<QLineEdit> buddy_;
     QTimer repeat_;
     DesignScale design_;

@@ -1,5 +1,6 @@
 #include "ui/widgets/tab_control.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +9,7 @@
 #include "ui/look.h"
 #include "ui/twips.h"
 #include "ui/widgets/bevel.h"
+#include "ui/widgets/focus_ring.h"
 
 namespace gelvor::ui {
 namespace {
@@ -32,6 +34,7 @@ QRect cells(const QRect& r, int u, int x0, int y0, int x1, int y1) {
 TabControl::TabControl(const QStringList& captions, int tabs_per_row, QWidget* parent)
     : QWidget(parent), captions_(captions), per_row_(std::max(1, tabs_per_row)) {
     setFocusPolicy(Qt::StrongFocus);
+    track_focus_cue(this);
     for (int i = 0; i < count(); ++i) {
         auto* p = new QWidget(this);
         p->setObjectName(QStringLiteral("page_%1").arg(i));
@@ -77,15 +80,23 @@ void TabControl::setCurrentIndex(int index) {
     current_ = index;
     page(current_)->show();
     update();
+    // A screen reader hears the tab chosen, as for Qt's own tab bars.
+    if (QAccessible::isActive()) {
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(index);
+            QAccessible::updateAccessibility(&focus);
+        }
+        QAccessibleEvent chosen(this, QAccessible::Selection);
+        chosen.setChild(index);
+        QAccessible::updateAccessibility(&chosen);
+    }
     emit currentChanged(index);
 }
 
 QRect TabControl::tabRect(int index) const {
-    const int rows = rowCount();
-    const int row = index / per_row_;
-    const int front = current_ / per_row_;
-    // Rows keep their order behind the front row, which moves to the bottom.
-    const int visual = rows - 1 - ((row - front + rows) % rows);
+    // The first row at the bottom, next to the page; the later ones above it.
+    const int visual = rowCount() - 1 - index / per_row_;
     const int col = index % per_row_;
     const int left = static_cast<int>(std::lround(double(width()) * col / per_row_));
     const int right = static_cast<int>(std::lround(double(width()) * (col + 1) / per_row_));
@@ -126,8 +137,10 @@ void TabControl::paintEvent(QPaintEvent*) {
     const QRect page_rect(0, stripHeight(), width(), height() - stripHeight());
     p.fillRect(page_rect, page_colour_);
 
-    // Raised page border, lit from the top left; the current tab opens into it.
-    const QRect cur = tabRect(current_).adjusted(0, 0, -u, 0);
+    // Raised page border, lit from the top left; the current tab opens into
+    // it when it lies in the front row.
+    const bool front = current_ < per_row_;
+    const QRect cur = front ? tabRect(current_).adjusted(0, 0, -u, 0) : QRect(0, 0, 1, 1);
     const QRect top_edge = cells(page_rect, u, 0, 0, -1, 0);
     p.fillRect(cells(page_rect, u, 0, 0, 0, -1), look::kTabLight);
     p.fillRect(top_edge.adjusted(0, 0, cur.left() - top_edge.right(), 0), look::kTabLight);
@@ -150,13 +163,14 @@ void TabControl::paintEvent(QPaintEvent*) {
         p.fillRect(cells(r, u, -1, 2, -1, -1), look::kBevelDarkShadow);
         p.fillRect(cells(r, u, -2, 2, -2, -1), look::kBevelShadow);
 
+        // A current tab behind the front row tells itself by a bold caption.
+        QFont caption_font = font();
+        caption_font.setBold(current && !front);
+        p.setFont(caption_font);
         p.setPen(caption_colour_);
         p.drawText(r, Qt::AlignCenter, captions_.at(i));
-        if (current && hasFocus()) {
-            const QRect text = p.fontMetrics().boundingRect(r, Qt::AlignCenter, captions_.at(i));
-            p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-            p.drawRect(text.adjusted(-2, 0, 1, -1));
-        }
+        if (current)
+            paint_focus_ring(p, this, r.adjusted(2, 1, -1, 0));
     }
 }
 

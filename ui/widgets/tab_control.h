@@ -7,8 +7,9 @@
 
 namespace gelvor::ui {
 
-// A tabbed container with one or more rows of tabs of equal width. The row
-// that holds the current tab comes to the front, next to the page. Each
+// A tabbed container with one or more rows of tabs of equal width. The rows
+// stay where they are whichever tab is chosen: the first row lies next to
+// the page, the others behind it, so a tab is always at the same spot. Each
 // page lies under the strip, but its controls are placed in the tab
 // control's own coordinates (`onPage` turns them into the page's).
 class TabControl : public QWidget {
@@ -27,7 +28,7 @@ class TabControl : public QWidget {
     int stripHeight() const;
     // Page geometry of a control placed in the tab control's own pixels.
     QRect onPage(const QRect& geometry) const { return geometry.translated(0, -stripHeight()); }
-    // Where a tab is drawn now (it moves with its row).
+    // Where a tab is drawn.
     QRect tabRect(int index) const;
 
     void setColours(const QColor& page, const QColor& caption);

@@ -1,0 +1,88 @@
+#include "ui/box_mark.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace gelvor::ui {
+namespace {
+
+const char* const kFrameProperty = "gelvorBoxMark";
+
+QColor colour_of(BoxMark mark) {
+    return mark == BoxMark::fault ? QColor(220, 0, 0) : QColor(240, 160, 0);
+}
+
+// Lies over the box, above its neighbours (a spin overlaps its box by a
+// pixel or two), lets the mouse through and paints only the frame. It
+// follows the box wherever the box goes.
+class MarkFrame : public QWidget {
+  public:
+    explicit MarkFrame(QLineEdit* box) : QWidget(box->parentWidget()), box_(box) {
+        setObjectName(box->objectName() + QStringLiteral("_mark"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        box->installEventFilter(this);
+        follow();
+    }
+    BoxMark mark = BoxMark::none;
+
+    void follow() {
+        setGeometry(box_->geometry());
+        setVisible(mark != BoxMark::none && !box_->isHidden());
+        raise();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QPen(colour_of(mark), 2));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::Show:
+            case QEvent::Hide:
+                follow();
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+  private:
+    QLineEdit* box_;
+};
+
+MarkFrame* frame_of(const QLineEdit* box) {
+    return static_cast<MarkFrame*>(box->property(kFrameProperty).value<QObject*>());
+}
+
+}  // namespace
+
+void mark_box(QLineEdit* box, BoxMark mark) {
+    MarkFrame* frame = frame_of(box);
+    if (!frame) {
+        if (mark == BoxMark::none || !box->parentWidget())
+            return;
+        frame = new MarkFrame(box);
+        // The frame goes with the box.
+        QObject::connect(box, &QObject::destroyed, frame, &QObject::deleteLater);
+        box->setProperty(kFrameProperty, QVariant::fromValue<QObject*>(frame));
+    }
+    frame->mark = mark;
+    frame->setAccessibleName(mark == BoxMark::fault ? QStringLiteral("Casilla con fallo")
+                                                    : QStringLiteral("Casilla con aviso"));
+    frame->follow();
+    frame->update();
+}
+
+BoxMark box_mark(const QLineEdit* box) {
+    const MarkFrame* frame = frame_of(box);
+    return frame ? frame->mark : BoxMark::none;
+}
+
+}  // namespace gelvor::ui

@@ -1,0 +1,15 @@
+#pragma once
+
+class QLineEdit;
+
+namespace gelvor::ui {
+
+// A frame drawn over a box's edge to draw the operator's eye to it: red for
+// a text that made a pass fail, amber for a warning. The box itself, its
+// text and its font stay as they are.
+enum class BoxMark { none, warning, fault };
+
+void mark_box(QLineEdit* box, BoxMark mark);
+BoxMark box_mark(const QLineEdit* box);
+
+}  // namespace gelvor::ui

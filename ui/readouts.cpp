@@ -1,0 +1,35 @@
+#include "ui/readouts.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+
+#include "present/reading_text.h"
+
+namespace gelvor::ui {
+namespace {
+
+class StartOnLeave : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        // Not for its own context menu: that copies the selection.
+        if (e->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
+            static_cast<QLineEdit*>(watched)->setCursorPosition(0);
+        return false;
+    }
+};
+
+}  // namespace
+
+void make_readout(QLineEdit* box) {
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setCursor(Qt::IBeamCursor);  // its text can still be selected
+    box->setAccessibleDescription(readout_description(box->objectName().toLatin1().constData()));
+    box->installEventFilter(new StartOnLeave(box));
+}
+
+}  // namespace gelvor::ui
