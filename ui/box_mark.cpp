@@ -4,13 +4,15 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include "ui/look.h"
+
 namespace gelvor::ui {
 namespace {
 
 const char* const kFrameProperty = "gelvorBoxMark";
 
 QColor colour_of(BoxMark mark) {
-    return mark == BoxMark::fault ? QColor(220, 0, 0) : QColor(240, 160, 0);
+    return mark == BoxMark::fault ? look::kFaultMark : look::kWarningMark;
 }
 
 // Lies over the box, above its neighbours (a spin overlaps its box by a

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStringList>
+#include <algorithm>
 
 #include "model/settings_ranges.h"
 #include "present/pass.h"
@@ -15,6 +17,7 @@
 #include "ui/display_binding.h"
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
+#include "ui/look.h"
 #include "ui/widgets/instrument.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
@@ -78,7 +81,7 @@ void Form1::marcha() {
     if (pass.overlay)
         overlay_->place(*pass.overlay);
     markSettingBoxes(pass);
-    showFaultMessage(pass.fault_message);
+    showStatusMessage(statusMessage(pass), pass.complete());
     showOverlayIfDrawn();
     emit passShown();
 }
@@ -94,19 +97,36 @@ QLineEdit* Form1::settingBox(Quantity box) const {
     }
 }
 
-// A box keeps its red frame until a pass reads a number from it.
+// A box keeps its red frame until a pass reads a number from it, and its
+// amber frame while the pass reads it outside its range. A box the pass did
+// not reach keeps what it had.
 void Form1::markSettingBoxes(const PassDisplay& pass) {
     for (Quantity box : kSettingBoxes) {
-        if (pass.unreadable_box() == box)
+        if (pass.unreadable_box() == box) {
             mark_box(settingBox(box), BoxMark::fault);
-        else if (pass.read_box(box) && box_mark(settingBox(box)) == BoxMark::fault)
-            mark_box(settingBox(box), BoxMark::none);
+        } else if (pass.read_box(box)) {
+            const bool out_of_range = std::ranges::any_of(
+                pass.range_warnings, [box](const RangeWarning& w) { return w.setting == box; });
+            mark_box(settingBox(box), out_of_range ? BoxMark::warning : BoxMark::none);
+        }
     }
 }
 
+// A fault's message, or else one line for each setting read out of range.
+QString Form1::statusMessage(const PassDisplay& pass) {
+    if (!pass.complete())
+        return pass.fault_message;
+    QStringList lines;
+    for (const RangeWarning& w : pass.range_warnings) lines << w.text;
+    return lines.join(u'\n');
+}
+
 // The status line grows to the lines a message needs, and back to one.
-void Form1::showFaultMessage(const QString& message) {
+void Form1::showStatusMessage(const QString& message, bool warning) {
     QLabel* line = c_->status_line;
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::WindowText, warning ? look::kWarningText : look::kFaultText);
+    line->setPalette(colours);
     line->setText(message);
     QStatusBar* bar = statusBar();
     const int one_line = px(layout::kStatusLineTwips);
@@ -169,7 +189,11 @@ void Form1::onSwitchOperated() {
         last_pass_.reset();
         hideOverlay();
         clearResults();
-        showFaultMessage(QString());
+        showStatusMessage(QString());
+        for (Quantity box : kSettingBoxes) {
+            if (box_mark(settingBox(box)) == BoxMark::warning)
+                mark_box(settingBox(box), BoxMark::none);
+        }
         emit passShown();
     }
 }

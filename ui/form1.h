@@ -50,7 +50,9 @@ class Form1 : public QMainWindow {
     void showOverlayIfDrawn();
     QLineEdit* settingBox(Quantity box) const;
     void markSettingBoxes(const PassDisplay& pass);
-    void showFaultMessage(const QString& message);
+    static QString statusMessage(const PassDisplay& pass);
+    // In red, or in amber for a warning.
+    void showStatusMessage(const QString& message, bool warning = false);
     void hideOverlay();
     void clearResults();
 

@@ -404,9 +404,6 @@ Form1Controls build_form1(QMainWindow* window) {
     c.status_line->setAccessibleName(QStringLiteral("Aviso de la máquina"));
     c.status_line->setIndent(4);
     c.status_line->setWordWrap(true);  // a long message takes a second line, never cut
-    QPalette warn = c.status_line->palette();
-    warn.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    c.status_line->setPalette(warn);
     status->addWidget(c.status_line, 1);
     return c;
 }

@@ -34,6 +34,13 @@ inline const QColor kBevelDarkShadow{64, 64, 64};
 // A tab control's lit side on a white page: grey enough to show.
 inline const QColor kTabLight{176, 176, 176};
 
+// The operator's attention: a fault in red, a setting out of range in amber,
+// as frames on the boxes and as text on the status line.
+inline const QColor kFaultMark{220, 0, 0};
+inline const QColor kWarningMark{240, 160, 0};
+inline const QColor kFaultText{160, 0, 0};
+inline const QColor kWarningText{138, 84, 0};
+
 // &H00BBGGRR as the layout writes explicit colours.
 inline QColor bgr(unsigned value) {
     return QColor::fromRgb(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);

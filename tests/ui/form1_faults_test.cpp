@@ -117,6 +117,49 @@ TEST_F(Faults, AFaultWhileOffShowsNothingUntilTheMachineRuns) {
     EXPECT_TRUE(find("Picture1_0")->isVisible());
 }
 
+// A setting typed outside its range computes as before, framed in amber with
+// a warning; back in range both go, and a fault at the same time wins.
+TEST_F(Faults, ASettingOutOfRangeIsWarnedInAmberUntilAFaultOrItsRangeClearsIt) {
+    switchOnWith(20, 20);
+    int flip = 0;  // a pass at 20 or 21 g/s through the evaporator
+    const auto pass_again = [&] { setBar("VScroll1", 30 - (++flip % 2)); };
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* back;
+        const char* named;
+    } cases[] = {{"Text3", "949", "1010", "Presión barométrica"},
+                 {"Text3", "1100", "1010", "Presión barométrica"},
+                 {"Text4", "9", "18", "Temperatura ambiente"},
+                 {"Text4", "70", "18", "Temperatura ambiente"},
+                 {"Text8", "13", "15", "Temperatura de entrada de agua"},
+                 {"Text8", "99", "15", "Temperatura de entrada de agua"}};
+    for (const auto& c : cases) {
+        type(c.box, c.typed);
+        pass_again();
+        const PassDisplay pass = run_pass(form->panelSettings(), QLocale());
+        for (const DisplayWrite& w : pass.writes) {
+            if (w.kind == DisplayWrite::Kind::text) {
+                EXPECT_EQ(text(w.target), w.text) << w.target << " with " << c.typed;
+            }
+        }
+        EXPECT_TRUE(status().startsWith(QString::fromUtf8(c.named))) << status().toStdString();
+        EXPECT_TRUE(status().contains(QString::fromUtf8("extrapolación")));
+        EXPECT_EQ(box_mark(find<QLineEdit>(c.box)), BoxMark::warning) << c.box;
+        EXPECT_TRUE(overlayShown());
+
+        type("Text3", "abc");  // a fault at the same time wins
+        pass_again();
+        EXPECT_FALSE(status().contains(QString::fromUtf8("extrapolación")));
+        EXPECT_EQ(box_mark(find<QLineEdit>("Text3")), BoxMark::fault);
+        type("Text3", "1010");
+        type(c.box, c.back);
+        pass_again();
+        EXPECT_TRUE(status().isEmpty()) << status().toStdString();
+        EXPECT_EQ(box_mark(find<QLineEdit>(c.box)), BoxMark::none) << c.box;
+    }
+}
+
 TEST(CycleOverlayPlacement, SegmentsAndLettersLandWhereThePassPutThem) {
     ChartOverlay overlay{};
     ASSERT_TRUE(place_chart_overlay(0, 40, overlay));  // te = 0 °C, tc = 40 °C
