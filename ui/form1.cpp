@@ -11,6 +11,7 @@
 #include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
 #include "ui/form1_controls.h"
+#include "ui/notebook/notebook.h"
 #include "ui/widgets/instrument.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
@@ -46,6 +47,7 @@ Form1::Form1(QWidget* parent)
     // Load step: no cycle on the chart and an empty results panel.
     hideOverlay();
     clearResults();
+    notebook_ = std::make_unique<notebook::Notebook>(*this, c_->notebook_menu);
 }
 
 Form1::~Form1() = default;

@@ -9,6 +9,9 @@
 namespace gelvor::ui {
 
 class CycleOverlay;
+namespace notebook {
+class Notebook;
+}
 class DisplayBinding;
 struct Form1Controls;
 
@@ -51,6 +54,7 @@ class Form1 : public QMainWindow {
     std::unique_ptr<DisplayBinding> display_;
     std::unique_ptr<CycleOverlay> overlay_;
     std::optional<PassDisplay> last_pass_;
+    std::unique_ptr<notebook::Notebook> notebook_;  // last: it reads everything above
 };
 
 }  // namespace gelvor::ui

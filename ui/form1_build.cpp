@@ -12,6 +12,7 @@
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
 #include "ui/look.h"
+#include "ui/notebook/notebook.h"
 #include "ui/text_fit.h"
 #include "ui/widgets/halo_label.h"
 #include "ui/widgets/manometer.h"
@@ -293,6 +294,7 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     re->setObjectName(QLatin1String(L::kReiniciar.name));
     c.exit_action = archivo->addAction(text(L::kSalir.caption));
     c.exit_action->setObjectName(QLatin1String(L::kSalir.name));
+    c.notebook_menu = notebook::add_menu(bar);
     QAction* ay = bar->addAction(text(L::kAyuda.caption));
     ay->setObjectName(QLatin1String(L::kAyuda.name));
 }

@@ -5,6 +5,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMainWindow;
 class QPlainTextEdit;
 class QScrollBar;
@@ -45,6 +46,7 @@ struct Form1Controls {
     TabControl* sstab2 = nullptr;
     QLabel* status_line = nullptr;
     QAction* exit_action = nullptr;  // ce
+    QMenu* notebook_menu = nullptr;  // Registro
 };
 
 // Builds every control of the main window into `window`, at its start state.
