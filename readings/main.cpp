@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         return pass.complete() ? 0 : 1;
     }
 
-    print(stdout, readings::csv_header());
+    print(stdout, readings::csv_header(*request));
     PanelSettings settings = request->settings;
     const auto sweep = request->sweep.value_or(readings::Sweep{});
     const int step = sweep.to >= sweep.from ? 1 : -1;
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
         }
         const PassDisplay pass = run_pass(settings, request->locale);
         all_complete = all_complete && pass.complete();
-        print(stdout, readings::csv_row(settings, pass));
+        print(stdout, readings::csv_row(*request, settings, pass));
         if (!request->sweep || v == sweep.to) {
             break;
         }

@@ -3,6 +3,9 @@
 #include <QCommandLineParser>
 #include <charconv>
 
+#include "present/notebook_columns.h"
+#include "present/table_text.h"
+
 namespace gelvor::readings {
 namespace {
 
@@ -42,16 +45,6 @@ std::optional<int> whole_number(const QString& text) {
 std::optional<int> flow(const QString& text) {
     const auto v = whole_number(text);
     return v && *v >= 0 && *v <= kMaxFlow ? v : std::nullopt;
-}
-
-QString csv_field(const QString& field) {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
-        !field.contains(u'\r')) {
-        return field;
-    }
-    QString quoted = field;
-    quoted.replace("\"", "\"\"");
-    return u'"' + quoted + u'"';
 }
 
 std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
@@ -96,6 +89,7 @@ QString usage() {
         "  --ambient TEXT        ambient temperature box, degrees C (default \"18\")\n"
         "  --locale NAME         number format, e.g. es_ES or en_US (default: the user's)\n"
         "  --csv                 print a CSV table instead of lines\n"
+        "  --control-names       with --csv: the controls' names and the displays' texts\n"
         "  --sweep NAME=FROM:TO  with --csv: one row per whole value of one setting\n"
         "  --help                print this text\n"
         "\n"
@@ -112,10 +106,11 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
     const QCommandLineOption ambient("ambient", {}, "TEXT");
     const QCommandLineOption locale("locale", {}, "NAME");
     const QCommandLineOption csv("csv");
+    const QCommandLineOption control_names("control-names");
     const QCommandLineOption sweep("sweep", {}, "NAME=FROM:TO");
     const QCommandLineOption help_option("help");
-    parser.addOptions(
-        {evaporator, condenser, barometer, water, ambient, locale, csv, sweep, help_option});
+    parser.addOptions({evaporator, condenser, barometer, water, ambient, locale, csv, control_names,
+                       sweep, help_option});
 
     help = false;
     if (!parser.parse(arguments)) {
@@ -160,6 +155,11 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         }
     }
     r.csv = parser.isSet(csv);
+    r.control_names = parser.isSet(control_names);
+    if (r.control_names && !r.csv) {
+        error = QStringLiteral("--control-names needs --csv");
+        return std::nullopt;
+    }
     if (parser.isSet(sweep)) {
         if (!r.csv) {
             error = QStringLiteral("--sweep needs --csv");
@@ -194,7 +194,9 @@ QString pass_lines(const PassDisplay& pass) {
     return out;
 }
 
-QString csv_header() {
+namespace {
+
+QString control_names_csv_header() {
     QStringList fields = kSettingNames;
     for (const char* target : display_targets()) {
         fields << QLatin1StringView(target);
@@ -202,10 +204,10 @@ QString csv_header() {
     for (int k = 0; k < 4; ++k) fields << "Line1_" + QString::number(k);
     for (int k = 0; k < 4; ++k) fields << "Label2_" + QString::number(k);
     fields << QStringLiteral("fault");
-    return fields.join(u',') + "\r\n";
+    return csv_record(fields, u',');
 }
 
-QString csv_row(const PanelSettings& s, const PassDisplay& pass) {
+QString control_names_csv_row(const PanelSettings& s, const PassDisplay& pass) {
     QStringList fields = {QString::number(s.evaporator_water_flow),
                           QString::number(s.condenser_water_flow), s.barometer_text, s.water_text,
                           s.ambient_text};
@@ -222,10 +224,24 @@ QString csv_row(const PanelSettings& s, const PassDisplay& pass) {
         fields << (pass.overlay ? label_text(pass.overlay->labels[k]) : QString());
     }
     fields << pass.fault_message;
-    for (QString& f : fields) {
-        f = csv_field(f);
+    return csv_record(fields, u',');
+}
+
+}  // namespace
+
+QString csv_header(const Request& r) {
+    if (r.control_names) {
+        return control_names_csv_header();
     }
-    return fields.join(u',') + "\r\n";
+    return csv_record(notebook_headers() << QStringLiteral("fallo"), csv_separator(r.locale));
+}
+
+QString csv_row(const Request& r, const PanelSettings& s, const PassDisplay& pass) {
+    if (r.control_names) {
+        return control_names_csv_row(s, pass);
+    }
+    return csv_record(notebook_row(s, pass, r.locale) << pass.fault_message,
+                      csv_separator(r.locale));
 }
 
 void apply_sweep_value(PanelSettings& s, const QString& name, int value) {

@@ -22,6 +22,7 @@ struct Request {
     PanelSettings settings;
     QLocale locale;
     bool csv = false;
+    bool control_names = false;  // the CSV as before: control names, display texts
     std::optional<Sweep> sweep;
 };
 
@@ -33,9 +34,12 @@ QString usage();
 // One pass as lines "target<TAB>text"; a faulted pass ends with "fault<TAB>message".
 QString pass_lines(const PassDisplay& pass);
 
-// The header of the CSV table and one row per pass (CRLF line ends).
-QString csv_header();
-QString csv_row(const PanelSettings& settings, const PassDisplay& pass);
+// The header of the CSV table and one row per pass (CRLF line ends): the
+// notebook's columns, numbers without units, fields separated by ";" where
+// the decimal separator is ","; the last field is the fault message. With
+// --control-names, the controls' names and the displays' texts, as before.
+QString csv_header(const Request& request);
+QString csv_row(const Request& request, const PanelSettings& settings, const PassDisplay& pass);
 
 // Applies one sweep value to the settings.
 void apply_sweep_value(PanelSettings& settings, const QString& name, int value);

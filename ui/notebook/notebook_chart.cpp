@@ -85,6 +85,7 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     for (const auto& p : kPresets) {
         auto* button = new QPushButton(QString::fromUtf8(p.text), this);
         button->setObjectName(QLatin1String(p.name));
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
         connect(button, &QPushButton::clicked, this,
                 [this, preset = p.preset] { applyPreset(preset); });
         presets->addWidget(button);

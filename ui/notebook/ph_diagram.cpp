@@ -92,9 +92,10 @@ void PhDiagram::fitAxes() {
         h_max_ = std::min(kWidestHMax, std::max(h_max_, std::ceil(h / 20 + 1) * 20));
     }
     for (double p : pressures(*state_)) {
-        p_min_ = std::max(kWidestPMin, std::min(p_min_, std::pow(10.0, std::floor(std::log10(p)))));
-        p_max_ =
-            std::min(kWidestPMax, std::max(p_max_, std::pow(10.0, std::ceil(std::log10(p * 1.2)))));
+        if (p / 1.2 < p_min_)
+            p_min_ = std::max(kWidestPMin, std::pow(10.0, std::floor(std::log10(p / 1.2))));
+        if (p * 1.2 > p_max_)
+            p_max_ = std::min(kWidestPMax, std::pow(10.0, std::ceil(std::log10(p * 1.2))));
     }
 }
 
