@@ -16,10 +16,11 @@ namespace {
 // temperatures: condenser, evaporator, in g/s.
 constexpr struct { int condenser, evaporator; } kExercisePoints[] = {{20, 20}, {4, 20}, {40, 10}};
 
-QSpinBox* spin(const char* name, const SettingRange& range, int value, const char* suffix,
-               QWidget* parent) {
+QSpinBox* spin(const char* name, const char* label, const SettingRange& range, int value,
+               const char* suffix, QWidget* parent) {
     auto* s = new QSpinBox(parent);
     s->setObjectName(QLatin1String(name));
+    s->setAccessibleName(QString::fromUtf8(label));
     s->setRange(range.min, range.max);
     s->setValue(value);
     s->setSuffix(QString::fromUtf8(suffix));
@@ -32,12 +33,18 @@ QSpinBox* spin(const char* name, const SettingRange& range, int value, const cha
 ConditionsDialog::ConditionsDialog(const Conditions& present, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCondiciones"));
     setWindowTitle(QStringLiteral("Fijar condiciones"));
+    setAccessibleName(windowTitle());
 
-    condenser_ = spin("caudalCondensador", kFlowRange, present.condenser_flow, " g/s", this);
-    evaporator_ = spin("caudalEvaporador", kFlowRange, present.evaporator_flow, " g/s", this);
-    barometer_ = spin("presionBarometrica", kBarometerRange, present.barometer, " mbar", this);
-    water_ = spin("temperaturaAgua", kWaterInletRange, present.water, " \u00BAC", this);
-    ambient_ = spin("temperaturaAmbiente", kAmbientRange, present.ambient, " \u00BAC", this);
+    condenser_ = spin("caudalCondensador", "Gasto de agua condensador", kFlowRange,
+                      present.condenser_flow, " g/s", this);
+    evaporator_ = spin("caudalEvaporador", "Gasto de agua evaporador", kFlowRange,
+                       present.evaporator_flow, " g/s", this);
+    barometer_ = spin("presionBarometrica", "Presión barométrica", kBarometerRange,
+                      present.barometer, " mbar", this);
+    water_ = spin("temperaturaAgua", "Temperatura de entrada de agua", kWaterInletRange,
+                  present.water, " \u00BAC", this);
+    ambient_ = spin("temperaturaAmbiente", "Temperatura ambiente", kAmbientRange, present.ambient,
+                    " \u00BAC", this);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Gasto de agua condensador &mc:"), condenser_);
@@ -54,6 +61,7 @@ ConditionsDialog::ConditionsDialog(const Conditions& present, QWidget* parent) :
             QStringLiteral("&%1) %2 y %3 g/s").arg(k + 1).arg(p.condenser).arg(p.evaporator),
             exercise);
         b->setObjectName(QStringLiteral("puntoEjercicio%1").arg(k + 1));
+        b->setAccessibleName(QStringLiteral("Punto %1 del ejercicio").arg(k + 1));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, p] {
             condenser_->setValue(p.condenser);

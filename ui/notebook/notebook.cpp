@@ -19,6 +19,7 @@ namespace gelvor::ui::notebook {
 QMenu* add_menu(QMenuBar* bar) {
     QMenu* menu = bar->addMenu(QStringLiteral("&Registro"));
     menu->setObjectName(QStringLiteral("Registro"));
+    menu->setAccessibleName(QStringLiteral("Registro de lecturas"));
     const struct {
         const char* name;
         const char* text;

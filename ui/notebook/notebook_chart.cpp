@@ -85,6 +85,7 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     for (const auto& p : kPresets) {
         auto* button = new QPushButton(QString::fromUtf8(p.text), this);
         button->setObjectName(QLatin1String(p.name));
+        button->setAccessibleName(button->text());
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
         connect(button, &QPushButton::clicked, this,
                 [this, preset = p.preset] { applyPreset(preset); });
@@ -100,6 +101,9 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     x_->setObjectName(QStringLiteral("ejeHorizontal"));
     y_->setObjectName(QStringLiteral("ejeVertical"));
     y2_->setObjectName(QStringLiteral("ejeVertical2"));
+    x_->setAccessibleName(QStringLiteral("Magnitud horizontal"));
+    y_->setAccessibleName(QStringLiteral("Magnitud vertical"));
+    y2_->setAccessibleName(QStringLiteral("Segunda magnitud vertical"));
     y2_->addItem(QStringLiteral("(ninguna)"));
     for (const QString& h : notebook_headers()) {
         x_->addItem(h);

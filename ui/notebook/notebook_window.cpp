@@ -28,6 +28,7 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model) {
     setObjectName(QStringLiteral("frmRegistro"));
     setWindowTitle(QStringLiteral("Registro de lecturas"));
+    setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* bar = new QToolBar(this);
@@ -73,6 +74,7 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("pestanasRegistro"));
+    tabs_->setAccessibleName(QStringLiteral("Lecturas, gráfica y diagrama"));
     tabs_->addTab(table_, QStringLiteral("Lecturas"));
     tabs_->addTab(chart_, QStringLiteral("Gráfica"));
     tabs_->addTab(diagram_, QStringLiteral("Diagrama p-h"));
