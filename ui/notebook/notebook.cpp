@@ -83,13 +83,19 @@ void Notebook::onPassShown() {
     if (form_.lastPass()) {
         pass_settings_ = form_.panelSettings();
     }
-    if (window_ && window_->isVisible()) {
-        const auto& pass = form_.lastPass();
-        window_->setLiveState(
-            pass && recordable(*pass)
-                ? std::optional(recompute(read_settings(pass_settings_, QLocale())).state)
-                : std::nullopt);
+    showLiveState();
+}
+
+// The diagram draws the cycle on show while the machine runs.
+void Notebook::showLiveState() {
+    if (!window_ || !window_->isVisible()) {
+        return;
     }
+    const auto& pass = form_.lastPass();
+    window_->setLiveState(
+        pass && recordable(*pass)
+            ? std::optional(recompute(read_settings(pass_settings_, QLocale())).state)
+            : std::nullopt);
 }
 
 void Notebook::record() {
@@ -118,7 +124,7 @@ void Notebook::showWindow() {
     window_->show();
     window_->raise();
     window_->activateWindow();
-    onPassShown();
+    showLiveState();
 }
 
 void Notebook::askAndClear() {

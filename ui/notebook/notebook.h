@@ -48,6 +48,7 @@ class Notebook : public QObject {
     void askConditions();
     void askAndClear();
     void onPassShown();
+    void showLiveState();
     void say(const QString& message);
 
     Form1& form_;
