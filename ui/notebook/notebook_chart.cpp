@@ -122,6 +122,7 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
 
     chart_ = new QChart;
     chart_->setMargins(QMargins(4, 4, 4, 4));
+    chart_->setLocalizeNumbers(true);  // the user's decimal separator on the axes
     saturation_ = new QLineSeries(chart_);
     saturation_->setName(QStringLiteral("Saturación (correlación del programa)"));
     saturation_->setPen(QPen(QColor(150, 150, 150), 1.5, Qt::DashLine));

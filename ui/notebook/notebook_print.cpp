@@ -15,7 +15,7 @@ namespace {
 const QColor kOutOfRangeMark(255, 214, 120);
 
 void frame_page(QPainter& painter, const QRectF& page, double line, int number, int count) {
-    painter.setPen(Qt::black);
+    painter.setPen(QPen(Qt::black, line / 12));
     const QString title = QStringLiteral("Gelvor: registro de lecturas");
     painter.drawText(QRectF(page.left(), page.top(), page.width(), line), Qt::AlignLeft, title);
     painter.drawText(QRectF(page.left(), page.top(), page.width(), line), Qt::AlignRight,
@@ -24,6 +24,7 @@ void frame_page(QPainter& painter, const QRectF& page, double line, int number, 
                      QPointF(page.right(), page.top() + line * 1.2));
     painter.drawText(QRectF(page.left(), page.bottom() - line, page.width(), line),
                      Qt::AlignHCenter, QStringLiteral("Página %1 de %2").arg(number).arg(count));
+    painter.setPen(Qt::black);
 }
 
 }  // namespace
@@ -50,7 +51,12 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, QChartView* c
     for (int c = 0; c < quantities; ++c)
         label_width = std::max(label_width, fm.horizontalAdvance(model.headerText(c)));
     label_width += line;
-    const double cell_width = fm.horizontalAdvance(QStringLiteral("00000,00")) + line;
+    // As wide as the widest reading: the plain outlet temperatures run to 15 digits.
+    double cell_width = fm.horizontalAdvance(QStringLiteral("00000,0"));
+    for (int r = 0; r < model.count(); ++r)
+        for (int c = 0; c < quantities; ++c)
+            cell_width = std::max(cell_width, fm.horizontalAdvance(model.cellText(r, c)));
+    cell_width += line;
     const double row_height = line * 1.35;
     const int per_page = std::max(1, static_cast<int>((body.width() - label_width) / cell_width));
     const int table_pages = std::max(1, (model.count() + per_page - 1) / per_page);

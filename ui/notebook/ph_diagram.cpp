@@ -131,7 +131,7 @@ void PhDiagram::render(QPainter& painter, const QRectF& area) {
 
     // Title above, caption below, tick labels left and under the plot.
     plot_ = area.adjusted(fm.horizontalAdvance(QStringLiteral("10000")) + line * 1.6, line * 2,
-                          -line, -line * 4.2);
+                          -line, -line * 5);
     painter.fillRect(area, Qt::white);
 
     // Grid and ticks.
@@ -216,7 +216,7 @@ void PhDiagram::render(QPainter& painter, const QRectF& area) {
                          .arg(state_ ? what_ : QStringLiteral("sin ciclo que dibujar")));
     painter.setPen(QColor(70, 70, 70));
     painter.drawText(
-        QRectF(area.left() + 4, plot_.bottom() + line * 2.2, area.width() - 8, line * 2),
+        QRectF(area.left() + 4, plot_.bottom() + line * 2.6, area.width() - 8, line * 2.4),
         Qt::AlignHCenter | Qt::TextWordWrap,
         QStringLiteral("Las entalpías son las calculadas por el programa con sus funciones de "
                        "propiedades; el dibujo de la pestaña «Diagr. P-h» es un esquema situado "
