@@ -2,6 +2,8 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QLabel>
 #include <QPushButton>
 #include <QtCharts/QChart>
@@ -180,6 +182,20 @@ int NotebookChart::yColumn() const {
 }
 int NotebookChart::y2Column() const {
     return y2_->currentIndex() - 1;
+}
+
+void NotebookChart::render(QPainter& painter, const QRectF& area) {
+    // Laid out afresh at a screen size of the page's proportions, since a
+    // hidden tab's chart may not have followed its last points.
+    const QSizeF logical(900, 900 * 0.62);
+    const QRectF shown = chart_->geometry();
+    chart_->setGeometry(QRectF(QPointF(0, 0), logical));
+    chart_->layout()->activate();
+    const QRectF target(area.topLeft(),
+                        QSizeF(area.width(), std::min(area.height(), area.width() * 0.62)));
+    chart_->scene()->render(&painter, target, QRectF(QPointF(0, 0), logical));
+    chart_->setGeometry(shown);
+    chart_->layout()->activate();
 }
 
 void NotebookChart::refresh() {

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class QComboBox;
+class QPainter;
+class QRectF;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -30,6 +32,9 @@ class NotebookChart : public QWidget {
     int y2Column() const;
 
     QChartView* view() const { return view_; }
+    // Draws the chart at the top of `area` (a printed page), as wide as it,
+    // whether or not its tab is on show.
+    void render(QPainter& painter, const QRectF& area);
     // Redraws from the model; cheap enough for every recorded point.
     void refresh();
 

@@ -3,10 +3,10 @@
 #include <QDate>
 #include <QPainter>
 #include <QPrinter>
-#include <QtCharts/QChartView>
 #include <algorithm>
 
 #include "ui/look.h"
+#include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_model.h"
 
 namespace gelvor::ui::notebook {
@@ -29,7 +29,7 @@ void frame_page(QPainter& painter, const QRectF& page, double line, int number, 
 
 }  // namespace
 
-bool print_notebook(QPrinter& printer, const NotebookModel& model, QChartView* chart) {
+bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart* chart) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
@@ -93,11 +93,7 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, QChartView* c
     if (chart) {
         printer.newPage();
         frame_page(painter, page, line, pages, pages);
-        QRectF target = body;
-        const QSizeF source = chart->size();
-        // Keep the chart's proportions, as wide as the page.
-        target.setHeight(std::min(body.height(), body.width() * source.height() / source.width()));
-        chart->render(&painter, target, chart->rect());
+        chart->render(painter, body);
     }
     return painter.end();
 }

@@ -1,16 +1,16 @@
 #pragma once
 
 class QPrinter;
-class QChartView;
 
 namespace gelvor::ui::notebook {
 
+class NotebookChart;
 class NotebookModel;
 
 // Prints the notebook: the readings as a table with one column per point
 // (a page holds as many points as fit), then the chart, each page headed with
 // the program's name and the date and numbered at its foot. Returns false if
 // the printer could not be started.
-bool print_notebook(QPrinter& printer, const NotebookModel& model, QChartView* chart);
+bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart* chart);
 
 }  // namespace gelvor::ui::notebook

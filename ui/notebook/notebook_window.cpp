@@ -52,11 +52,10 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    // Columns as wide as their headers: the numbers are always shorter.
-    for (int c = 0; c < model_.columnCount(); ++c) {
-        table_->setColumnWidth(c,
-                               table_->fontMetrics().horizontalAdvance(model_.headerText(c)) + 22);
-    }
+    // Columns fit the header and the rows on show (only those are measured,
+    // so this stays cheap); the first point sets them again, since the plain
+    // outlet temperatures run to 15 digits.
+    table_->resizeColumnsToContents();
     // Ctrl+C and Supr act on the table wherever the focus is inside it.
     copy->setShortcut(QKeySequence::Copy);
     remove->setShortcut(QKeySequence::Delete);
@@ -96,6 +95,12 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
 }
 
 void NotebookWindow::onRowsInserted() {
+    if (model_.count() == 1) {
+        table_->resizeColumnsToContents();
+    }
+    if (!model_.point(model_.count() - 1).out_of_range.empty()) {
+        table_->resizeColumnToContents(NotebookModel::kNumberColumn);  // room for the mark
+    }
     chart_->refresh();
     table_->scrollToBottom();
 }
@@ -178,7 +183,7 @@ void NotebookWindow::askAndPrint() {
     dialog.setWindowTitle(QStringLiteral("Imprimir el registro"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!print_notebook(printer, model_, chart_->view())) {
+    if (!print_notebook(printer, model_, chart_)) {
         QMessageBox::critical(this, QStringLiteral("Imprimir"),
                               QStringLiteral("No se pudo imprimir el registro."));
     }
