@@ -5,7 +5,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "model/settings_ranges.h"
 #include "present/notebook_columns.h"
@@ -117,9 +119,12 @@ void Notebook::record() {
 void Notebook::showWindow() {
     if (!window_) {
         window_ = std::make_unique<NotebookWindow>(model_, &form_);
-        // Beside the bench, where the screen allows.
+        // Beside the bench, as far as the screen allows.
         const QRect bench = form_.frameGeometry();
-        window_->move(bench.right() + 8, bench.top());
+        const QRect screen = form_.screen()->availableGeometry();
+        window_->move(
+            std::max(screen.left(), std::min(bench.right() + 8, screen.right() - window_->width())),
+            bench.top());
     }
     window_->show();
     window_->raise();

@@ -12,6 +12,7 @@
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/r11.h"
 #include "present/notebook_columns.h"

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QStyle>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 

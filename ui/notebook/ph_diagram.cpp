@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "model/r11.h"
 #include "ui/form1_layout.h"
