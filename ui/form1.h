@@ -9,11 +9,11 @@
 namespace gelvor::ui {
 
 class CycleOverlay;
+class DisplayBinding;
+struct Form1Controls;
 namespace notebook {
 class Notebook;
 }
-class DisplayBinding;
-struct Form1Controls;
 
 // The simulator's window: the bench drawing with its instruments and
 // controls, the tabs with the settings, the results and the chart. The
