@@ -409,7 +409,7 @@ TEST_F(Notebook, PrintsTheTableAndTheChartOnNumberedPages) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("registro.pdf"));
-    ASSERT_TRUE(notebook::print_notebook(printer, model(), window()->chart()));
+    ASSERT_TRUE(notebook::print_notebook(printer, model(), window()->chart(), window()->diagram()));
     QFile pdf(printer.outputFileName());
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();

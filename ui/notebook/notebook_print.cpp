@@ -8,6 +8,7 @@
 #include "ui/look.h"
 #include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_model.h"
+#include "ui/notebook/ph_diagram.h"
 
 namespace gelvor::ui::notebook {
 namespace {
@@ -29,7 +30,8 @@ void frame_page(QPainter& painter, const QRectF& page, double line, int number, 
 
 }  // namespace
 
-bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart* chart) {
+bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart* chart,
+                    PhDiagram* diagram) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
@@ -94,6 +96,12 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
         printer.newPage();
         frame_page(painter, page, line, pages, pages);
         chart->render(painter, body);
+        if (diagram) {
+            // Under the chart, at the proportions it has on a screen.
+            const double top = body.top() + body.width() * 0.62 + line * 2;
+            const QRectF rest(body.left(), top, body.width(), body.bottom() - top);
+            diagram->print(painter, rest, QSizeF(760, 760 * rest.height() / rest.width()));
+        }
     }
     return painter.end();
 }

@@ -183,7 +183,7 @@ void NotebookWindow::askAndPrint() {
     dialog.setWindowTitle(QStringLiteral("Imprimir el registro"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!print_notebook(printer, model_, chart_)) {
+    if (!print_notebook(printer, model_, chart_, diagram_)) {
         QMessageBox::critical(this, QStringLiteral("Imprimir"),
                               QStringLiteral("No se pudo imprimir el registro."));
     }

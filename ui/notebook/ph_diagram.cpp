@@ -122,6 +122,18 @@ void PhDiagram::paintEvent(QPaintEvent*) {
     render(painter, rect());
 }
 
+void PhDiagram::print(QPainter& painter, const QRectF& target, const QSizeF& logical) {
+    const QRectF shown = plot_;
+    painter.save();
+    painter.translate(target.topLeft());
+    const double scale =
+        std::min(target.width() / logical.width(), target.height() / logical.height());
+    painter.scale(scale, scale);
+    render(painter, QRectF(QPointF(0, 0), logical));
+    painter.restore();
+    plot_ = shown;  // the screen's axes stay as painted there
+}
+
 void PhDiagram::render(QPainter& painter, const QRectF& area) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -34,8 +34,11 @@ class PhDiagram : public QWidget {
     // Where the points A, B, C, D stand, in widget pixels.
     std::array<QPointF, 4> cyclePixels() const;
 
-    // Draws the whole diagram into `rect` of any paint device (the screen, a printed page).
+    // Draws the whole diagram into `rect` of the screen.
     void render(QPainter& painter, const QRectF& rect);
+    // Draws it into `target` of a printed page, as the screen would show it
+    // at `logical` pixels, scaled to fit.
+    void print(QPainter& painter, const QRectF& target, const QSizeF& logical);
 
   protected:
     void paintEvent(QPaintEvent*) override;
