@@ -1,5 +1,7 @@
 #include "present/pass.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <limits>
 
@@ -186,6 +188,14 @@ bool PassDisplay::read_box(Quantity box) const {
         return std::find(kSettingBoxes.begin(), kSettingBoxes.end(), q) - kSettingBoxes.begin();
     };
     return at(box) < at(*bad);
+}
+
+QString PassDisplay::status_message() const {
+    if (fault)
+        return fault_message;
+    QStringList lines;
+    for (const RangeWarning& w : range_warnings) lines << w.text;
+    return lines.join(u'\n');
 }
 
 }  // namespace gelvor

@@ -51,6 +51,9 @@ struct PassDisplay {
     std::vector<RangeWarning> range_warnings;
 
     bool complete() const { return !fault.has_value(); }
+    // What the status line says after the pass: the fault's message, or else
+    // one line for each setting read out of range; empty when all is well.
+    QString status_message() const;
     // The targets a faulted pass did not reach (empty when complete).
     std::span<const char* const> unreached() const {
         return std::span(display_targets()).subspan(writes.size());

@@ -93,13 +93,13 @@ int main(int argc, char** argv) {
     }
 
     bool all_complete = true;
-    out.write(readings::csv_header());
+    out.write(readings::csv_header(*request));
     const qint64 rows = readings::sweep_rows(*request);
     for (qint64 row = 0; row < rows && out.ok(); ++row) {
         const PanelSettings settings = readings::sweep_row(*request, row);
         const PassDisplay pass = run_pass(settings, request->locale);
         all_complete = all_complete && pass.complete();
-        out.write(readings::csv_row(settings, pass));
+        out.write(readings::csv_row(*request, settings, pass));
         warn(warned, pass);
     }
     if (!out.finish()) {

@@ -4,6 +4,8 @@
 #include <charconv>
 
 #include "model/settings_ranges.h"
+#include "present/notebook_columns.h"
+#include "present/table_text.h"
 #include "version/version.h"
 
 namespace gelvor::readings {
@@ -49,16 +51,6 @@ std::optional<int> whole_number(const QString& text) {
 std::optional<int> flow(const QString& text) {
     const auto v = whole_number(text);
     return v && *v >= kFlowRange.min && *v <= kFlowRange.max ? v : std::nullopt;
-}
-
-QString csv_field(const QString& field) {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
-        !field.contains(u'\r')) {
-        return field;
-    }
-    QString quoted = field;
-    quoted.replace("\"", "\"\"");
-    return u'"' + quoted + u'"';
 }
 
 std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
@@ -122,6 +114,10 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         "locale", QStringLiteral("number format, e.g. es_ES or en_US (default: the user's)"),
         "NAME");
     const QCommandLineOption csv("csv", QStringLiteral("print a CSV table instead of lines"));
+    const QCommandLineOption control_names(
+        "control-names",
+        QStringLiteral("with --csv: the controls' names and the displays' texts in the header "
+                       "and cells"));
     const QCommandLineOption sweep(
         "sweep",
         "with --csv: one row per whole value of a setting, NAME one of " +
@@ -130,7 +126,8 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
             "slowest; at most " +
             QString::number(kMaxSweepRows) + " rows",
         "NAME=FROM:TO");
-    parser.addOptions({evaporator, condenser, barometer, water, ambient, locale, csv, sweep});
+    parser.addOptions(
+        {evaporator, condenser, barometer, water, ambient, locale, csv, control_names, sweep});
 
     reply.clear();
     if (!parser.parse(arguments)) {
@@ -184,6 +181,11 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         }
     }
     r.csv = parser.isSet(csv);
+    r.control_names = parser.isSet(control_names);
+    if (r.control_names && !r.csv) {
+        error = QStringLiteral("--control-names needs --csv");
+        return std::nullopt;
+    }
     const QStringList sweeps = parser.values(sweep);
     if (!sweeps.isEmpty() && !r.csv) {
         error = QStringLiteral("--sweep needs --csv");
@@ -252,7 +254,9 @@ QString pass_lines(const PassDisplay& pass) {
     return out;
 }
 
-QString csv_header() {
+namespace {
+
+QString control_names_csv_header() {
     QStringList fields = kSettingNames;
     for (const char* target : display_targets()) {
         fields << QLatin1StringView(target);
@@ -260,10 +264,10 @@ QString csv_header() {
     for (int k = 0; k < 4; ++k) fields << "Line1_" + QString::number(k);
     for (int k = 0; k < 4; ++k) fields << "Label2_" + QString::number(k);
     fields << QStringLiteral("fault");
-    return fields.join(u',') + "\r\n";
+    return csv_record(fields, u',');
 }
 
-QString csv_row(const PanelSettings& s, const PassDisplay& pass) {
+QString control_names_csv_row(const PanelSettings& s, const PassDisplay& pass) {
     QStringList fields = {QString::number(s.evaporator_water_flow),
                           QString::number(s.condenser_water_flow), s.barometer_text, s.water_text,
                           s.ambient_text};
@@ -280,10 +284,24 @@ QString csv_row(const PanelSettings& s, const PassDisplay& pass) {
         fields << (pass.overlay ? label_text(pass.overlay->labels[k]) : QString());
     }
     fields << pass.fault_message;
-    for (QString& f : fields) {
-        f = csv_field(f);
+    return csv_record(fields, u',');
+}
+
+}  // namespace
+
+QString csv_header(const Request& r) {
+    if (r.control_names) {
+        return control_names_csv_header();
     }
-    return fields.join(u',') + "\r\n";
+    return csv_record(notebook_headers() << QStringLiteral("fallo"), csv_separator(r.locale));
+}
+
+QString csv_row(const Request& r, const PanelSettings& s, const PassDisplay& pass) {
+    if (r.control_names) {
+        return control_names_csv_row(s, pass);
+    }
+    return csv_record(notebook_row(s, pass, r.locale) << pass.fault_message,
+                      csv_separator(r.locale));
 }
 
 void apply_sweep_value(PanelSettings& s, const QString& name, int value) {

@@ -31,6 +31,7 @@ struct Request {
     // None, or one or two different settings: the table holds every
     // combination, the first sweep varying slowest.
     std::vector<Sweep> sweeps;
+    bool control_names = false;  // the CSV as before: control names, display texts
 };
 
 // Reads the options (the application must exist, for the program's name in
@@ -46,9 +47,12 @@ PanelSettings sweep_row(const Request& request, qint64 row);
 // One pass as lines "target<TAB>text"; a faulted pass ends with "fault<TAB>message".
 QString pass_lines(const PassDisplay& pass);
 
-// The header of the CSV table and one row per pass (CRLF line ends).
-QString csv_header();
-QString csv_row(const PanelSettings& settings, const PassDisplay& pass);
+// The header of the CSV table and one row per pass (CRLF line ends): the
+// notebook's columns, numbers without units, fields separated by ";" where
+// the decimal separator is ","; the last field is the fault message. With
+// --control-names, the controls' names and the displays' texts, as before.
+QString csv_header(const Request& request);
+QString csv_row(const Request& request, const PanelSettings& settings, const PassDisplay& pass);
 
 // Applies one sweep value to the settings.
 void apply_sweep_value(PanelSettings& settings, const QString& name, int value);

@@ -18,6 +18,7 @@
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
 #include "ui/look.h"
+#include "ui/notebook/notebook.h"
 #include "ui/widgets/instrument.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
@@ -56,6 +57,7 @@ Form1::Form1(QWidget* parent)
     // Load step: no cycle on the chart and an empty results panel.
     hideOverlay();
     clearResults();
+    notebook_ = std::make_unique<notebook::Notebook>(*this, c_->notebook_menu);
 }
 
 Form1::~Form1() = default;
@@ -81,7 +83,7 @@ void Form1::marcha() {
     if (pass.overlay)
         overlay_->place(*pass.overlay);
     markSettingBoxes(pass);
-    showStatusMessage(statusMessage(pass), pass.complete());
+    showStatusMessage(pass.status_message(), pass.complete() ? Tone::warning : Tone::fault);
     showOverlayIfDrawn();
     emit passShown();
 }
@@ -112,20 +114,13 @@ void Form1::markSettingBoxes(const PassDisplay& pass) {
     }
 }
 
-// A fault's message, or else one line for each setting read out of range.
-QString Form1::statusMessage(const PassDisplay& pass) {
-    if (!pass.complete())
-        return pass.fault_message;
-    QStringList lines;
-    for (const RangeWarning& w : pass.range_warnings) lines << w.text;
-    return lines.join(u'\n');
-}
-
 // The status line grows to the lines a message needs, and back to one.
-void Form1::showStatusMessage(const QString& message, bool warning) {
+void Form1::showStatusMessage(const QString& message, Tone tone) {
     QLabel* line = c_->status_line;
     QPalette colours = line->palette();
-    colours.setColor(QPalette::WindowText, warning ? look::kWarningText : look::kFaultText);
+    colours.setColor(QPalette::WindowText, tone == Tone::fault     ? look::kFaultText
+                                           : tone == Tone::warning ? look::kWarningText
+                                                                   : QColor(Qt::black));
     line->setPalette(colours);
     line->setText(message);
     QStatusBar* bar = statusBar();

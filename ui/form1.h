@@ -14,6 +14,9 @@ class CycleOverlay;
 class DisplayBinding;
 struct Form1Controls;
 class Zoom;
+namespace notebook {
+class Notebook;
+}
 
 // The simulator's window: the bench drawing with its instruments and
 // controls, the tabs with the settings, the results and the chart. The
@@ -34,6 +37,10 @@ class Form1 : public QMainWindow {
     // The last pass shown while the machine runs; unset while it is off.
     const std::optional<PassDisplay>& lastPass() const { return last_pass_; }
     Form1Controls& controls() { return *c_; }
+
+    // The status line: a fault in red, a warning in amber, a note in black.
+    enum class Tone { fault, warning, note };
+    void showStatusMessage(const QString& message, Tone tone = Tone::fault);
     Zoom& zoom() { return *zoom_; }
 
   signals:
@@ -50,9 +57,6 @@ class Form1 : public QMainWindow {
     void showOverlayIfDrawn();
     QLineEdit* settingBox(Quantity box) const;
     void markSettingBoxes(const PassDisplay& pass);
-    static QString statusMessage(const PassDisplay& pass);
-    // In red, or in amber for a warning.
-    void showStatusMessage(const QString& message, bool warning = false);
     void hideOverlay();
     void clearResults();
 
@@ -61,6 +65,7 @@ class Form1 : public QMainWindow {
     std::unique_ptr<CycleOverlay> overlay_;
     Zoom* zoom_ = nullptr;  // a child of the window
     std::optional<PassDisplay> last_pass_;
+    std::unique_ptr<notebook::Notebook> notebook_;  // last: it reads everything above
 };
 
 }  // namespace gelvor::ui

@@ -15,6 +15,7 @@
 #include "ui/form1_layout.h"
 #include "ui/live_tip.h"
 #include "ui/look.h"
+#include "ui/notebook/notebook.h"
 #include "ui/readouts.h"
 #include "ui/text_fit.h"
 #include "ui/widgets/flow_bar.h"
@@ -363,6 +364,7 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     }
     // Ctrl++ is typed as Ctrl+= on keyboards where + needs the shift key.
     c.zoom[0]->setShortcuts({keys[0], QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    c.notebook_menu = notebook::add_menu(bar);
     QAction* ay = bar->addAction(text(L::kAyuda.caption));
     ay->setObjectName(QLatin1String(L::kAyuda.name));
 }

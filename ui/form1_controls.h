@@ -5,6 +5,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMainWindow;
 class QPlainTextEdit;
 class QScrollBar;
@@ -46,6 +47,7 @@ struct Form1Controls {
     QLabel* status_line = nullptr;
     QAction* exit_action = nullptr;  // ce
     std::array<QAction*, 3> zoom{};  // ampliar, reducir, tamanoOriginal
+    QMenu* notebook_menu = nullptr;  // Registro
 };
 
 // Builds every control of the main window into `window`, at its start state.

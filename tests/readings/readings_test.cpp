@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "model/bench.h"
+#include "present/notebook_columns.h"
 #include "tests/corpus/corpus.h"
 #include "version/version.h"
 
@@ -174,9 +175,9 @@ TEST(ReadingsCommand, ASettingOutOfRangeWarnsOnStderrAndLeavesStdoutAlone) {
     EXPECT_TRUE(readings({u"--water"_qs, u"16"_qs}).err.isEmpty());
 }
 
-TEST(ReadingsCommand, SweepPrintsAQuotedCsvTable) {
-    const Output r = readings(
-        {u"--csv"_qs, u"--sweep"_qs, u"condenser-flow=3:0"_qs, u"--locale"_qs, u"es_ES"_qs});
+TEST(ReadingsCommand, SweepWithControlNamesPrintsTheFormerCsvTable) {
+    const Output r = readings({u"--csv"_qs, u"--control-names"_qs, u"--sweep"_qs,
+                               u"condenser-flow=3:0"_qs, u"--locale"_qs, u"es_ES"_qs});
     ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
     const QStringList rows = r.out.split(u"\r\n"_qs, Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 5);
@@ -187,9 +188,38 @@ TEST(ReadingsCommand, SweepPrintsAQuotedCsvTable) {
     EXPECT_TRUE(rows[4].startsWith(u"4,0,1010,15,18,\"4,0 g/s\",\"0,0 g/s\""_qs));
     EXPECT_TRUE(rows[4].endsWith(u","_qs));  // no fault
 
-    const Output faulted = readings({u"--csv"_qs, u"--barometer"_qs, u"x,\"y"_qs});
+    const Output faulted =
+        readings({u"--csv"_qs, u"--control-names"_qs, u"--barometer"_qs, u"x,\"y"_qs});
     EXPECT_EQ(faulted.exit_code, 1);
     EXPECT_TRUE(faulted.out.contains(u"\"x,\"\"y\""_qs));  // the typed text, quoted
+}
+
+// The CSV has the notebook's columns, and each cell is its display's text
+// without the unit: the same number in either locale, separated for it.
+TEST(ReadingsCommand, CsvCellsAreTheDisplaysNumbersUnderTheNotebooksHeaders) {
+    const QStringList settings = {u"--evaporator-flow"_qs, u"20"_qs, u"--condenser-flow"_qs,
+                                  u"40"_qs};
+    for (const auto& [locale, separator] : {std::pair{u"es_ES"_qs, u';'}, {u"en_US"_qs, u','}}) {
+        SCOPED_TRACE(locale.toStdString());
+        const Output lines = readings(settings + QStringList{u"--locale"_qs, locale});
+        const Output csv = readings(settings + QStringList{u"--csv"_qs, u"--locale"_qs, locale});
+        ASSERT_EQ(csv.exit_code, 0) << csv.err.toStdString();
+        const QStringList rows = csv.out.split(u"\r\n"_qs, Qt::SkipEmptyParts);
+        ASSERT_EQ(rows.size(), 2);
+        // The one header with a comma is quoted only where "," separates.
+        EXPECT_TRUE(
+            rows[0].contains(separator == u',' ? u",\"t1, t4 (ºC)\","_qs : u";t1, t4 (ºC);"_qs));
+        const QStringList headers = gelvor::notebook_headers() << u"fallo"_qs;
+        const QStringList cells = rows[1].split(separator);
+        ASSERT_EQ(cells.size(), headers.size());
+        const auto cell = [&](const QString& header) { return cells[headers.indexOf(header)]; };
+        EXPECT_EQ(cell(u"Pc abs (kPa)"_qs) + u" kPa"_qs, lines.value(u"Text7_5"_qs));
+        EXPECT_EQ(cell(u"Gasto R-11 (g/s)"_qs) + u" g/s"_qs, lines.value(u"Text7_29"_qs));
+        EXPECT_EQ(cell(u"t2 (ºC)"_qs), lines.value(u"Text10"_qs));
+        EXPECT_EQ(cell(u"me (g/s)"_qs), locale == u"es_ES"_qs ? u"20,0"_qs : u"20.0"_qs);
+        EXPECT_EQ(cells.last(), QString());  // no fault
+        EXPECT_TRUE(rows[0].startsWith(u"mc (g/s)"_qs + separator + u"me (g/s)"_qs));
+    }
 }
 
 TEST(ReadingsCommand, BadInputCorpusFaultsCleanlyInBothLocales) {

@@ -1,5 +1,6 @@
 // A random operator: many thousand scroll-bar steps, spin clicks, typed
-// texts, switch operations and tab changes, with every invariant of the
+// texts, switch operations, tab changes and notebook use (recording points,
+// deleting rows, opening the notebook), with every invariant of the
 // window checked after each action and every display compared with what a
 // pass of the same settings shows.
 #include <QProcess>
@@ -10,9 +11,14 @@
 #include <optional>
 #include <random>
 
+#include <QTableView>
 #include "model/settings_ranges.h"
+
+#include "present/notebook_columns.h"
 #include "present/pass.h"
 #include "tests/ui/window_driver.h"
+#include "ui/notebook/notebook_model.h"
+#include "ui/notebook/notebook_window.h"
 
 namespace gelvor::ui::testing {
 namespace {
@@ -57,6 +63,51 @@ class RandomOperator : public WindowTest {
                        (rng() % 2 ? u',' : u'.') + QString::number(int(rng() % 10));
             default:
                 return QString::fromUtf8(odd[rng() % std::size(odd)]);
+        }
+    }
+
+    QAction* action(const char* name) { return form->findChild<QAction*>(QLatin1String(name)); }
+    notebook::NotebookWindow* notebookWindow() {
+        return form->findChild<notebook::NotebookWindow*>(QStringLiteral("frmRegistro"));
+    }
+
+    // Records a point, deletes a row or opens the notebook; the notebook
+    // holds exactly the points recorded while a whole pass was on show.
+    void actOnNotebook(QString& what, const std::optional<PassDisplay>& last,
+                       const PanelSettings& last_settings, const QLocale& locale) {
+        const int kind = int(rng() % 10);
+        if (kind < 6) {
+            action("anotarLecturas")->trigger();
+            what = QStringLiteral("record");
+            const bool recorded = on() && last && recordable(*last);
+            if (recorded) {
+                rows_.push_back(notebook_row(last_settings, *last, locale));
+            } else {
+                EXPECT_TRUE(status().startsWith(on() ? "No se anotan" : "Encienda"));
+            }
+            notebook_status_ = status();
+        } else if (kind < 8 && notebookWindow() && !rows_.empty()) {
+            const int row = int(rng() % rows_.size());
+            notebookWindow()->table()->selectRow(row);
+            notebookWindow()->findChild<QAction*>(QStringLiteral("quitarFilas"))->trigger();
+            rows_.erase(rows_.begin() + row);
+            what = QStringLiteral("delete row %1").arg(row);
+        } else {
+            action("verRegistro")->trigger();
+            what = QStringLiteral("open the notebook");
+            EXPECT_TRUE(notebookWindow()->isVisible());
+        }
+    }
+
+    void check_notebook() {
+        if (!notebookWindow()) {
+            return;
+        }
+        const auto* model =
+            static_cast<const notebook::NotebookModel*>(notebookWindow()->table()->model());
+        ASSERT_EQ(model->count(), int(rows_.size()));
+        if (!rows_.empty()) {
+            EXPECT_EQ(model->point(model->count() - 1).cells, rows_.back());
         }
     }
 
@@ -134,7 +185,7 @@ class RandomOperator : public WindowTest {
         } else {
             ASSERT_TRUE(last);
             EXPECT_EQ(overlayShown(), last->overlay.has_value());
-            EXPECT_EQ(status(), last->fault_message);
+            EXPECT_EQ(status(), notebook_status_.value_or(last->status_message()));
             if (last->writes.size() > 12) {
                 EXPECT_EQ(text("Text7_4"), "1");
                 EXPECT_EQ(text("Text7_9"), "sobrecalent");
@@ -201,9 +252,12 @@ class RandomOperator : public WindowTest {
         int passes = 0, faulted = 0, command_checks = 0;
         for (int i = 0; i < actions; ++i) {
             QString what;
-            if (act(what)) {
+            if (rng() % 100 < 3) {
+                actOnNotebook(what, on() ? last : std::nullopt, last_settings, locale);
+            } else if (act(what)) {
                 last_settings = settings_in_controls();
                 last = run_pass(last_settings, locale);
+                notebook_status_.reset();
                 ++passes;
                 faulted += !last->complete();
             }
@@ -214,6 +268,7 @@ class RandomOperator : public WindowTest {
                              .arg(locale.name())
                              .toStdString());
             check_invariants(last);
+            check_notebook();
             if (i % 250 == 249 && last && on()) {
                 expect_window_matches_readings_command(last_settings, locale);
                 ++command_checks;
@@ -224,12 +279,15 @@ class RandomOperator : public WindowTest {
         }
         std::printf(
             "random operator, %s, seed %u: %d actions, %d passes, %d of them faulted; %d "
-            "compared with the readings command\n",
-            qPrintable(locale.name()), seed, actions, passes, faulted, command_checks);
+            "compared with the readings command; %zu rows in the notebook\n",
+            qPrintable(locale.name()), seed, actions, passes, faulted, command_checks,
+            rows_.size());
     }
 
     std::mt19937 rng;
     bool moved_[2] = {false, false};
+    std::vector<QStringList> rows_;           // what the notebook should hold
+    std::optional<QString> notebook_status_;  // the notebook's word, until the next pass
 };
 
 TEST_F(RandomOperator, SpanishSettings) {

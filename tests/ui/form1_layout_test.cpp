@@ -171,12 +171,13 @@ TEST_F(Layout, MenuHoldsArchivoWithItsTwoItemsAndAyuda) {
     EXPECT_EQ(ayuda->menu(), nullptr);
 }
 
-TEST_F(Layout, VerStandsBetweenArchivoAndAyudaWithTheThreeZoomCommands) {
+TEST_F(Layout, VerAndRegistroStandBetweenArchivoAndAyudaWithTheirCommands) {
     const QList<QAction*> bar = form->menuBar()->actions();
-    ASSERT_GE(bar.size(), 3);
+    ASSERT_EQ(bar.size(), 4);
     EXPECT_EQ(bar[0]->text(), "&Archivo");
     EXPECT_EQ(bar[1]->text(), "&Ver");
-    EXPECT_EQ(bar[2]->text(), "A&yuda");
+    EXPECT_EQ(bar[2]->text(), "&Registro");
+    EXPECT_EQ(bar[3]->text(), "A&yuda");
     const QList<QAction*> items = bar[1]->menu()->actions();
     ASSERT_EQ(items.size(), 3);
     const char* names[] = {"ampliar", "reducir", "tamanoOriginal"};

@@ -1,0 +1,110 @@
+// The notebook with 1,000 points already recorded: recording one more point
+// through the menu, with the table or the chart on show and repainted; and
+// a repaint of the true-scale p-h diagram.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "ui/form1.h"
+#include "ui/notebook/notebook_window.h"
+#include "ui/notebook/ph_diagram.h"
+
+namespace {
+
+constexpr int kRecorded = 1000;
+
+struct NotebookWithPoints {
+    gelvor::ui::Form1 form;
+    QAction* record = nullptr;
+    gelvor::ui::notebook::NotebookWindow* window = nullptr;
+
+    explicit NotebookWithPoints(int tab) {
+        auto* evaporator = form.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+        auto* condenser = form.findChild<QScrollBar*>(QStringLiteral("VScroll2"));
+        evaporator->setValue(30);
+        condenser->setValue(30);
+        QWidget* power = form.findChild<QWidget*>(QStringLiteral("Interruptor"));
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(power, &space);
+        form.show();
+        record = form.findChild<QAction*>(QStringLiteral("anotarLecturas"));
+        form.findChild<QAction*>(QStringLiteral("verRegistro"))->trigger();
+        window =
+            form.findChild<gelvor::ui::notebook::NotebookWindow*>(QStringLiteral("frmRegistro"));
+        window->tabs()->setCurrentIndex(tab);
+        // A thousand different operating points, flows 4 to 46 g/s.
+        for (int i = 0; i < kRecorded; ++i) {
+            condenser->setValue(4 + i % 43);
+            evaporator->setValue(4 + (i / 43) % 43);
+            record->trigger();
+        }
+        QApplication::processEvents();
+    }
+    bool ready() const { return form.machineOn() && window->isVisible(); }
+    // Back to 1,000 points, outside the timing.
+    void dropLast() {
+        auto* model = window->table()->model();
+        model->removeRow(model->rowCount() - 1);
+    }
+};
+
+void recordAndRepaint(benchmark::State& state, int tab) {
+    NotebookWithPoints n(tab);
+    if (!n.ready())
+        state.SkipWithError("the machine or the notebook did not start");
+    for (auto _ : state) {
+        n.record->trigger();
+        n.window->repaint();
+        state.PauseTiming();
+        n.dropLast();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void RecordPointWithTableOnShow(benchmark::State& state) {
+    recordAndRepaint(state, 0);
+}
+void RecordPointWithChartOnShow(benchmark::State& state) {
+    recordAndRepaint(state, 1);
+}
+
+void RepaintPhDiagram(benchmark::State& state) {
+    NotebookWithPoints n(2);
+    auto* diagram = n.window->diagram();
+    if (!n.ready() || !diagram->hasCycle())
+        state.SkipWithError("no cycle on the diagram");
+    for (auto _ : state) diagram->repaint();
+}
+
+BENCHMARK(RecordPointWithTableOnShow)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(RecordPointWithChartOnShow)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(RepaintPhDiagram)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QPainter;
+class QRectF;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+
+namespace gelvor::ui::notebook {
+
+class NotebookModel;
+
+// The recorded points as a chart: one quantity across and one or two up,
+// joined in the order of the quantity across. Three presets match the
+// manual's exercises; with a saturation temperature against an absolute
+// pressure, the program's own saturation curve is drawn underneath.
+class NotebookChart : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit NotebookChart(const NotebookModel& model, QWidget* parent = nullptr);
+
+    enum class Preset { heatFlowsAgainstCondenserFlow, teAgainstPe, copAgainstTc };
+    void applyPreset(Preset preset);
+    // The notebook columns chosen: across, up, and the second up (-1 for none).
+    int xColumn() const;
+    int yColumn() const;
+    int y2Column() const;
+
+    QChartView* view() const { return view_; }
+    // Draws the chart at the top of `area` (a printed page), as wide as it,
+    // whether or not its tab is on show.
+    void render(QPainter& painter, const QRectF& area);
+    // Redraws from the model; cheap enough for every recorded point.
+    void refresh();
+
+  private:
+    const NotebookModel& model_;
+    QComboBox* x_ = nullptr;
+    QComboBox* y_ = nullptr;
+    QComboBox* y2_ = nullptr;
+    QChartView* view_ = nullptr;
+    QChart* chart_ = nullptr;
+    QLineSeries* saturation_ = nullptr;
+    QLineSeries* series_ = nullptr;
+    QLineSeries* series2_ = nullptr;
+    QValueAxis* axis_x_ = nullptr;
+    QValueAxis* axis_y_ = nullptr;
+    QValueAxis* axis_y2_ = nullptr;
+};
+
+}  // namespace gelvor::ui::notebook
