@@ -78,6 +78,20 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
     tabs_->addTab(chart_, QStringLiteral("Gráfica"));
     tabs_->addTab(diagram_, QStringLiteral("Diagrama p-h"));
 
+    // Ctrl+PgDn and Ctrl+PgUp go from tab to tab wherever the focus is, the
+    // table included, which keeps Ctrl+Tab for itself.
+    const auto step_tab = [this](QKeySequence keys, int step) {
+        auto* a = new QAction(this);
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, [this, step] {
+            tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) %
+                                   tabs_->count());
+        });
+        addAction(a);
+    };
+    step_tab(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    step_tab(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(bar);
