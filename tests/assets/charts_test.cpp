@@ -206,8 +206,7 @@ TEST(SaturationChart, CarriesItsTitlesAndAxisLabels) {
     // The window shows the picture (6883 units over 4968 twips) from 132 twips
     // in, past a border of 2 pixels. The upward title's capitals and accents
     // reach a font size left of its baseline: they must lie in the part shown.
-    const QRegularExpression title_at(
-        R"re(font-size="(\d+)"[^>]*translate\((\d+),[^>]*>Presi)re");
+    const QRegularExpression title_at(R"re(font-size="(\d+)"[^>]*translate\((\d+),[^>]*>Presi)re");
     const QRegularExpressionMatch title = title_at.match(svg);
     ASSERT_TRUE(title.hasMatch());
     const double hidden = (132 + 2 * 15) * 6883.0 / 4968;
