@@ -40,6 +40,7 @@ inline const QColor kFaultMark{220, 0, 0};
 inline const QColor kWarningMark{240, 160, 0};
 inline const QColor kFaultText{160, 0, 0};
 inline const QColor kWarningText{138, 84, 0};
+inline const QColor kWarningFill{255, 214, 120};  // a notebook cell read out of range
 
 // &H00BBGGRR as the layout writes explicit colours.
 inline QColor bgr(unsigned value) {

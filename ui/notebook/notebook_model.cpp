@@ -9,12 +9,12 @@
 
 #include "present/box_reading.h"
 #include "present/table_text.h"
+#include "ui/look.h"
 
 namespace gelvor::ui::notebook {
 namespace {
 
 // Amber, as the setting boxes are marked when a value is out of range.
-const QColor kOutOfRangeMark(255, 214, 120);
 
 QString joined_messages(const RecordedPoint& p) {
     QStringList lines;
@@ -90,7 +90,7 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::BackgroundRole:
-            return marked_setting ? QVariant(kOutOfRangeMark) : QVariant();
+            return marked_setting ? QVariant(look::kWarningFill) : QVariant();
         case Qt::DecorationRole:
             if (column == kNumberColumn && !p.out_of_range.empty()) {
                 return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);

@@ -13,14 +13,14 @@
 namespace gelvor::ui::notebook {
 namespace {
 
-const QColor kOutOfRangeMark(255, 214, 120);
-
 void frame_page(QPainter& painter, const QRectF& page, double line, int number, int count) {
     painter.setPen(QPen(Qt::black, line / 12));
     const QString title = QStringLiteral("Gelvor: registro de lecturas");
     painter.drawText(QRectF(page.left(), page.top(), page.width(), line), Qt::AlignLeft, title);
     painter.drawText(QRectF(page.left(), page.top(), page.width(), line), Qt::AlignRight,
-                     QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+                     // The words in Spanish, as everywhere in the program.
+                     QLocale(QLocale::Spanish, QLocale().territory())
+                         .toString(QDate::currentDate(), QLocale::LongFormat));
     painter.drawLine(QPointF(page.left(), page.top() + line * 1.2),
                      QPointF(page.right(), page.top() + line * 1.2));
     painter.drawText(QRectF(page.left(), page.bottom() - line, page.width(), line),
@@ -82,7 +82,7 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
                                   cell_width, row_height);
                 const QVariant mark = model.data(model.index(r, c), Qt::BackgroundRole);
                 if (mark.isValid())
-                    painter.fillRect(cell, kOutOfRangeMark);
+                    painter.fillRect(cell, look::kWarningFill);
                 painter.drawText(cell.adjusted(0, 0, -line / 2, 0),
                                  Qt::AlignRight | Qt::AlignVCenter, model.cellText(r, c));
             }
