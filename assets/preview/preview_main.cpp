@@ -28,9 +28,9 @@ using gelvor::ui::kTwipsPerPixel;
 using gelvor::ui::TwipsRect;
 
 // A control of the window's layout tables, by its name.
-template <class Spec>
-const Spec& named(std::span<const Spec> specs, const char* name) {
-    for (const Spec& s : specs) {
+template <class Entry>
+const Entry& named(std::span<const Entry> table, const char* name) {
+    for (const Entry& s : table) {
         if (QLatin1String(s.name) == QLatin1String(name)) {
             return s;
         }

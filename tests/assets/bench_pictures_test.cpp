@@ -22,8 +22,8 @@ using testing::render;
 using ui::kTwipsPerPixel;
 using ui::layout::PictureSpec;
 
-const PictureSpec& picture(std::span<const PictureSpec> specs, const char* name) {
-    for (const PictureSpec& p : specs) {
+const PictureSpec& picture(std::span<const PictureSpec> table, const char* name) {
+    for (const PictureSpec& p : table) {
         if (QLatin1String(p.name) == QLatin1String(name)) {
             return p;
         }
@@ -106,9 +106,9 @@ TEST(EvaporatorRunning, BoilsOnlyWhereBothPictureBoxesShow) {
 // walls run just outside the float's picture box and the tube is clear
 // inside.
 TEST(FlowmeterTubes, HoldTheFloatsOverTheirWholeTravel) {
-    for (const PictureSpec& spec : ui::layout::floats()) {
-        const ui::TwipsRect& f = spec.rect;
-        const char* name = spec.name;
+    for (const PictureSpec& entry : ui::layout::floats()) {
+        const ui::TwipsRect& f = entry.rect;
+        const char* name = entry.name;
         const double left = f.left / kTwipsPerPixel, right = (f.left + f.width) / kTwipsPerPixel;
         const double highest = float_top_twips(bar_from_flow(kFlowRange.max)) / kTwipsPerPixel;
         const double lowest =
