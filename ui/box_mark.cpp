@@ -56,7 +56,7 @@ class MarkFrame : public QWidget {
     }
 
   private:
-    QLineEdit* box_;
+    QWidget* box_;  // only its place and visibility, also while it is destroyed
 };
 
 MarkFrame* frame_of(const QLineEdit* box) {

@@ -14,10 +14,13 @@ class StartOnLeave : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        // Not for its own context menu: that copies the selection.
+        // Not for its own context menu: that copies the selection. A box
+        // being destroyed loses its focus too, and is no QLineEdit by then.
         if (e->type() == QEvent::FocusOut &&
-            static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
-            static_cast<QLineEdit*>(watched)->setCursorPosition(0);
+            static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
+            if (auto* box = qobject_cast<QLineEdit*>(watched))
+                box->setCursorPosition(0);
+        }
         return false;
     }
 };

@@ -129,10 +129,12 @@ void SpinControl::wheelEvent(QWheelEvent* e) {
 }
 
 // In the box, Up and Down and the wheel are the spin's; all else is the box's.
+// The event's type is looked at first: a box being destroyed still sends
+// events, and is no longer a QLineEdit to compare with.
 bool SpinControl::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == buddy_ && e->type() == QEvent::KeyPress)
+    if (e->type() == QEvent::KeyPress && watched == buddy_)
         return stepByKey(static_cast<QKeyEvent*>(e)->key());
-    if (watched == buddy_ && e->type() == QEvent::Wheel)
+    if (e->type() == QEvent::Wheel && watched == buddy_)
         return stepByWheel(static_cast<QWheelEvent*>(e));
     return QWidget::eventFilter(watched, e);
 }
