@@ -30,10 +30,10 @@ namespace {
 
 constexpr int kMinimumFlowValue = bar_from_flow(kMinimumRunningFlow);
 
+// The flow it names is the bench's minimum running flow.
 const char* const kMinimumFlowText =
-    "Para el correcto funcionamiento de la máquina, deben circular al menos 4 g/s de agua por los "
-    "serpentines "
-    "del evaporador y del condensador";
+    "Para el correcto funcionamiento de la máquina, deben circular al menos %1 g/s de agua por los "
+    "serpentines del evaporador y del condensador";
 
 }  // namespace
 
@@ -195,7 +195,8 @@ void Form1::onSwitchOperated() {
 
 void Form1::showMinimumFlowNotice() {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("AVISO"),
-                    QString::fromUtf8(kMinimumFlowText), QMessageBox::Ok, this);
+                    QString::fromUtf8(kMinimumFlowText).arg(kMinimumRunningFlow), QMessageBox::Ok,
+                    this);
     box.setObjectName(QStringLiteral("minimumFlowNotice"));
     box.exec();
 }
