@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "ui/command_line.h"
+#include "ui/deferred_icons.h"
 #include "ui/splash_layout.h"
 #include "ui/startup.h"
 #include "ui/translations.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(gelvor::version::kText));
     QApplication::setDesktopFileName(QString::fromLatin1(gelvor::version::kAppId));
     gelvor::ui::install_qt_translations(&app);
+    gelvor::ui::defer_menu_overflow_icon(&app);
     gelvor::ui::Startup startup;
     startup.start();
     return app.exec();
