@@ -1,12 +1,16 @@
 #include <QAction>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QSvgRenderer>
 
 #include "assets/assets.h"
 #include "present/reading_text.h"
@@ -369,6 +373,23 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     ay->setObjectName(QLatin1String(L::kAyuda.name));
 }
 
+// The window icon at the sizes X window managers are given (16 to 128
+// pixels), drawn from one reading of its picture. An icon made from the file
+// name would load Qt's SVG icon engine and read the picture again for each size.
+QIcon window_icon() {
+    QSvgRenderer picture(QLatin1String(assets::kWindowIcon));
+    QIcon icon;
+    for (int side : {16, 32, 64, 128}) {
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        picture.render(&painter);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
 }  // namespace
 
 Form1Controls build_form1(QMainWindow* window) {
@@ -378,7 +399,7 @@ Form1Controls build_form1(QMainWindow* window) {
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(text(L::kCaption));
     window->setAccessibleName(text(L::kCaption));
-    window->setWindowIcon(QIcon(QLatin1String(assets::kWindowIcon)));
+    window->setWindowIcon(window_icon());
     window->setFont(look::sans(look::kDefaultPixels));
     QPalette pal = window->palette();
     pal.setColor(QPalette::Window, look::system_colour(9));

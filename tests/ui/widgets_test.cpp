@@ -2,14 +2,19 @@
 // order in which they tell the window about it.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
+#include "assets/assets.h"
+#include "ui/deferred_icons.h"
 #include "ui/text_fit.h"
 #include "ui/widgets/manometer.h"
 #include "ui/widgets/picture.h"
@@ -293,6 +298,34 @@ TEST(PictureTest, AMissingResourceDrawsNothingAndStillMoves) {
     pic.setTop(2005.6f);
     EXPECT_EQ(pic.property("top").toFloat(), 2005.6f);
     EXPECT_EQ(pic.y(), 134 - 32);
+}
+
+// A picture lets its parsed form go once drawn: a new zoom reads it again.
+TEST(PictureTest, AZoomDrawsThePictureAgainFromItsSource) {
+    Picture pic(QString::fromLatin1(assets::kFlowmeterFloat), Picture::Fit::natural, false);
+    pic.resize(80, 80);
+    QWidget blank;
+    blank.resize(80, 80);
+    const QImage normal = pic.grab().toImage();
+    pic.setZoom(2);
+    const QImage doubled = pic.grab().toImage();
+    EXPECT_NE(doubled, blank.grab().toImage());
+    EXPECT_NE(doubled, normal);
+    pic.setZoom(1);
+    EXPECT_EQ(pic.grab().toImage(), normal);
+}
+
+// The menu bar's overflow arrow is read when first drawn, and is then Qt's own.
+TEST(DeferredIconTest, TheOverflowArrowIsTheStylesOwnWhenDrawn) {
+    const QString base = QApplication::style()->name();
+    const std::unique_ptr<QStyle> deferring(style_deferring_overflow_icon(base));
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(base));
+    const auto arrow = [](const QStyle& style) {
+        return style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
+    };
+    const QImage drawn = arrow(*deferring);
+    EXPECT_FALSE(drawn.isNull());
+    EXPECT_EQ(drawn, arrow(*own));
 }
 
 }  // namespace

@@ -58,20 +58,21 @@ QWidget* Picture::area() {
     return area_;
 }
 
-QSvgRenderer* Picture::renderer() const {
-    if (!loaded_) {
-        loaded_ = true;
-        if (QFile::exists(resource_)) {
-            renderer_ = std::make_unique<QSvgRenderer>(resource_);
-            if (!renderer_->isValid())
-                renderer_.reset();
-        }
+std::unique_ptr<QSvgRenderer> Picture::read() const {
+    std::unique_ptr<QSvgRenderer> svg;
+    if (QFile::exists(resource_)) {
+        svg = std::make_unique<QSvgRenderer>(resource_);
+        if (!svg->isValid())
+            svg.reset();
     }
-    return renderer_.get();
+    present_ = svg != nullptr;
+    return svg;
 }
 
 bool Picture::hasPicture() const {
-    return renderer() != nullptr;
+    if (!present_)
+        read();
+    return *present_;
 }
 
 void Picture::resizeEvent(QResizeEvent*) {
@@ -83,19 +84,25 @@ void Picture::resizeEvent(QResizeEvent*) {
 void Picture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect in = inner();
-    if (QSvgRenderer* svg = renderer()) {
-        // At its own size a picture grows with the window's zoom; it is drawn
-        // anew from its vector source, so it stays sharp.
-        const QSize size =
-            fit_ == Fit::stretched ? in.size() : (QSizeF(svg->defaultSize()) * zoom_).toSize();
-        const qreal dpr = devicePixelRatioF();
-        if (cache_.isNull() || cache_.devicePixelRatio() != dpr) {
+    const qreal dpr = devicePixelRatioF();
+    const bool stale = cache_.isNull() || cache_.devicePixelRatio() != dpr;
+    if (stale && present_.value_or(true) && !(fit_ == Fit::stretched && in.isEmpty())) {
+        // The picture is read only to draw it into the cache, and let go
+        // afterwards: its parsed form is larger than the drawing. A new size
+        // or zoom reads it again. At its own size a picture grows with the
+        // window's zoom; it is drawn anew from its vector source, so it
+        // stays sharp.
+        if (const auto svg = read()) {
+            const QSize size =
+                fit_ == Fit::stretched ? in.size() : (QSizeF(svg->defaultSize()) * zoom_).toSize();
             cache_ = QPixmap((QSizeF(size) * dpr).toSize());
             cache_.setDevicePixelRatio(dpr);
             cache_.fill(Qt::transparent);
             QPainter cp(&cache_);
             svg->render(&cp, QRectF(QPointF(0, 0), QSizeF(size)));
         }
+    }
+    if (!cache_.isNull()) {
         p.save();
         p.setClipRect(in);
         p.drawPixmap(in.topLeft(), cache_);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QSvgRenderer;
 
@@ -55,10 +56,10 @@ class Picture : public QWidget {
     QPoint offset_;
     double zoom_ = 1;
     QWidget* area_ = nullptr;
-    mutable std::unique_ptr<QSvgRenderer> renderer_;  // parsed on first paint
-    mutable bool loaded_ = false;
-    QPixmap cache_;
-    QSvgRenderer* renderer() const;
+    // Whether the resource is a picture, known once it has been read.
+    mutable std::optional<bool> present_;
+    QPixmap cache_;  // the picture as drawn for the present size and zoom
+    std::unique_ptr<QSvgRenderer> read() const;
 };
 
 }  // namespace gelvor::ui
