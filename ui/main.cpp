@@ -1,7 +1,4 @@
-#include <fontconfig/fontconfig.h>
-
 #include <QApplication>
-#include <thread>
 
 #include "ui/command_line.h"
 #include "ui/deferred_icons.h"
@@ -14,12 +11,7 @@ int main(int argc, char* argv[]) {
     if (const auto status = gelvor::ui::read_command_line(argc, argv)) {
         return *status;
     }
-    // Fontconfig reads its configuration, some fifty files, when a font is
-    // first asked for: the splash's first text. On a second processor core
-    // it reads them while Qt connects to the display instead.
-    std::jthread font_configuration([] { FcInit(); });
     QApplication app(argc, argv);
-    font_configuration.join();
     QApplication::setApplicationName(QString::fromUtf8(gelvor::ui::splash_layout::kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(gelvor::version::kText));
     QApplication::setDesktopFileName(QString::fromLatin1(gelvor::version::kAppId));
