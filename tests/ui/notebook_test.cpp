@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtCharts/QChartView>
 #include <cmath>
 #include <functional>
@@ -352,6 +353,13 @@ TEST_F(Notebook, EveryNamedWidgetOfTheNotebookCarriesAnAccessibleName) {
     for (QWidget* w : window()->findChildren<QWidget*>()) {
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
+    // Every toolbar command can be reached from the keyboard.
+    for (QToolButton* b : window()->findChildren<QToolButton*>()) {
+        if (b->defaultAction() && !b->defaultAction()->text().isEmpty()) {
+            EXPECT_EQ(b->focusPolicy(), Qt::TabFocus) << b->text().toStdString();
+            EXPECT_FALSE(b->defaultAction()->shortcut().isEmpty()) << b->text().toStdString();
         }
     }
 }

@@ -42,6 +42,11 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
     QAction* print = bar->addAction(QStringLiteral("&Imprimir…"));
     print->setObjectName(QStringLiteral("imprimirRegistro"));
     print->setShortcut(QKeySequence::Print);
+    csv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    // The toolbar's buttons are Tab stops too, each telling its shortcut.
+    for (QAction* a : bar->actions()) {
+        bar->widgetForAction(a)->setFocusPolicy(Qt::TabFocus);
+    }
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tablaRegistro"));
@@ -59,6 +64,11 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
     // Ctrl+C and Supr act on the table wherever the focus is inside it.
     copy->setShortcut(QKeySequence::Copy);
     remove->setShortcut(QKeySequence::Delete);
+    for (QAction* a : bar->actions()) {
+        if (!a->shortcut().isEmpty())
+            a->setToolTip(a->iconText() + " (" + a->shortcut().toString(QKeySequence::NativeText) +
+                          ")");
+    }
     for (QAction* a : {copy, remove}) {
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         table_->addAction(a);
