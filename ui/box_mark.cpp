@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
 
 #include "ui/look.h"
 
@@ -10,6 +11,7 @@ namespace gelvor::ui {
 namespace {
 
 const char* const kFrameProperty = "gelvorBoxMark";
+const char* const kPendingProperty = "gelvorPending";
 
 QColor colour_of(BoxMark mark) {
     return mark == BoxMark::fault ? look::kFaultMark : look::kWarningMark;
@@ -85,6 +87,22 @@ void mark_box(QLineEdit* box, BoxMark mark) {
 BoxMark box_mark(const QLineEdit* box) {
     const MarkFrame* frame = frame_of(box);
     return frame ? frame->mark : BoxMark::none;
+}
+
+void mark_pending(QLineEdit* box, bool pending) {
+    if (is_pending(box) == pending)
+        return;
+    box->setProperty(kPendingProperty, pending);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, pending ? look::kPendingFill
+                                             : box->style()->standardPalette().color(
+                                                   QPalette::Active, QPalette::Base));
+    box->setPalette(colours);
+    box->setToolTip(pending ? QString::fromUtf8(kApplyHint) : QString());
+}
+
+bool is_pending(const QLineEdit* box) {
+    return box->property(kPendingProperty).toBool();
 }
 
 }  // namespace gelvor::ui

@@ -12,4 +12,10 @@ enum class BoxMark { none, warning, fault };
 void mark_box(QLineEdit* box, BoxMark mark);
 BoxMark box_mark(const QLineEdit* box);
 
+// A setting box holding text typed but not yet applied: a pale fill behind
+// its text and the tool tip "Pulse Intro para aplicar".
+inline constexpr const char* kApplyHint = "Pulse Intro para aplicar";
+void mark_pending(QLineEdit* box, bool pending);
+bool is_pending(const QLineEdit* box);
+
 }  // namespace gelvor::ui

@@ -1,22 +1,29 @@
 #include "ui/form1.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 #include "model/settings_ranges.h"
+#include "present/box_reading.h"
+#include "present/fault_message.h"
+#include "present/number_text.h"
 #include "present/pass.h"
 #include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
+#include "ui/help.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook.h"
 #include "ui/widgets/instrument.h"
@@ -27,6 +34,11 @@
 
 namespace gelvor::ui {
 namespace {
+
+// Where a setting box stands in the order a pass reads them.
+std::size_t setting_index(Quantity box) {
+    return static_cast<std::size_t>(std::ranges::find(kSettingBoxes, box) - kSettingBoxes.begin());
+}
 
 constexpr int kMinimumFlowValue = bar_from_flow(kMinimumRunningFlow);
 
@@ -50,17 +62,46 @@ Form1::Form1(QWidget* parent)
     connect(c_->ambient_spin, &SpinControl::positionChanged, this, &Form1::onAmbientSpin);
     connect(c_->water_spin, &SpinControl::positionChanged, this, &Form1::onWaterSpin);
     connect(c_->power, &RockerSwitch::operated, this, &Form1::onSwitchOperated);
-    connect(c_->exit_action, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    for (Quantity box : kSettingBoxes) {
+        setApplied(box, settingBox(box)->text());
+        // Enter and the keypad's Enter.
+        connect(settingBox(box), &QLineEdit::returnPressed, this,
+                [this, box] { applyTypedSetting(box); });
+        connect(settingBox(box), &QLineEdit::textEdited, this, &Form1::onSettingTyped);
+    }
+    connect(c_->exit_action, &QAction::triggered, this, &Form1::quit);
+    connect(c_->help_menu->findChild<QAction*>(QStringLiteral("atajos")), &QAction::triggered, this,
+            &Form1::showShortcuts);
+    connect(c_->help_menu->findChild<QAction*>(QStringLiteral("acercaDe")), &QAction::triggered,
+            this, [this] { show_about(this); });
     zoom_ = new Zoom(this, c_->canvas, statusBar());
     zoom_->attach(c_->zoom[0], c_->zoom[1], c_->zoom[2]);
 
     // Load step: no cycle on the chart and an empty results panel.
     hideOverlay();
     clearResults();
-    notebook_ = std::make_unique<notebook::Notebook>(*this, c_->notebook_menu);
+    notebook_ = std::make_unique<notebook::Notebook>(*this, c_->notebook_menu, c_->file_menu);
 }
 
 Form1::~Form1() = default;
+
+// "Salir" ends the program at once, unless the notebook has readings that
+// would be lost and the user cancels.
+void Form1::quit() {
+    if (!notebook_->maybeSave(QStringLiteral("salir")))
+        return;
+    notebook_->finish();
+    QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!notebook_->maybeSave(QStringLiteral("salir"))) {
+        event->ignore();
+        return;
+    }
+    notebook_->finish();
+    QMainWindow::closeEvent(event);
+}
 
 bool Form1::machineOn() const {
     return c_->power->active();
@@ -77,8 +118,17 @@ PanelSettings Form1::panelSettings() const {
 }
 
 void Form1::marcha() {
-    last_pass_ = run_pass(panelSettings(), QLocale());
+    const PanelSettings settings = panelSettings();
+    last_pass_ = run_pass(settings, QLocale());
     const PassDisplay& pass = *last_pass_;
+    // What the pass read is applied, as typed.
+    for (Quantity box : kSettingBoxes) {
+        if (pass.read_box(box) || pass.unreadable_box() == box)
+            setApplied(box, box == Quantity::barometric_pressure   ? settings.barometer_text
+                            : box == Quantity::ambient_temperature ? settings.ambient_text
+                                                                   : settings.water_text);
+    }
+    markPendingBoxes();
     display_->apply(pass);
     if (pass.overlay)
         overlay_->place(*pass.overlay);
@@ -149,21 +199,110 @@ void Form1::onFlowBarChanged(bool evaporator) {
 }
 
 void Form1::onBarometerSpin() {
+    setApplied(Quantity::barometric_pressure, c_->barometer_box->text());
+    markPendingBoxes();
     if (machineOn())
         marcha();
 }
 
 void Form1::onAmbientSpin() {
+    setApplied(Quantity::ambient_temperature, c_->ambient_box->text());
+    markPendingBoxes();
     c_->room_thermometer->setPosition(c_->ambient_spin->position());
     if (machineOn())
         marcha();
 }
 
 void Form1::onWaterSpin() {
+    setApplied(Quantity::water_inlet_temperature, c_->water_box->text());
+    markPendingBoxes();
     if (machineOn())
         marcha();
     c_->ter[0]->setPosition(c_->water_spin->position());
     c_->ter[3]->setPosition(c_->water_spin->position());
+}
+
+void Form1::applyTypedSetting(Quantity box) {
+    QLineEdit* edit = settingBox(box);
+    setApplied(box, edit->text());
+    markPendingBoxes();
+    const std::optional<double> value = read_box_number(edit->text(), QLocale());
+    // The spin's handler, with the typed number where the spin's position would be.
+    if (box == Quantity::ambient_temperature && value)
+        c_->room_thermometer->setPosition(*value);
+    if (machineOn()) {
+        marcha();
+    } else if (!value) {
+        // Nothing computes while the machine is off, but the box says at once why it is refused.
+        PanelSettings settings = panelSettings();
+        const BenchInputs inputs = read_settings(settings, QLocale());
+        mark_box(edit, BoxMark::fault);
+        showStatusMessage(
+            fault_message(Fault{box, FaultKind::not_a_number, box}, settings, inputs, {}));
+    } else if (box_mark(edit) == BoxMark::fault) {
+        mark_box(edit, BoxMark::none);
+        showStatusMessage(QString());
+    }
+    if (box == Quantity::water_inlet_temperature && value) {
+        c_->ter[0]->setPosition(*value);
+        c_->ter[3]->setPosition(*value);
+    }
+}
+
+double Form1::settingToApply(Quantity box) const {
+    const SpinControl* spin = box == Quantity::barometric_pressure   ? c_->barometer_spin
+                              : box == Quantity::ambient_temperature ? c_->ambient_spin
+                                                                     : c_->water_spin;
+    return read_box_number(settingBox(box)->text(), QLocale()).value_or(spin->position());
+}
+
+void Form1::setSetting(Quantity box, double value) {
+    SpinControl* spin = box == Quantity::barometric_pressure   ? c_->barometer_spin
+                        : box == Quantity::ambient_temperature ? c_->ambient_spin
+                                                               : c_->water_spin;
+    QLineEdit* edit = settingBox(box);
+    if (read_box_number(edit->text(), QLocale()) == value) {
+        if (is_pending(edit))
+            applyTypedSetting(box);  // as typed; a control already there is left alone
+        return;
+    }
+    const bool a_position =
+        value == std::round(value) && value >= spin->positionMin() && value <= spin->positionMax();
+    if (a_position) {
+        spin->setPosition(static_cast<int>(value));  // writes the box and runs the handler
+        return;
+    }
+    edit->setText(general_number_text(value, QLocale().decimalPoint().front()));
+    edit->setCursorPosition(0);
+    applyTypedSetting(box);
+}
+
+void Form1::setApplied(Quantity box, const QString& text) {
+    applied_[setting_index(box)] = text;
+}
+
+// A box whose text differs from what was last applied shows it, and the
+// status line says how to apply it.
+void Form1::markPendingBoxes() {
+    bool any = false;
+    for (Quantity box : kSettingBoxes) {
+        const bool pending = settingBox(box)->text() != applied_[setting_index(box)];
+        mark_pending(settingBox(box), pending);
+        any = any || pending;
+    }
+    const QString hint = QString::fromUtf8(kApplyHint);
+    if (any && c_->status_line->text().isEmpty())
+        showStatusMessage(hint, Tone::note);
+    else if (!any && c_->status_line->text() == hint)
+        showStatusMessage(QString());
+}
+
+void Form1::onSettingTyped() {
+    const QString hint = QString::fromUtf8(kApplyHint);
+    markPendingBoxes();
+    QLineEdit* typed = qobject_cast<QLineEdit*>(sender());
+    if (typed && is_pending(typed))
+        showStatusMessage(hint, Tone::note);
 }
 
 void Form1::onSwitchOperated() {
@@ -191,6 +330,29 @@ void Form1::onSwitchOperated() {
         }
         emit passShown();
     }
+}
+
+// The keys of the bench window, then those of the notebook.
+void Form1::showShortcuts() {
+    QList<KeyGroup> groups;
+    KeyGroup bench{QStringLiteral("Banco"), {}, {}};
+    for (QAction* menu : menuBar()->actions()) {
+        if (menu->menu())
+            bench.commands += menu->menu()->actions();
+    }
+    bench.fixed = {
+        {QStringLiteral("Tab, Mayús+Tab"),
+         QStringLiteral("Pasar de un control al siguiente o al anterior")},
+        {QStringLiteral("Flecha arriba, flecha abajo"),
+         QStringLiteral(
+             "Subir o bajar un caudal, o el ajuste que tiene el foco (también desde su casilla)")},
+        {QStringLiteral("Espacio"), QStringLiteral("Accionar el interruptor")},
+        {QStringLiteral("Intro"), QStringLiteral("Aplicar lo escrito en una casilla de ajuste")},
+        {QStringLiteral("Flecha izquierda, flecha derecha"), QStringLiteral("Elegir la pestaña")},
+    };
+    groups << bench;
+    groups << notebook_->keyGroups();
+    show_shortcuts(this, groups);
 }
 
 void Form1::showMinimumFlowNotice() {

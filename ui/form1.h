@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -34,6 +35,15 @@ class Form1 : public QMainWindow {
 
     // The settings as they stand in the controls now.
     PanelSettings panelSettings() const;
+    // Enter in a setting box: that box's change handler runs as a spin click
+    // would run it, with the typed text, and the spin keeps its position.
+    void applyTypedSetting(Quantity box);
+    // A setting box set to a value and applied: through its spin when the
+    // value is one of the spin's positions, else as typed and applied.
+    void setSetting(Quantity box, double value);
+    // The value a setting box would apply: its text read as a number, or its
+    // spin's position when the text is not a number.
+    double settingToApply(Quantity box) const;
     // The last pass shown while the machine runs; unset while it is off.
     const std::optional<PassDisplay>& lastPass() const { return last_pass_; }
     Form1Controls& controls() { return *c_; }
@@ -41,7 +51,13 @@ class Form1 : public QMainWindow {
     // The status line: a fault in red, a warning in amber, a note in black.
     enum class Tone { fault, warning, note };
     void showStatusMessage(const QString& message, Tone tone = Tone::fault);
+    QLineEdit* settingBox(Quantity box) const;
     Zoom& zoom() { return *zoom_; }
+    notebook::Notebook& notebook() { return *notebook_; }
+
+  protected:
+    // Closing the window ends the program: unsaved readings are asked about first.
+    void closeEvent(QCloseEvent* event) override;
 
   signals:
     // After every pass has been shown, and after the machine is switched off.
@@ -53,9 +69,13 @@ class Form1 : public QMainWindow {
     void onAmbientSpin();
     void onWaterSpin();
     void onSwitchOperated();
+    void onSettingTyped();
+    void setApplied(Quantity box, const QString& text);
+    void markPendingBoxes();
     void showMinimumFlowNotice();
+    void showShortcuts();
+    void quit();
     void showOverlayIfDrawn();
-    QLineEdit* settingBox(Quantity box) const;
     void markSettingBoxes(const PassDisplay& pass);
     void hideOverlay();
     void clearResults();
@@ -65,7 +85,8 @@ class Form1 : public QMainWindow {
     std::unique_ptr<CycleOverlay> overlay_;
     Zoom* zoom_ = nullptr;  // a child of the window
     std::optional<PassDisplay> last_pass_;
-    std::unique_ptr<notebook::Notebook> notebook_;  // last: it reads everything above
+    std::array<QString, kSettingBoxes.size()> applied_;  // each box's text last applied
+    std::unique_ptr<notebook::Notebook> notebook_;       // last: it reads everything above
 };
 
 }  // namespace gelvor::ui

@@ -17,6 +17,7 @@
 #include "ui/accessibility.h"
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
+#include "ui/help.h"
 #include "ui/live_tip.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook.h"
@@ -254,6 +255,7 @@ void build_datos(Form1Controls& c, TabControl* tab) {
     c.barometer_spin = spins[0];
     c.ambient_spin = spins[1];
     c.water_spin = spins[2];
+    for (QLineEdit* box : {c.barometer_box, c.ambient_box, c.water_box}) keep_start_shown(box);
 }
 
 void build_resultados(Form1Controls& c, TabControl* tab) {
@@ -342,7 +344,7 @@ void set_tab_order(const Form1Controls& c, QMainWindow* window) {
     for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-// "&Reiniciar" and "A&yuda" do nothing on purpose: the menu is kept as students know it.
+// "&Reiniciar" does nothing on purpose: the menu is kept as students know it.
 void build_menu(QMainWindow* window, Form1Controls& c) {
     QMenuBar* bar = window->menuBar();
     QMenu* archivo = bar->addMenu(text(L::kArchivo.caption));
@@ -353,6 +355,8 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     re->setObjectName(QLatin1String(L::kReiniciar.name));
     c.exit_action = archivo->addAction(text(L::kSalir.caption));
     c.exit_action->setObjectName(QLatin1String(L::kSalir.name));
+    notebook::add_file_actions(archivo, c.exit_action);
+    c.file_menu = archivo;
     QMenu* ver = bar->addMenu(text(L::kVer.caption));
     ver->setObjectName(QLatin1String(L::kVer.name));
     ver->setAccessibleName(QStringLiteral("Ver"));
@@ -369,8 +373,12 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     // Ctrl++ is typed as Ctrl+= on keyboards where + needs the shift key.
     c.zoom[0]->setShortcuts({keys[0], QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     c.notebook_menu = notebook::add_menu(bar);
-    QAction* ay = bar->addAction(text(L::kAyuda.caption));
+    QMenu* ay = bar->addMenu(text(L::kAyuda.caption));
     ay->setObjectName(QLatin1String(L::kAyuda.name));
+    ay->setAccessibleName(QStringLiteral("Ayuda"));
+    ay->menuAction()->setObjectName(QLatin1String(L::kAyuda.name));
+    add_help_items(ay);
+    c.help_menu = ay;
 }
 
 // The window icon at the sizes X window managers are given (16 to 128

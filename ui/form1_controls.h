@@ -47,7 +47,9 @@ struct Form1Controls {
     QLabel* status_line = nullptr;
     QAction* exit_action = nullptr;  // ce
     std::array<QAction*, 3> zoom{};  // ampliar, reducir, tamanoOriginal
+    QMenu* file_menu = nullptr;      // Ar
     QMenu* notebook_menu = nullptr;  // Registro
+    QMenu* help_menu = nullptr;      // ay
 };
 
 // Builds every control of the main window into `window`, at its start state.

@@ -32,6 +32,10 @@ void make_readout(QLineEdit* box) {
     box->setFocusPolicy(Qt::ClickFocus);
     box->setCursor(Qt::IBeamCursor);  // its text can still be selected
     box->setAccessibleDescription(readout_description(box->objectName().toLatin1().constData()));
+    box->installEventFilter(new StartOnLeave(box));  // the display binding sets it after each write
+}
+
+void keep_start_shown(QLineEdit* box) {
     box->installEventFilter(new StartOnLeave(box));
 }
 

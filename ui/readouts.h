@@ -10,4 +10,9 @@ namespace gelvor::ui {
 // the focus leaves it.
 void make_readout(QLineEdit* box);
 
+// A setting box shows the start of its text whenever the focus leaves it,
+// so that a narrow box never shows "5,5" for "15,5"; whoever writes it sets
+// the start in view too.
+void keep_start_shown(QLineEdit* box);
+
 }  // namespace gelvor::ui

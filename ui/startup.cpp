@@ -1,11 +1,14 @@
 #include "ui/startup.h"
 
+#include <QTimer>
+
 #include "ui/form1.h"
+#include "ui/notebook/notebook.h"
 #include "ui/splash.h"
 
 namespace gelvor::ui {
 
-Startup::Startup() = default;
+Startup::Startup(QString notebook_file) : notebook_file_(std::move(notebook_file)) {}
 
 Splash* Startup::splash() const {
     return splash_;
@@ -32,6 +35,8 @@ void Startup::openMainWindow() {
         splash_->deleteLater();
     }
     emit mainWindowShown();
+    // Once the window is up and the splash's event is done.
+    QTimer::singleShot(0, form_.get(), [this] { form_->notebook().start(notebook_file_); });
 }
 
 }  // namespace gelvor::ui

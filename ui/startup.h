@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <memory>
 
 namespace gelvor::ui {
@@ -15,7 +16,8 @@ class Startup : public QObject {
     Q_OBJECT
 
   public:
-    Startup();
+    // `notebook_file`: a notebook to open in the main window, or empty.
+    explicit Startup(QString notebook_file = {});
     ~Startup() override;
 
     void start();
@@ -27,6 +29,7 @@ class Startup : public QObject {
 
   private:
     void openMainWindow();
+    QString notebook_file_;
     QPointer<Splash> splash_;
     std::unique_ptr<Form1> form_;
 };

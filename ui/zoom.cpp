@@ -119,6 +119,7 @@ void Zoom::apply() {
         window_->resize(window_->minimumSizeHint());
     }
     updateActions();
+    emit zoomed(f);
 }
 
 // The window's font reaches every control that has none of its own; the
@@ -138,8 +139,8 @@ void Zoom::scaleFonts() const {
             menu->setFont(font);
             continue;
         }
-        if (w->isWindow())
-            continue;
+        if (w->window() != window_)
+            continue;  // the program's other windows zoom themselves
         if (auto* box = qobject_cast<QLineEdit*>(w); box && box_text_pixels(box) > 0) {
             if (!box->property(kBaseBoxPixels).isValid())
                 box->setProperty(kBaseBoxPixels, box_text_pixels(box));

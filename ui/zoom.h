@@ -43,6 +43,10 @@ class Zoom : public QObject {
     void zoomIn();
     void zoomOut();
 
+  signals:
+    // After every change of the zoom, for the program's other windows.
+    void zoomed(double factor);
+
   private:
     void apply();
     void scaleFonts() const;

@@ -1,6 +1,7 @@
 // The lab notebook driven through its menu as a student drives it.
 #include <unistd.h>
 #include <QClipboard>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include "present/mask_format.h"
 #include "present/notebook_columns.h"
 #include "tests/ui/window_driver.h"
+#include "ui/box_mark.h"
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
 #include "ui/notebook/conditions_dialog.h"
@@ -257,22 +259,31 @@ TEST_F(Notebook, FixingConditionsMovesEachControlThroughItsOwnHandlerLikeClicks)
     int passes = 0;
     QObject::connect(form.get(), &Form1::passShown, [&] { ++passes; });
     fixConditions([](ConditionsDialog* d) {
-        EXPECT_EQ(d->findChild<QSpinBox*>("presionBarometrica")->value(), 1010);
+        // What the box would apply, not the spin's position.
+        EXPECT_EQ(d->findChild<QDoubleSpinBox*>("presionBarometrica")->value(), 1015);
         d->findChild<QSpinBox*>("caudalCondensador")->setValue(30);
         d->findChild<QSpinBox*>("caudalEvaporador")->setValue(12);
-        d->findChild<QSpinBox*>("presionBarometrica")->setValue(1020);
-        d->findChild<QSpinBox*>("temperaturaAgua")->setValue(16);
-        d->findChild<QSpinBox*>("temperaturaAmbiente")->setValue(25);
+        d->findChild<QDoubleSpinBox*>("presionBarometrica")->setValue(1020);
+        d->findChild<QDoubleSpinBox*>("temperaturaAgua")->setValue(16);
+        d->findChild<QDoubleSpinBox*>("temperaturaAmbiente")->setValue(25);
     });
     EXPECT_EQ(passes, 5);  // one pass per changed control
     EXPECT_EQ(snapshot(), clicked);
 
-    // Unchanged controls are left alone: the typed text stays.
+    // A typed text the dialog leaves as it is gets applied; applied, it is left alone.
     type("Text3", "1015");
     passes = 0;
     fixConditions([](ConditionsDialog*) {});
-    EXPECT_EQ(passes, 0);
+    EXPECT_EQ(passes, 1);
     EXPECT_EQ(text("Text3"), "1015");
+    EXPECT_FALSE(is_pending(find<QLineEdit>("Text3")));
+    fixConditions([](ConditionsDialog*) {});
+    EXPECT_EQ(passes, 1);
+    // A tenth typed into a box comes back from the dialog as typed.
+    type("Text8", QLocale().toString(15.5));
+    fixConditions([](ConditionsDialog* d) {
+        EXPECT_EQ(d->findChild<QDoubleSpinBox*>("temperaturaAgua")->value(), 15.5);
+    });
 }
 
 TEST_F(Notebook, CopiedTextParsesBackAsTheTableAfterRowsAreDeleted) {
@@ -314,13 +325,20 @@ TEST_F(Notebook, CsvFromEitherLocaleReadsBackToTheSameNumbers) {
         ASSERT_TRUE(window()->exportCsv(path, error)) << error.toStdString();
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        tables << read_csv(QString::fromUtf8(f.readAll()), locale == kSpanish ? u';' : u',');
+        QByteArray bytes = f.readAll();
+        // A byte order mark first, so that a spreadsheet reads "º" and "ρ" as UTF-8.
+        ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+        tables << read_csv(QString::fromUtf8(bytes.mid(3)), locale == kSpanish ? u';' : u',');
     }
     ASSERT_EQ(tables[0].size(), kExercisePoints + 1);
     EXPECT_EQ(tables[0][0], tables[1][0]);  // the same header, "t1, t4 (ºC)" whole
+    // After the readings: the note, then who and when, on every row.
+    EXPECT_EQ(tables[0][0].mid(model().noteColumn()),
+              QStringList({"Nota", "Alumnos", "Grupo", "Fecha"}));
     for (int r = 1; r <= kExercisePoints; ++r) {
-        ASSERT_EQ(tables[0][r].size(), model().columnCount());
-        for (int c = 0; c < model().columnCount(); ++c) {
+        ASSERT_EQ(tables[0][r].size(), model().columnCount() + 3);
+        EXPECT_EQ(tables[0][r].back(), QDate::currentDate().toString(Qt::ISODate));
+        for (int c = 0; c < model().noteColumn(); ++c) {
             bool es_ok = false, en_ok = false;
             const double es = kSpanish.toDouble(tables[0][r][c], &es_ok);
             const double en = kEnglish.toDouble(tables[1][r][c], &en_ok);
@@ -343,7 +361,9 @@ TEST_F(Notebook, AnExportThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
     action("anotarLecturas")->trigger();
     QString error;
     EXPECT_FALSE(window()->exportCsv(path, error));
-    EXPECT_FALSE(error.isEmpty());
+    // In Spanish, naming the file and the cause.
+    EXPECT_TRUE(error.startsWith(QString::fromUtf8("No se pudo guardar «") + path + "»: "))
+        << error.toStdString();
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(locked.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -82,6 +82,8 @@ TEST(SpinControlTest, KeysInItsBoxAndTheWheelStepItLikeItsArrows) {
     QCoreApplication::sendEvent(&spin, &up);
     EXPECT_EQ(spin.position(), 1011);
     EXPECT_EQ(changed.count(), 5);
+    EXPECT_EQ(box.cursorPosition(), 0);  // a step from outside shows the number's start
+    box.end(false);
     QTest::keyClicks(&box, "7");
     EXPECT_EQ(box.text(), "10117");
     EXPECT_EQ(spin.position(), 1011);

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <type_traits>
 
 #include "model/settings_ranges.h"
 
@@ -16,13 +17,19 @@ namespace {
 // temperatures: condenser, evaporator, in g/s.
 constexpr struct { int condenser, evaporator; } kExercisePoints[] = {{20, 20}, {4, 20}, {40, 10}};
 
-QSpinBox* spin(const char* name, const char* label, const SettingRange& range, int value,
-               const char* suffix, QWidget* parent) {
-    auto* s = new QSpinBox(parent);
+template <typename Spin>
+Spin* spin(const char* name, const char* label, const SettingRange& range, double value,
+           const char* suffix, QWidget* parent) {
+    auto* s = new Spin(parent);
     s->setObjectName(QLatin1String(name));
     s->setAccessibleName(QString::fromUtf8(label));
     s->setRange(range.min, range.max);
-    s->setValue(value);
+    if constexpr (std::is_same_v<Spin, QDoubleSpinBox>) {
+        s->setDecimals(1);  // what a box may hold beyond its spin's whole positions
+        s->setValue(value);
+    } else {
+        s->setValue(static_cast<int>(value));
+    }
     s->setSuffix(QString::fromUtf8(suffix));
     s->setAlignment(Qt::AlignRight);
     return s;
@@ -35,16 +42,16 @@ ConditionsDialog::ConditionsDialog(const Conditions& present, QWidget* parent) :
     setWindowTitle(QStringLiteral("Fijar condiciones"));
     setAccessibleName(windowTitle());
 
-    condenser_ = spin("caudalCondensador", "Gasto de agua condensador", kFlowRange,
-                      present.condenser_flow, " g/s", this);
-    evaporator_ = spin("caudalEvaporador", "Gasto de agua evaporador", kFlowRange,
-                       present.evaporator_flow, " g/s", this);
-    barometer_ = spin("presionBarometrica", "Presión barométrica", kBarometerRange,
-                      present.barometer, " mbar", this);
-    water_ = spin("temperaturaAgua", "Temperatura de entrada de agua", kWaterInletRange,
-                  present.water, " \u00BAC", this);
-    ambient_ = spin("temperaturaAmbiente", "Temperatura ambiente", kAmbientRange, present.ambient,
-                    " \u00BAC", this);
+    condenser_ = spin<QSpinBox>("caudalCondensador", "Gasto de agua condensador", kFlowRange,
+                                present.condenser_flow, " g/s", this);
+    evaporator_ = spin<QSpinBox>("caudalEvaporador", "Gasto de agua evaporador", kFlowRange,
+                                 present.evaporator_flow, " g/s", this);
+    barometer_ = spin<QDoubleSpinBox>("presionBarometrica", "Presión barométrica", kBarometerRange,
+                                      present.barometer, " mbar", this);
+    water_ = spin<QDoubleSpinBox>("temperaturaAgua", "Temperatura de entrada de agua",
+                                  kWaterInletRange, present.water, " \u00BAC", this);
+    ambient_ = spin<QDoubleSpinBox>("temperaturaAmbiente", "Temperatura ambiente", kAmbientRange,
+                                    present.ambient, " \u00BAC", this);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Gasto de agua condensador &mc:"), condenser_);

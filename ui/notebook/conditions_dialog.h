@@ -2,17 +2,19 @@
 
 #include <QDialog>
 
+class QDoubleSpinBox;
 class QSpinBox;
 
 namespace gelvor::ui::notebook {
 
-// The five settings at once, as whole numbers within their controls' ranges.
+// The five settings at once, within their controls' ranges: the flows in
+// whole g/s, the others to a tenth, as the boxes may hold them.
 struct Conditions {
     int condenser_flow = 0;   // g/s
     int evaporator_flow = 0;  // g/s
-    int barometer = 0;        // mbar
-    int water = 0;            // ºC
-    int ambient = 0;          // ºC
+    double barometer = 0;     // mbar
+    double water = 0;         // ºC
+    double ambient = 0;       // ºC
 };
 
 // frmCondiciones: the operating conditions in spin boxes, starting at the
@@ -28,9 +30,9 @@ class ConditionsDialog : public QDialog {
   private:
     QSpinBox* condenser_ = nullptr;
     QSpinBox* evaporator_ = nullptr;
-    QSpinBox* barometer_ = nullptr;
-    QSpinBox* water_ = nullptr;
-    QSpinBox* ambient_ = nullptr;
+    QDoubleSpinBox* barometer_ = nullptr;
+    QDoubleSpinBox* water_ = nullptr;
+    QDoubleSpinBox* ambient_ = nullptr;
 };
 
 }  // namespace gelvor::ui::notebook

@@ -16,6 +16,7 @@
 
 #include "model/r11.h"
 #include "present/notebook_columns.h"
+#include "ui/look.h"
 #include "ui/notebook/notebook_model.h"
 
 namespace gelvor::ui::notebook {
@@ -151,6 +152,17 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     layout->addWidget(view_, 1);
 
     applyPreset(Preset::heatFlowsAgainstCondenserFlow);
+}
+
+void NotebookChart::setZoom(double factor) {
+    const QFont labels = look::sans(static_cast<int>(std::lround(look::kDefaultPixels * factor)));
+    QFont titles = labels;
+    titles.setBold(true);
+    for (QAbstractAxis* axis : chart_->axes()) {
+        axis->setLabelsFont(labels);
+        axis->setTitleFont(titles);
+    }
+    chart_->legend()->setFont(labels);
 }
 
 void NotebookChart::applyPreset(Preset preset) {

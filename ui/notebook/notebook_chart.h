@@ -37,6 +37,8 @@ class NotebookChart : public QWidget {
     void render(QPainter& painter, const QRectF& area);
     // Redraws from the model; cheap enough for every recorded point.
     void refresh();
+    // The bench's zoom: the chart's texts grow by `factor`.
+    void setZoom(double factor);
 
   private:
     const NotebookModel& model_;

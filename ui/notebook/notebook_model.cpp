@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QDate>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -14,45 +15,158 @@
 namespace gelvor::ui::notebook {
 namespace {
 
-// Amber, as the setting boxes are marked when a value is out of range.
-
 QString joined_messages(const RecordedPoint& p) {
     QStringList lines;
     for (const SettingOutOfRange& o : p.out_of_range) lines << o.message;
+    if (!p.differing.isEmpty()) {
+        QStringList headers;
+        for (int c : p.differing)
+            headers << QString::fromUtf16(notebook_columns()[static_cast<std::size_t>(c)].header);
+        lines << QStringLiteral(
+                     "Estas lecturas no son las que da hoy un cálculo con los mismos "
+                     "ajustes: %1")
+                     .arg(headers.join(QStringLiteral(", ")));
+    }
     return lines.join(u'\n');
 }
 
-}  // namespace
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-NotebookModel::NotebookModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-int NotebookModel::record(const PanelSettings& settings, const PassDisplay& pass,
-                          const QLocale& locale) {
-    RecordedPoint p;
-    p.number = next_number_++;
-    p.settings = settings;
-    p.cells = notebook_row(settings, pass, locale);
+// The numbers, marks and state behind a point's texts.
+void derive(RecordedPoint& p) {
+    const QLocale locale(p.locale);
+    p.values.clear();
     p.values.reserve(static_cast<std::size_t>(p.cells.size()));
     for (const QString& cell : p.cells) {
         p.values.push_back(
             read_box_number(cell, locale).value_or(std::numeric_limits<double>::quiet_NaN()));
     }
-    p.out_of_range = settings_out_of_range(settings, locale);
+    p.out_of_range = settings_out_of_range(p.settings, locale);
     // The same settings give the same pass: the state behind the texts.
-    p.state = recompute(read_settings(settings, locale)).state;
+    p.state = recompute(read_settings(p.settings, locale)).state;
+}
 
+}  // namespace
+
+NotebookModel::NotebookModel(QObject* parent) : QAbstractTableModel(parent) {
+    header_.date = QDate::currentDate().toString(Qt::ISODate).toStdString();  // today by default
+}
+
+RecordedPoint NotebookModel::pointOf(const PanelSettings& settings, const PassDisplay& pass,
+                                     const QLocale& locale) {
+    RecordedPoint p;
+    p.settings = settings;
+    p.locale = locale.name();
+    p.cells = notebook_row(settings, pass, locale);
+    derive(p);
+    return p;
+}
+
+RecordedPoint NotebookModel::pointOf(const NotebookPoint& stored) {
+    RecordedPoint p;
+    p.number = stored.number;
+    p.settings.evaporator_water_flow = stored.settings.evaporator_water_flow;
+    p.settings.condenser_water_flow = stored.settings.condenser_water_flow;
+    p.settings.barometer_text = qt(stored.settings.barometer_text);
+    p.settings.water_text = qt(stored.settings.water_text);
+    p.settings.ambient_text = qt(stored.settings.ambient_text);
+    p.locale = qt(stored.locale);
+    p.note = qt(stored.note);
+    // What a pass of the settings shows now, for the columns the file lacks
+    // and for the marks.
+    const QLocale locale(p.locale);
+    const QStringList now = notebook_row(p.settings, run_pass(p.settings, locale), locale);
+    p.cells = now;
+    for (const auto& [header, text] : stored.readings) {
+        const int c = notebook_column(qt(header));
+        if (c < 0)
+            continue;
+        p.cells[c] = qt(text);
+        if (p.cells[c] != now[c])
+            p.differing << c;
+    }
+    std::sort(p.differing.begin(), p.differing.end());
+    derive(p);
+    return p;
+}
+
+NotebookDocument NotebookModel::document() const {
+    NotebookDocument d;
+    d.header = header_;
+    d.next_number = next_number_;
+    const QStringList headers = notebook_headers();
+    for (const RecordedPoint& p : points_) {
+        NotebookPoint stored;
+        stored.number = p.number;
+        stored.settings = {p.settings.evaporator_water_flow, p.settings.condenser_water_flow,
+                           p.settings.barometer_text.toStdString(),
+                           p.settings.water_text.toStdString(),
+                           p.settings.ambient_text.toStdString()};
+        stored.locale = p.locale.toStdString();
+        for (qsizetype c = 0; c < headers.size() && c < p.cells.size(); ++c)
+            stored.readings.emplace_back(headers[c].toStdString(), p.cells[c].toStdString());
+        stored.note = p.note.toStdString();
+        d.points.push_back(std::move(stored));
+    }
+    return d;
+}
+
+int NotebookModel::append(RecordedPoint point) {
+    point.number = next_number_++;
     const int row = count();
     beginInsertRows({}, row, row);
-    points_.push_back(std::move(p));
+    points_.push_back(std::move(point));
     endInsertRows();
     return points_.back().number;
 }
 
-void NotebookModel::clear() {
+void NotebookModel::insertPoints(const std::vector<std::pair<int, RecordedPoint>>& points) {
+    for (const auto& [row, point] : points) {
+        beginInsertRows({}, row, row);
+        points_.insert(points_.begin() + row, point);
+        endInsertRows();
+    }
+}
+
+std::vector<std::pair<int, RecordedPoint>> NotebookModel::takeRows(const std::vector<int>& rows) {
+    std::vector<std::pair<int, RecordedPoint>> taken;
+    // From the bottom up, so that the rows still to go keep their places.
+    for (auto r = rows.rbegin(); r != rows.rend(); ++r) {
+        if (*r < 0 || *r >= count())
+            continue;
+        beginRemoveRows({}, *r, *r);
+        taken.emplace_back(*r, std::move(points_[static_cast<std::size_t>(*r)]));
+        points_.erase(points_.begin() + *r);
+        endRemoveRows();
+    }
+    std::reverse(taken.begin(), taken.end());
+    return taken;
+}
+
+void NotebookModel::setNote(int row, const QString& note) {
+    if (row < 0 || row >= count())
+        return;
+    points_[static_cast<std::size_t>(row)].note = note;
+    emit dataChanged(index(row, noteColumn()), index(row, noteColumn()));
+}
+
+void NotebookModel::setHeader(const NotebookHeader& header) {
+    if (header == header_)
+        return;
+    header_ = header;
+    emit headerChanged();
+}
+
+void NotebookModel::resetTo(const NotebookDocument& document) {
     beginResetModel();
     points_.clear();
-    next_number_ = 1;
+    for (const NotebookPoint& p : document.points) points_.push_back(pointOf(p));
+    next_number_ = document.next_number;
+    header_ = document.header;
     endResetModel();
+    emit headerChanged();
 }
 
 int NotebookModel::rowCount(const QModelIndex& parent) const {
@@ -60,19 +174,39 @@ int NotebookModel::rowCount(const QModelIndex& parent) const {
 }
 
 int NotebookModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(notebook_columns().size()) + 1;
+    return parent.isValid() ? 0 : noteColumn() + 1;
 }
 
 QString NotebookModel::cellText(int row, int column) const {
     const RecordedPoint& p = point(row);
-    return column == kNumberColumn ? QString::number(p.number) : p.cells.value(column - 1);
+    if (column == kNumberColumn)
+        return QString::number(p.number);
+    if (column == noteColumn())
+        return p.note;
+    return p.cells.value(column - 1);
 }
 
 QString NotebookModel::headerText(int column) const {
-    return column == kNumberColumn
-               ? QStringLiteral("N.\u00BA")
-               : QString::fromUtf16(
-                     notebook_columns()[static_cast<std::size_t>(column - 1)].header);
+    if (column == kNumberColumn)
+        return QStringLiteral("N.\u00BA");
+    if (column == noteColumn())
+        return QStringLiteral("Nota");
+    return QString::fromUtf16(notebook_columns()[static_cast<std::size_t>(column - 1)].header);
+}
+
+Qt::ItemFlags NotebookModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    return index.column() == noteColumn() ? base | Qt::ItemIsEditable : base;
+}
+
+bool NotebookModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.column() != noteColumn() ||
+        index.row() >= count())
+        return false;
+    const QString note = value.toString();
+    if (note != point(index.row()).note)
+        emit noteEditRequested(index.row(), note);
+    return true;
 }
 
 QVariant NotebookModel::data(const QModelIndex& index, int role) const {
@@ -84,20 +218,27 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const {
     const bool marked_setting =
         std::any_of(p.out_of_range.begin(), p.out_of_range.end(),
                     [&](const SettingOutOfRange& o) { return modelColumn(o.column) == column; });
+    const bool differing =
+        column != kNumberColumn && column != noteColumn() && p.differing.contains(column - 1);
+    const bool marked = !p.out_of_range.empty() || !p.differing.isEmpty();
     switch (role) {
         case Qt::DisplayRole:
+        case Qt::EditRole:
             return cellText(index.row(), column);
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+            return QVariant::fromValue(column == noteColumn() ? Qt::AlignLeft | Qt::AlignVCenter
+                                                              : Qt::AlignRight | Qt::AlignVCenter);
         case Qt::BackgroundRole:
-            return marked_setting ? QVariant(look::kWarningFill) : QVariant();
+            return marked_setting ? QVariant(look::kWarningFill)
+                   : differing    ? QVariant(look::kDifferingFill)
+                                  : QVariant();
         case Qt::DecorationRole:
-            if (column == kNumberColumn && !p.out_of_range.empty()) {
+            if (column == kNumberColumn && marked) {
                 return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
             }
             return {};
         case Qt::ToolTipRole:
-            if (!p.out_of_range.empty() && (column == kNumberColumn || marked_setting)) {
+            if (marked && (column == kNumberColumn || marked_setting || differing)) {
                 return joined_messages(p);
             }
             return {};
@@ -114,16 +255,6 @@ QVariant NotebookModel::headerData(int section, Qt::Orientation orientation, int
     return headerText(section);
 }
 
-bool NotebookModel::removeRows(int row, int n, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || n <= 0 || row + n > count()) {
-        return false;
-    }
-    beginRemoveRows({}, row, row + n - 1);
-    points_.erase(points_.begin() + row, points_.begin() + row + n);
-    endRemoveRows();
-    return true;
-}
-
 QString NotebookModel::tabSeparated(const QList<int>& rows, const QList<int>& columns) const {
     QStringList fields;
     for (int c : columns) fields << headerText(c);
@@ -138,12 +269,15 @@ QString NotebookModel::tabSeparated(const QList<int>& rows, const QList<int>& co
 
 QString NotebookModel::csv(const QLocale& locale) const {
     const QChar separator = csv_separator(locale);
+    const QStringList who = {qt(header_.students), qt(header_.group), qt(header_.date)};
     QStringList fields;
     for (int c = 0; c < columnCount(); ++c) fields << headerText(c);
+    fields << QStringLiteral("Alumnos") << QStringLiteral("Grupo") << QStringLiteral("Fecha");
     QString out = csv_record(fields, separator);
     for (int r = 0; r < count(); ++r) {
         fields.clear();
         for (int c = 0; c < columnCount(); ++c) fields << cellText(r, c);
+        fields << who;
         out += csv_record(fields, separator);
     }
     return out;

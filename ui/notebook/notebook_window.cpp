@@ -4,28 +4,101 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
+#include <QDateEdit>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QtCharts/QChartView>
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
 #include <set>
+#include <string>
+#include <vector>
 
+#include "ui/help.h"
+#include "ui/look.h"
 #include "ui/notebook/notebook_chart.h"
+#include "ui/notebook/notebook_commands.h"
+#include "ui/notebook/notebook_files.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_print.h"
 #include "ui/notebook/ph_diagram.h"
 
 namespace gelvor::ui::notebook {
+namespace {
 
-NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model) {
+// The window's commands: on its toolbar, or keys of the window alone.
+struct Command {
+    const char* name;
+    const char* text;
+    std::array<QKeySequence, 2> keys;
+    bool on_toolbar;
+};
+// Made when first asked for: a standard key needs the application's platform.
+const std::vector<Command>& commands() {
+    static const std::vector<Command> kCommands = {
+        {"copiarRegistro", "&Copiar", {QKeySequence::Copy}, true},
+        {"quitarFilas", "&Quitar filas", {QKeySequence::Delete}, true},
+        {"exportarCsv", "&Exportar CSV…", {QKeySequence(Qt::CTRL | Qt::Key_E)}, true},
+        {"imprimirRegistro", "&Imprimir…", {QKeySequence::Print}, true},
+        {"pestanaSiguiente",
+         "Pestaña siguiente",
+         {QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+         false},
+        {"pestanaAnterior", "Pestaña anterior", {QKeySequence(Qt::CTRL | Qt::Key_PageUp)}, false},
+        {"cerrarRegistro",
+         "Cerrar el registro",
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)},
+         false},
+    };
+    return kCommands;
+}
+
+}  // namespace
+
+KeyGroup NotebookWindow::keys() {
+    KeyGroup group{QStringLiteral("Registro de lecturas"), {}, {}};
+    for (const Command& c : commands()) {
+        QStringList keys;
+        for (const QKeySequence& k : c.keys)
+            if (!k.isEmpty())
+                keys << k.toString(QKeySequence::NativeText);
+        QString what = QString::fromUtf8(c.text).remove(u'&');
+        if (what.endsWith(u'…'))
+            what.chop(1);
+        group.fixed.append({keys.join(QStringLiteral(" o ")), what});
+    }
+    return group;
+}
+
+void NotebookWindow::setZoom(double factor) {
+    zoom_ = factor;
+    setFont(look::sans(static_cast<int>(std::lround(look::kDefaultPixels * factor))));
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->resizeColumnsToContents();
+    chart_->setZoom(factor);
+    diagram_->setZoom(factor);
+    // As large as the bench grows, within the screen.
+    QSize size = size_at_100_ * factor;
+    if (screen())
+        size = size.boundedTo(screen()->availableGeometry().size());
+    resize(size);
+}
+
+NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model), stack_(stack) {
     setObjectName(QStringLiteral("frmRegistro"));
     setWindowTitle(QStringLiteral("Registro de lecturas"));
     setAccessibleName(windowTitle());
@@ -33,19 +106,26 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
 
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction* copy = bar->addAction(QStringLiteral("&Copiar"));
-    copy->setObjectName(QStringLiteral("copiarRegistro"));
-    QAction* remove = bar->addAction(QStringLiteral("&Quitar filas"));
-    remove->setObjectName(QStringLiteral("quitarFilas"));
-    QAction* csv = bar->addAction(QStringLiteral("&Exportar CSV…"));
-    csv->setObjectName(QStringLiteral("exportarCsv"));
-    QAction* print = bar->addAction(QStringLiteral("&Imprimir…"));
-    print->setObjectName(QStringLiteral("imprimirRegistro"));
-    print->setShortcut(QKeySequence::Print);
-    csv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    // The toolbar's buttons are Tab stops too, each telling its shortcut.
-    for (QAction* a : bar->actions()) {
-        bar->widgetForAction(a)->setFocusPolicy(Qt::TabFocus);
+    std::map<std::string, QAction*> actions;
+    for (const Command& c : commands()) {
+        auto* a = new QAction(QString::fromUtf8(c.text), this);
+        a->setObjectName(QLatin1String(c.name));
+        QList<QKeySequence> keys;
+        for (const QKeySequence& k : c.keys)
+            if (!k.isEmpty())
+                keys << k;
+        a->setShortcuts(keys);
+        if (c.on_toolbar) {
+            bar->addAction(a);
+            // The toolbar's buttons are Tab stops too, each telling its shortcut.
+            bar->widgetForAction(a)->setFocusPolicy(Qt::TabFocus);
+            if (!keys.isEmpty())
+                a->setToolTip(a->iconText() + " (" +
+                              keys.front().toString(QKeySequence::NativeText) + ")");
+        } else {
+            addAction(a);
+        }
+        actions[c.name] = a;
     }
 
     table_ = new QTableView(this);
@@ -61,22 +141,27 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
     // so this stays cheap); the first point sets them again, since the plain
     // outlet temperatures run to 15 digits.
     table_->resizeColumnsToContents();
+    // A note is typed over or double-clicked; F2 stays "Fijar condiciones".
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
+                            QAbstractItemView::SelectedClicked);
     // Ctrl+C and Supr act on the table wherever the focus is inside it.
-    copy->setShortcut(QKeySequence::Copy);
-    remove->setShortcut(QKeySequence::Delete);
-    for (QAction* a : bar->actions()) {
-        if (!a->shortcut().isEmpty())
-            a->setToolTip(a->iconText() + " (" + a->shortcut().toString(QKeySequence::NativeText) +
-                          ")");
+    for (const char* name : {"copiarRegistro", "quitarFilas"}) {
+        actions[name]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        table_->addAction(actions[name]);
     }
-    for (QAction* a : {copy, remove}) {
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        table_->addAction(a);
+    connect(actions["copiarRegistro"], &QAction::triggered, this, &NotebookWindow::copyToClipboard);
+    connect(actions["quitarFilas"], &QAction::triggered, this, &NotebookWindow::deleteSelectedRows);
+    connect(actions["exportarCsv"], &QAction::triggered, this, &NotebookWindow::askAndExport);
+    connect(actions["imprimirRegistro"], &QAction::triggered, this, &NotebookWindow::askAndPrint);
+    connect(actions["cerrarRegistro"], &QAction::triggered, this, &QWidget::close);
+    // Ctrl+PgDn and Ctrl+PgUp go from tab to tab wherever the focus is, the
+    // table included, which keeps Ctrl+Tab for itself.
+    for (auto [name, step] : {std::pair{"pestanaSiguiente", 1}, std::pair{"pestanaAnterior", -1}}) {
+        connect(actions[name], &QAction::triggered, this, [this, step = step] {
+            tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) %
+                                   tabs_->count());
+        });
     }
-    connect(copy, &QAction::triggered, this, &NotebookWindow::copyToClipboard);
-    connect(remove, &QAction::triggered, this, &NotebookWindow::deleteSelectedRows);
-    connect(csv, &QAction::triggered, this, &NotebookWindow::askAndExport);
-    connect(print, &QAction::triggered, this, &NotebookWindow::askAndPrint);
 
     chart_ = new NotebookChart(model_, this);
     diagram_ = new PhDiagram(this);
@@ -88,25 +173,41 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QWidget* parent)
     tabs_->addTab(chart_, QStringLiteral("Gráfica"));
     tabs_->addTab(diagram_, QStringLiteral("Diagrama p-h"));
 
-    // Ctrl+PgDn and Ctrl+PgUp go from tab to tab wherever the focus is, the
-    // table included, which keeps Ctrl+Tab for itself.
-    const auto step_tab = [this](QKeySequence keys, int step) {
-        auto* a = new QAction(this);
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, [this, step] {
-            tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) %
-                                   tabs_->count());
-        });
-        addAction(a);
-    };
-    step_tab(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
-    step_tab(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+    // Who recorded the notebook and when.
+    students_ = new QLineEdit(this);
+    students_->setObjectName(QStringLiteral("alumnos"));
+    students_->setAccessibleName(QStringLiteral("Alumnos"));
+    group_ = new QLineEdit(this);
+    group_->setObjectName(QStringLiteral("grupo"));
+    group_->setAccessibleName(QStringLiteral("Grupo"));
+    date_ = new QDateEdit(this);
+    date_->setObjectName(QStringLiteral("fecha"));
+    date_->setAccessibleName(QStringLiteral("Fecha"));
+    date_->setCalendarPopup(true);
+    date_->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    auto* who = new QHBoxLayout;
+    for (auto [caption, field] : {std::pair<const char*, QWidget*>{"A&lumnos:", students_},
+                                  {"&Grupo:", group_},
+                                  {"&Fecha:", date_}}) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(field);
+        who->addWidget(label);
+        who->addWidget(field, field == students_ ? 4 : field == group_ ? 1 : 0);
+    }
+    showHeader();
+    connect(students_, &QLineEdit::textEdited, this, &NotebookWindow::editHeader);
+    connect(group_, &QLineEdit::textEdited, this, &NotebookWindow::editHeader);
+    connect(date_, &QDateEdit::dateChanged, this, &NotebookWindow::editHeader);
+    connect(&model_, &NotebookModel::headerChanged, this, &NotebookWindow::showHeader);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(bar);
+    layout->addLayout(who);
     layout->addWidget(tabs_, 1);
-    resize(760, 560);
+    size_at_100_ = QSize(760, 560);
+    resize(size_at_100_);
 
     connect(&model_, &QAbstractItemModel::rowsInserted, this, &NotebookWindow::onRowsInserted);
     connect(&model_, &QAbstractItemModel::rowsRemoved, chart_, &NotebookChart::refresh);
@@ -167,37 +268,41 @@ void NotebookWindow::copyToClipboard() const {
 void NotebookWindow::deleteSelectedRows() {
     std::set<int> rows;
     for (const QModelIndex& i : table_->selectionModel()->selectedIndexes()) rows.insert(i.row());
-    // From the bottom up, so that the remaining rows keep their places.
-    for (auto r = rows.rbegin(); r != rows.rend(); ++r) model_.removeRow(*r);
+    if (!rows.empty())
+        stack_.push(new RemoveRowsCommand(model_, std::vector<int>(rows.begin(), rows.end())));
+}
+
+QByteArray NotebookWindow::csvBytes() const {
+    return QByteArrayLiteral("\xEF\xBB\xBF") + model_.csv(QLocale()).toUtf8();
 }
 
 bool NotebookWindow::exportCsv(const QString& path, QString& error) const {
-    QSaveFile file(path);
-    const QByteArray bytes = model_.csv(QLocale()).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return NotebookFiles::writeFile(path, csvBytes(), error);
 }
 
 void NotebookWindow::askAndExport() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exportar CSV"), QStringLiteral("lecturas.csv"),
-        QStringLiteral("Tablas CSV (*.csv);;Todos los archivos (*)"));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!exportCsv(path, error)) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Exportar CSV"),
-                        QStringLiteral("No se pudo guardar «%1»: %2. No se ha escrito ningún "
-                                       "archivo.")
-                            .arg(QDir::toNativeSeparators(path), error),
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("errorExportar"));
-        box.exec();
-    }
+    NotebookFiles::askAndWrite(this, QStringLiteral("Exportar CSV"),
+                               QDir::home().filePath(QStringLiteral("lecturas.csv")),
+                               QStringLiteral("Tablas CSV (*.csv);;Todos los archivos (*)"),
+                               QStringLiteral("csv"), [this] { return csvBytes(); });
+}
+
+void NotebookWindow::showHeader() {
+    const NotebookHeader& h = model_.header();
+    const QSignalBlocker quiet_date(date_);
+    if (students_->text() != QString::fromStdString(h.students))
+        students_->setText(QString::fromStdString(h.students));
+    if (group_->text() != QString::fromStdString(h.group))
+        group_->setText(QString::fromStdString(h.group));
+    const QDate date = QDate::fromString(QString::fromStdString(h.date), Qt::ISODate);
+    date_->setDate(date.isValid() ? date : QDate::currentDate());
+}
+
+void NotebookWindow::editHeader() {
+    const NotebookHeader h{students_->text().toStdString(), group_->text().toStdString(),
+                           date_->date().toString(Qt::ISODate).toStdString()};
+    if (!(h == model_.header()))
+        stack_.push(new HeaderCommand(model_, h));
 }
 
 void NotebookWindow::askAndPrint() {

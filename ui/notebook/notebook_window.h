@@ -6,8 +6,15 @@
 #include "model/bench.h"
 
 class QAction;
+class QDateEdit;
+class QLineEdit;
 class QTableView;
 class QTabWidget;
+class QUndoStack;
+
+namespace gelvor::ui {
+struct KeyGroup;
+}
 
 namespace gelvor::ui::notebook {
 
@@ -15,13 +22,24 @@ class NotebookChart;
 class NotebookModel;
 class PhDiagram;
 
-// frmRegistro: the notebook beside the bench, non-modal, with the readings
-// table, the chart and the true-scale p-h diagram; copy, CSV export and print.
+// frmRegistro: the notebook beside the bench, non-modal: who recorded it and
+// when, the readings table with a note per point, the chart and the
+// true-scale p-h diagram; copy, CSV export and print. Every change it makes
+// goes through the notebook's undo stack.
 class NotebookWindow : public QWidget {
     Q_OBJECT
 
   public:
-    NotebookWindow(NotebookModel& model, QWidget* parent = nullptr);
+    NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget* parent = nullptr);
+
+    // The window's own keys, for the shortcuts dialog, whether or not the
+    // window has been made yet.
+    static KeyGroup keys();
+
+    // The bench's zoom for the projector: the window's fonts, its table, the
+    // chart and the diagram, and the window's size, grow by `factor`.
+    void setZoom(double factor);
+    double zoom() const { return zoom_; }
 
     // The live state of the bench, drawn on the diagram while no row is
     // selected; none while the machine is off.
@@ -31,11 +49,17 @@ class NotebookWindow : public QWidget {
     QString copiedText() const;
     void copyToClipboard() const;
     void deleteSelectedRows();
-    // Writes the notebook as CSV for the user's locale, atomically; on
-    // failure returns false and says why in `error`, leaving no file.
+    // The notebook as CSV for the user's locale, after a UTF-8 byte order
+    // mark so that spreadsheets read its accents and symbols.
+    QByteArray csvBytes() const;
+    // Writes it atomically; on failure returns false and says why in
+    // `error`, leaving no file.
     bool exportCsv(const QString& path, QString& error) const;
 
     QTableView* table() const { return table_; }
+    QLineEdit* studentsField() const { return students_; }
+    QLineEdit* groupField() const { return group_; }
+    QDateEdit* dateField() const { return date_; }
     QTabWidget* tabs() const { return tabs_; }
     NotebookChart* chart() const { return chart_; }
     PhDiagram* diagram() const { return diagram_; }
@@ -45,13 +69,21 @@ class NotebookWindow : public QWidget {
     void askAndPrint();
     void showDiagram();
     void onRowsInserted();
+    void showHeader();
+    void editHeader();
 
     NotebookModel& model_;
+    QUndoStack& stack_;
+    QLineEdit* students_ = nullptr;
+    QLineEdit* group_ = nullptr;
+    QDateEdit* date_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QTableView* table_ = nullptr;
     NotebookChart* chart_ = nullptr;
     PhDiagram* diagram_ = nullptr;
     std::optional<BenchState> live_;
+    double zoom_ = 1;
+    QSize size_at_100_;
 };
 
 }  // namespace gelvor::ui::notebook

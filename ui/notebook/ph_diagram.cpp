@@ -74,6 +74,11 @@ PhDiagram::PhDiagram(QWidget* parent) : QWidget(parent) {
     setPalette(pal);
 }
 
+void PhDiagram::setZoom(double factor) {
+    zoom_ = factor;
+    update();
+}
+
 void PhDiagram::setCycle(const std::optional<BenchState>& state, const QString& what) {
     state_ = state && drawable(*state) ? state : std::nullopt;
     what_ = what;
@@ -137,7 +142,8 @@ void PhDiagram::print(QPainter& painter, const QRectF& target, const QSizeF& log
 void PhDiagram::render(QPainter& painter, const QRectF& area) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = look::sans(11);
+    const auto scaled = [this](double v) { return static_cast<int>(std::lround(v * zoom_)); };
+    QFont font = look::sans(scaled(11));
     painter.setFont(font);
     const QFontMetricsF fm(font);
     const double line = fm.height();
@@ -197,23 +203,23 @@ void PhDiagram::render(QPainter& painter, const QRectF& area) {
             vapour.lineTo(v);
         }
     }
-    painter.setPen(QPen(QColor(90, 90, 90), 1.5));
+    painter.setPen(QPen(QColor(90, 90, 90), 1.5 * zoom_));
     painter.drawPath(liquid);
     painter.drawPath(vapour);
 
     if (state_) {
         const auto points = cyclePixels();
         for (std::size_t k = 0; k < 4; ++k) {
-            painter.setPen(QPen(QColor::fromRgb(layout::overlay()[k].line_rgb), 2));
+            painter.setPen(QPen(QColor::fromRgb(layout::overlay()[k].line_rgb), 2 * zoom_));
             painter.drawLine(points[kSegmentFrom[k]], points[kSegmentTo[k]]);
         }
-        QFont bold = look::sans(13, true);
+        QFont bold = look::sans(scaled(13), true);
         painter.setFont(bold);
         for (std::size_t i = 0; i < 4; ++i) {
             const QColor colour = QColor::fromRgb(layout::overlay()[i].letter_rgb);
             painter.setPen(Qt::NoPen);
             painter.setBrush(colour);
-            painter.drawEllipse(points[i], kMarkerRadius, kMarkerRadius);
+            painter.drawEllipse(points[i], kMarkerRadius * zoom_, kMarkerRadius * zoom_);
             painter.setPen(colour);
             // A and B stand right of the cycle, C and D left of it.
             const bool right = i < 2;

@@ -23,6 +23,8 @@ class PhDiagram : public QWidget {
     // draws the dome alone.
     void setCycle(const std::optional<BenchState>& state, const QString& what);
     bool hasCycle() const { return state_.has_value(); }
+    // The bench's zoom: texts, lines and markers grow by `factor`.
+    void setZoom(double factor);
 
     // The axes as last painted: the plot rectangle, enthalpy in kJ/kg along
     // it and absolute pressure in kPa up it, the pressure logarithmically.
@@ -48,6 +50,7 @@ class PhDiagram : public QWidget {
     QPointF toPixel(double h, double p) const;
 
     std::optional<BenchState> state_;
+    double zoom_ = 1;
     QString what_;
     QRectF plot_;
     double h_min_ = 160, h_max_ = 460, p_min_ = 10, p_max_ = 500;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 #include "ui/look.h"
@@ -66,8 +67,12 @@ void SpinControl::setPosition(int value) {
     if (value == position_)
         return;
     position_ = value;
-    if (buddy_)
+    if (buddy_) {
         buddy_->setText(QString::number(position_));
+        // A narrow box shows the start of its number, unless it is being typed in.
+        if (!stepping_in_box_ && !buddy_->hasFocus())
+            buddy_->setCursorPosition(0);
+    }
     QAccessibleValueChangeEvent moved(this, position_);
     QAccessible::updateAccessibility(&moved);
     emit positionChanged(position_);
@@ -132,8 +137,10 @@ void SpinControl::wheelEvent(QWheelEvent* e) {
 // The event's type is looked at first: a box being destroyed still sends
 // events, and is no longer a QLineEdit to compare with.
 bool SpinControl::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && watched == buddy_)
+    if (e->type() == QEvent::KeyPress && watched == buddy_) {
+        const QScopedValueRollback typing(stepping_in_box_, true);
         return stepByKey(static_cast<QKeyEvent*>(e)->key());
+    }
     if (e->type() == QEvent::Wheel && watched == buddy_)
         return stepByWheel(static_cast<QWheelEvent*>(e));
     return QWidget::eventFilter(watched, e);

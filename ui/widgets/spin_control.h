@@ -51,8 +51,9 @@ class SpinControl : public QWidget {
     bool stepByWheel(QWheelEvent* e);
     void repeat();
     int min_, max_, position_;
-    int held_ = 0;   // +1 upper arrow, -1 lower arrow, 0 none
-    int wheel_ = 0;  // eighths of a degree turned but not yet stepped
+    int held_ = 0;                  // +1 upper arrow, -1 lower arrow, 0 none
+    int wheel_ = 0;                 // eighths of a degree turned but not yet stepped
+    bool stepping_in_box_ = false;  // a key in the box steps: its cursor stays put
     QPointer<QLineEdit> buddy_;
     QTimer repeat_;
     DesignScale design_;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "notebook/notebook_document.h"
+
+// The notebook's file: JSON in UTF-8, extension ".gelvor", described in
+// docs/notebook-file.md. A file names its format and version; a reader
+// refuses a newer version and anything that is not a whole, valid notebook.
+namespace gelvor {
+
+inline constexpr const char* kNotebookFormat = "gelvor-registro";
+inline constexpr int kNotebookVersion = 1;
+inline constexpr const char* kNotebookExtension = "gelvor";
+// Larger files are refused before they are parsed.
+inline constexpr std::size_t kNotebookMaxBytes = 64 * 1024 * 1024;
+
+// The file's bytes; `program` names the program that writes it ("Gelvor 2.1.0").
+std::string notebook_to_json(const NotebookDocument& document, std::string_view program);
+
+struct NotebookRead {
+    std::optional<NotebookDocument> document;
+    std::string error;  // why there is none: a Spanish sentence for the user
+};
+NotebookRead notebook_from_json(std::string_view bytes);
+
+}  // namespace gelvor

@@ -1,0 +1,213 @@
+#include "ui/notebook/notebook_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QUndoStack>
+
+#include "notebook/notebook_file.h"
+#include "ui/notebook/notebook_model.h"
+#include "version/version.h"
+
+namespace gelvor::ui::notebook {
+namespace {
+
+QString notebook_filter() {
+    return QStringLiteral("Registros de Gelvor (*.%1);;Todos los archivos (*)")
+        .arg(QLatin1String(kNotebookExtension));
+}
+
+void tell(QWidget* parent, const QString& title, const QString& text, const char* name) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(QLatin1String(name));
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box.exec();
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+QString spanish_file_error(const QString& qt_error) {
+    static const char* const kCauses[][2] = {
+        {"Permission denied", "permiso denegado"},
+        {"No such file or directory", "no existe el archivo o la carpeta"},
+        {"Read-only file system", "el sistema de archivos es de solo lectura"},
+        {"No space left on device", "no queda espacio en el disco"},
+        {"Disk quota exceeded", "se ha agotado la cuota de disco"},
+        {"Is a directory", "es una carpeta"},
+        {"Not a directory", "una parte de la ruta no es una carpeta"},
+        {"File name too long", "el nombre del archivo es demasiado largo"},
+        {"Input/output error", "error de entrada o salida del disco"},
+        {"Too many open files", "hay demasiados archivos abiertos"},
+        {"Operation not permitted", "operación no permitida"},
+        {"File too large", "el archivo es demasiado grande"},
+    };
+    for (const auto& [english, spanish] : kCauses) {
+        if (qt_error.contains(QLatin1String(english), Qt::CaseInsensitive))
+            return QString::fromUtf8(spanish);
+    }
+    // Qt's own translation, or a cause we do not know: as it comes, in lower case.
+    QString cause = qt_error.isEmpty() ? QStringLiteral("error desconocido") : qt_error;
+    cause[0] = cause[0].toLower();
+    return cause;
+}
+
+NotebookFiles::NotebookFiles(NotebookModel& model, QUndoStack& stack)
+    : model_(model), stack_(stack) {
+    connect(&stack_, &QUndoStack::cleanChanged, this, &NotebookFiles::stateChanged);
+}
+
+QString NotebookFiles::displayName() const {
+    return path_.isEmpty() ? QStringLiteral("Sin título") : QFileInfo(path_).fileName();
+}
+
+bool NotebookFiles::writeFile(const QString& path, const QByteArray& bytes, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = QStringLiteral("No se pudo guardar «%1»: %2. No se ha escrito ningún archivo.")
+                    .arg(shown(path), spanish_file_error(file.errorString()));
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+QString NotebookFiles::askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
+                                   const QString& filter, const QString& suffix,
+                                   const std::function<QByteArray()>& bytes) {
+    QString path = proposed;
+    for (;;) {
+        path = QFileDialog::getSaveFileName(parent, title, path, filter);
+        if (path.isEmpty())
+            return {};
+        if (QFileInfo(path).suffix().isEmpty())
+            path += u'.' + suffix;
+        QString error;
+        if (writeFile(path, bytes(), error))
+            return path;
+        tell(parent, title, error + QStringLiteral(" Elija otro lugar."), "errorGuardar");
+    }
+}
+
+bool NotebookFiles::writeTo(QWidget* parent, const QString& path) {
+    QString error;
+    const std::string json =
+        notebook_to_json(model_.document(), "Gelvor " + std::string(version::kText));
+    if (!writeFile(path, QByteArray::fromStdString(json), error)) {
+        tell(parent, QStringLiteral("Guardar registro"), error, "errorGuardar");
+        return false;
+    }
+    path_ = path;
+    stack_.setClean();
+    emit stateChanged();
+    return true;
+}
+
+bool NotebookFiles::save(QWidget* parent) {
+    // A file that cannot be written: the user chooses another place.
+    return (!path_.isEmpty() && writeTo(parent, path_)) || saveAs(parent);
+}
+
+bool NotebookFiles::saveAs(QWidget* parent) {
+    const QString proposed =
+        path_.isEmpty() ? QDir::home().filePath(
+                              QStringLiteral("registro.%1").arg(QLatin1String(kNotebookExtension)))
+                        : path_;
+    const QString written =
+        askAndWrite(parent, QStringLiteral("Guardar registro como"), proposed, notebook_filter(),
+                    QLatin1String(kNotebookExtension), [this] {
+                        return QByteArray::fromStdString(notebook_to_json(
+                            model_.document(), "Gelvor " + std::string(version::kText)));
+                    });
+    if (written.isEmpty())
+        return false;
+    path_ = written;
+    stack_.setClean();
+    emit stateChanged();
+    return true;
+}
+
+std::optional<NotebookDocument> NotebookFiles::read(QWidget* parent, const QString& path) {
+    const QString title = QStringLiteral("Abrir registro");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        tell(parent, title,
+             QStringLiteral("No se pudo abrir «%1»: %2.")
+                 .arg(shown(path), spanish_file_error(file.errorString())),
+             "errorAbrir");
+        return std::nullopt;
+    }
+    // A notebook is small; anything much larger is no notebook.
+    const QByteArray bytes = file.read(static_cast<qint64>(kNotebookMaxBytes) + 1);
+    const NotebookRead read = notebook_from_json(std::string_view(bytes.data(), bytes.size()));
+    if (!read.document) {
+        tell(parent, title,
+             QStringLiteral("No se pudo abrir «%1»: %2 El registro que había no ha cambiado.")
+                 .arg(shown(path), QString::fromStdString(read.error)),
+             "errorAbrir");
+    }
+    return read.document;
+}
+
+void NotebookFiles::replace(const NotebookDocument& document, const QString& path) {
+    model_.resetTo(document);
+    stack_.clear();
+    path_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    emit stateChanged();
+}
+
+bool NotebookFiles::open(QWidget* parent, const QString& path) {
+    const auto document = read(parent, path);
+    if (!document || !maybeSave(parent, QStringLiteral("abrir otro")))
+        return false;
+    replace(*document, path);
+    return true;
+}
+
+bool NotebookFiles::askAndOpen(QWidget* parent) {
+    if (!maybeSave(parent, QStringLiteral("abrir otro")))
+        return false;
+    const QString path = QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Abrir registro"),
+        path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).path(), notebook_filter());
+    if (path.isEmpty())
+        return false;
+    const auto document = read(parent, path);
+    if (!document)
+        return false;
+    replace(*document, path);
+    return true;
+}
+
+bool NotebookFiles::maybeSave(QWidget* parent, const QString& what) {
+    const bool nothing_to_lose = model_.count() == 0 && path_.isEmpty();
+    if (stack_.isClean() || nothing_to_lose)
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Registro de lecturas"),
+                    QStringLiteral("El registro «%1» tiene cambios sin guardar. ¿Guardarlos antes "
+                                   "de %2?")
+                        .arg(displayName(), what),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("guardarCambios"));
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Guardar"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descartar"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return save(parent);
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace gelvor::ui::notebook

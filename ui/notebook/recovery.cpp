@@ -1,0 +1,124 @@
+#include "ui/notebook/recovery.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QUndoStack>
+
+#include "notebook/notebook_file.h"
+#include "ui/notebook/notebook_files.h"
+#include "ui/notebook/notebook_model.h"
+#include "version/version.h"
+
+namespace gelvor::ui::notebook {
+namespace {
+
+QString lock_of(const QString& file) {
+    return file.chopped(QFileInfo(file).suffix().size()) + QStringLiteral("lock");
+}
+
+}  // namespace
+
+Recovery::Recovery(NotebookModel& model, QUndoStack& stack, NotebookFiles& files)
+    : model_(model), stack_(stack), files_(files) {
+    connect(&stack_, &QUndoStack::indexChanged, this, &Recovery::keep);
+    connect(&stack_, &QUndoStack::cleanChanged, this, &Recovery::keep);
+}
+
+// The program ends normally: its user was asked about unsaved readings. A
+// crash or a kill never gets here, and leaves the file to be offered.
+Recovery::~Recovery() {
+    forget();
+}
+
+QString Recovery::folder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+           QStringLiteral("/recuperacion");
+}
+
+// Written only while there is something to lose; removed once there is not.
+void Recovery::keep() {
+    const bool unsaved = !stack_.isClean() && (model_.count() > 0 || !files_.path().isEmpty());
+    if (!unsaved) {
+        forget();
+        return;
+    }
+    if (!lock_) {
+        if (!QDir().mkpath(folder()))
+            return;
+        const QString base =
+            folder() + QStringLiteral("/%1").arg(QCoreApplication::applicationPid());
+        auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
+        if (!lock->tryLock(0))
+            return;  // nowhere safe to keep it; the notebook itself is unaffected
+        lock_ = std::move(lock);
+        file_ = base + u'.' + QLatin1String(kNotebookExtension);
+    }
+    QString error;
+    NotebookFiles::writeFile(file_,
+                             QByteArray::fromStdString(notebook_to_json(
+                                 model_.document(), "Gelvor " + std::string(version::kText))),
+                             error);
+}
+
+void Recovery::forget() {
+    if (!lock_)
+        return;
+    QFile::remove(file_);
+    lock_->unlock();
+    lock_.reset();
+    file_.clear();
+}
+
+void Recovery::offer(QWidget* parent) {
+    const QDir dir(folder());
+    const QFileInfoList left = dir.entryInfoList(
+        {QStringLiteral("*.") + QLatin1String(kNotebookExtension)}, QDir::Files, QDir::Time);
+    for (const QFileInfo& info : left) {
+        const QString path = info.absoluteFilePath();
+        if (path == file_)
+            continue;
+        QLockFile lock(lock_of(path));
+        if (!lock.tryLock(0))
+            continue;  // its program still runs, or cannot be known
+        const auto document = notebook_from_json([&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.read(kNotebookMaxBytes + 1).toStdString()
+                                               : std::string();
+        }());
+        if (!document.document) {
+            QFile::remove(path);  // damaged beyond use: nothing to offer
+            continue;
+        }
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Recuperar registro"),
+                        QStringLiteral("Gelvor se cerró el %1 sin guardar un registro de %2 "
+                                       "lecturas. ¿Recuperarlo?")
+                            .arg(QLocale(QLocale::Spanish, QLocale::Spain)
+                                     .toString(info.lastModified(), QLocale::ShortFormat))
+                            .arg(document.document->points.size()),
+                        QMessageBox::Yes | QMessageBox::Discard, parent);
+        box.setObjectName(QStringLiteral("recuperarRegistro"));
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Recuperar"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descartar"));
+        box.setDefaultButton(QMessageBox::Yes);
+        const bool take = box.exec() == QMessageBox::Yes;
+        if (take && !files_.maybeSave(parent, QStringLiteral("recuperar el anterior")))
+            continue;
+        QFile::remove(path);
+        lock.unlock();
+        if (take) {
+            files_.replace(*document.document, {});
+            stack_.resetClean();  // unsaved: kept here from now on
+            keep();
+            return;
+        }
+    }
+}
+
+}  // namespace gelvor::ui::notebook

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QLockFile;
+class QUndoStack;
+class QWidget;
+
+namespace gelvor::ui::notebook {
+
+class NotebookFiles;
+class NotebookModel;
+
+// The notebook kept safe from a crash or a kill: while it has unsaved
+// changes it is also written, after every change, to a recovery file of
+// this process, locked while the process lives. The next start finds the
+// files whose process is gone and offers them back.
+class Recovery : public QObject {
+    Q_OBJECT
+
+  public:
+    Recovery(NotebookModel& model, QUndoStack& stack, NotebookFiles& files);
+    ~Recovery() override;
+
+    // The folder of the recovery files.
+    static QString folder();
+    // Offers each notebook left by a process that ended without saving it;
+    // the first one the user takes becomes the notebook, with unsaved changes.
+    void offer(QWidget* parent);
+    // The program ends with its notebook saved or discarded: nothing to keep.
+    void forget();
+    // The file this process keeps (empty until it first needs one).
+    QString file() const { return file_; }
+
+  private:
+    void keep();
+
+    NotebookModel& model_;
+    QUndoStack& stack_;
+    NotebookFiles& files_;
+    std::unique_ptr<QLockFile> lock_;
+    QString file_;
+};
+
+}  // namespace gelvor::ui::notebook
