@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/saturation_table.h"
+
 namespace gelvor::r11ref {
 namespace {
 
@@ -149,6 +151,32 @@ TEST(R11Reference, NothingOutsideItsRange) {
     EXPECT_FALSE(state_at_pressure_enthalpy(100, nan));
     EXPECT_FALSE(state_at_pressure_entropy(nan, 1.7));
     EXPECT_FALSE(state_at_pressure_entropy(100, -50));
+}
+
+TEST(SaturationTable, RowsFromFromToToIncludedWhenAStepLandsOnIt) {
+    const auto table = saturation_table(0, 1, 0.1);
+    ASSERT_FALSE(table.error);
+    ASSERT_EQ(table.rows.size(), 11u);
+    EXPECT_EQ(table.rows.back().t, 1);
+    EXPECT_NEAR(table.rows[3].t, 0.3, 1e-12);
+    EXPECT_EQ(saturation_table(-20, 197, 217).rows.back().t, 197);
+    EXPECT_EQ(saturation_table(20, 20, 5).rows.size(), 1u);
+    EXPECT_EQ(saturation_table(0, 10, 3).rows.back().t, 9);
+}
+
+TEST(SaturationTable, RefusesWhatItCannotTabulate) {
+    using enum SaturationTableError;
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(saturation_table(0, 10, 0).error, step_not_positive);
+    EXPECT_EQ(saturation_table(0, 10, -1).error, step_not_positive);
+    EXPECT_EQ(saturation_table(0, nan, 1).error, not_a_number);
+    EXPECT_EQ(saturation_table(0, 10, std::numeric_limits<double>::infinity()).error, not_a_number);
+    EXPECT_EQ(saturation_table(-21, 10, 1).error, outside_range);
+    EXPECT_EQ(saturation_table(0, 197.5, 1).error, outside_range);
+    EXPECT_EQ(saturation_table(10, 0, 1).error, from_after_to);
+    // A tiny step would ask for billions of rows.
+    EXPECT_EQ(saturation_table(-20, 197, 1e-9).error, too_many_rows);
+    EXPECT_TRUE(saturation_table(-20, 197, 1e-9).rows.empty());
 }
 
 }  // namespace
