@@ -265,20 +265,28 @@ ChartGeometry build(const RangeLayout& r) {
     return g;
 }
 
-double distance_to_segment(PlotPoint q, PlotPoint a, PlotPoint b) {
+double squared_distance_to_segment(PlotPoint q, PlotPoint a, PlotPoint b) {
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double length2 = dx * dx + dy * dy;
     const double f =
         length2 > 0 ? std::clamp(((q.x - a.x) * dx + (q.y - a.y) * dy) / length2, 0.0, 1.0) : 0;
-    return std::hypot(q.x - (a.x + f * dx), q.y - (a.y + f * dy));
+    const double ex = q.x - (a.x + f * dx), ey = q.y - (a.y + f * dy);
+    return ex * ex + ey * ey;
 }
 
 }  // namespace
 
+ChartGeometry build_chart_geometry(ChartRange range) {
+    return build(range == ChartRange::whole_dome ? kWholeDome : kBenchRegion);
+}
+
 const ChartGeometry& chart_geometry(ChartRange range) {
-    static const ChartGeometry whole = build(kWholeDome);
-    static const ChartGeometry bench = build(kBenchRegion);
-    return range == ChartRange::whole_dome ? whole : bench;
+    if (range == ChartRange::whole_dome) {
+        static const ChartGeometry whole = build_chart_geometry(range);
+        return whole;
+    }
+    static const ChartGeometry bench = build_chart_geometry(range);
+    return bench;
 }
 
 std::optional<CycleGeometry> cycle_geometry(const BenchState& state) {
@@ -311,13 +319,16 @@ std::optional<CycleGeometry> cycle_geometry(const BenchState& state) {
 
 std::optional<std::size_t> nearest_cycle(std::span<const PlotCycle> cycles, PlotPoint at,
                                          double tolerance) {
+    if (!(tolerance >= 0)) {
+        return std::nullopt;
+    }
     std::optional<std::size_t> nearest;
-    double best = tolerance;
+    double best = tolerance * tolerance;  // squared distances throughout
     for (std::size_t i = 0; i < cycles.size(); ++i) {
         const PlotCycle& c = cycles[i];
         for (std::size_t k = 0; k < c.size(); ++k) {
-            const double d = distance_to_segment(at, c[k], c[(k + 1) % c.size()]);
-            if (d <= best && (!nearest || d < best)) {
+            const double d = squared_distance_to_segment(at, c[k], c[(k + 1) % c.size()]);
+            if (d < best || (!nearest && d == best)) {
                 best = d;
                 nearest = i;
             }

@@ -55,8 +55,10 @@ struct ChartGeometry {
 };
 
 // The chart of a range, computed when first asked for and then kept: it
-// never changes.
+// never changes, and takes some tens of milliseconds to compute.
 const ChartGeometry& chart_geometry(ChartRange range);
+// The same computed anew.
+ChartGeometry build_chart_geometry(ChartRange range);
 
 // One pass's cycle on the chart. Compute it once per cycle and keep it: the
 // ideal compression costs some tens of microseconds.
