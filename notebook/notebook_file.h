@@ -5,15 +5,15 @@
 #include <string_view>
 
 #include "notebook/notebook_document.h"
+#include "version/version.h"
 
-// The notebook's file: JSON in UTF-8, extension ".gelvor", described in
-// docs/notebook-file.md. A file names its format and version; a reader
+// The notebook's file: JSON in UTF-8, described in docs/notebook-file.md. A file names its format and version; a reader
 // refuses a newer version and anything that is not a whole, valid notebook.
 namespace gelvor {
 
 inline constexpr const char* kNotebookFormat = "gelvor-registro";
 inline constexpr int kNotebookVersion = 1;
-inline constexpr const char* kNotebookExtension = "gelvor";
+inline constexpr const char* kNotebookExtension = version::kNotebookExtension;
 // Larger files are refused before they are parsed.
 inline constexpr std::size_t kNotebookMaxBytes = 64 * 1024 * 1024;
 

@@ -98,7 +98,16 @@ void mark_pending(QLineEdit* box, bool pending) {
                                              : box->style()->standardPalette().color(
                                                    QPalette::Active, QPalette::Base));
     box->setPalette(colours);
-    box->setToolTip(pending ? QString::fromUtf8(kApplyHint) : QString());
+    update_box_tip(box);
+}
+
+void update_box_tip(QLineEdit* box) {
+    QStringList tip;
+    if (is_pending(box))
+        tip << QString::fromUtf8(kApplyHint);
+    if (box->property(kTextCutProperty).toBool())
+        tip << box->text();
+    box->setToolTip(tip.join(u'\n'));
 }
 
 bool is_pending(const QLineEdit* box) {

@@ -17,5 +17,9 @@ BoxMark box_mark(const QLineEdit* box);
 inline constexpr const char* kApplyHint = "Pulse Intro para aplicar";
 void mark_pending(QLineEdit* box, bool pending);
 bool is_pending(const QLineEdit* box);
+// A box's tool tip: the hint while it is pending, and its whole text when
+// the text is cut at the box's edge (the box's property kTextCutProperty).
+inline constexpr const char* kTextCutProperty = "gelvorTextCut";
+void update_box_tip(QLineEdit* box);
 
 }  // namespace gelvor::ui

@@ -340,15 +340,17 @@ void Form1::showShortcuts() {
         if (menu->menu())
             bench.commands += menu->menu()->actions();
     }
+    const auto keys = [](std::initializer_list<QKeySequence> k) { return key_names(k); };
     bench.fixed = {
-        {QStringLiteral("Tab, Mayús+Tab"),
+        {keys({Qt::Key_Tab, Qt::SHIFT | Qt::Key_Tab}),
          QStringLiteral("Pasar de un control al siguiente o al anterior")},
-        {QStringLiteral("Flecha arriba, flecha abajo"),
-         QStringLiteral(
-             "Subir o bajar un caudal, o el ajuste que tiene el foco (también desde su casilla)")},
-        {QStringLiteral("Espacio"), QStringLiteral("Accionar el interruptor")},
-        {QStringLiteral("Intro"), QStringLiteral("Aplicar lo escrito en una casilla de ajuste")},
-        {QStringLiteral("Flecha izquierda, flecha derecha"), QStringLiteral("Elegir la pestaña")},
+        {keys({Qt::Key_Up, Qt::Key_Down}),
+         QStringLiteral("Subir o bajar el caudal o el ajuste que tiene el foco, también desde su "
+                        "casilla")},
+        {keys({Qt::Key_Space}), QStringLiteral("Accionar el interruptor")},
+        {keys({Qt::Key_Return, Qt::Key_Enter}),
+         QStringLiteral("Aplicar lo escrito en una casilla de ajuste")},
+        {keys({Qt::Key_Left, Qt::Key_Right}), QStringLiteral("Elegir la pestaña")},
     };
     groups << bench;
     groups << notebook_->keyGroups();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include "version/version.h"
@@ -24,13 +25,13 @@ QString plain(QString text) {
     return text;
 }
 
-QString keys_of(const QAction* action) {
-    QStringList keys;
-    for (const QKeySequence& k : action->shortcuts()) keys << k.toString(QKeySequence::NativeText);
-    return keys.join(QStringLiteral(" o "));
-}
-
 }  // namespace
+
+QString key_names(const QList<QKeySequence>& keys) {
+    QStringList names;
+    for (const QKeySequence& k : keys) names << k.toString(QKeySequence::NativeText);
+    return names.join(QStringLiteral(" o "));
+}
 
 void add_help_items(QMenu* menu) {
     QAction* keys = menu->addAction(QStringLiteral("&Atajos de teclado"));
@@ -65,13 +66,13 @@ void show_shortcuts(QWidget* parent, const QList<KeyGroup>& groups) {
         head->setFlags(Qt::ItemIsEnabled);
         for (const QAction* a : group.commands) {
             if (!a->shortcuts().isEmpty())
-                new QTreeWidgetItem(head, {keys_of(a), plain(a->text())});
+                new QTreeWidgetItem(head, {key_names(a->shortcuts()), plain(a->text())});
         }
         for (const auto& [keys, what] : group.fixed) new QTreeWidgetItem(head, {keys, what});
     }
     list->expandAll();
-    list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    list->header()->setStretchLastSection(true);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->header()->setStretchLastSection(false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Cerrar"));
@@ -79,8 +80,11 @@ void show_shortcuts(QWidget* parent, const QList<KeyGroup>& groups) {
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(list);
     layout->addWidget(buttons);
-    dialog->resize(dialog->fontMetrics().averageCharWidth() * 80,
-                   dialog->fontMetrics().height() * 34);
+    // Wide enough for every key and every description, as high as the screen allows.
+    const int wide = list->header()->length() + list->frameWidth() * 2 +
+                     list->verticalScrollBar()->sizeHint().width() +
+                     layout->contentsMargins().left() + layout->contentsMargins().right();
+    dialog->resize(wide, dialog->fontMetrics().height() * 36);
     dialog->show();
     list->setFocus();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 
@@ -22,6 +23,9 @@ struct KeyGroup {
     QList<QAction*> commands;
     QList<std::pair<QString, QString>> fixed;
 };
+
+// Keys as the shortcuts dialog names them, in the user's words ("Mayúsculas+Tab o Intro").
+QString key_names(const QList<QKeySequence>& keys);
 
 // frmAtajos: every key of both windows, in groups, non-modal.
 void show_shortcuts(QWidget* parent, const QList<KeyGroup>& groups);

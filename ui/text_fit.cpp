@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "ui/box_mark.h"
+
 namespace gelvor::ui {
 namespace {
 
@@ -51,7 +53,8 @@ void fit_box_text(QLineEdit* box, int own_pixels) {
         box->setFont(font);
     // A reading longer than its box shows its beginning; the whole of it
     // shows when the mouse rests on the box.
-    box->setToolTip(fits ? QString() : box->text());
+    box->setProperty(kTextCutProperty, !fits);
+    update_box_tip(box);
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include <cstdlib>
 
 #include "model/settings_ranges.h"
+#include "present/pass.h"
 #include "tests/ui/window_driver.h"
+#include "ui/box_mark.h"
 #include "ui/translations.h"
 
 namespace gelvor::ui::testing {
@@ -310,6 +312,40 @@ TEST_F(Spins, TypedBarometricPressureCountsOnlyAtTheNextEvent) {
     EXPECT_EQ(text("Text7_0"), "46.7 kPa");
     raiseFlow("VScroll2");  // 5 g/s through the condenser: 0.06 kPa less in the evaporator
     EXPECT_EQ(text("Text7_0"), "47.6 kPa");  // 102.0 kPa of air pressure; 1010 mbar would give 46.6
+}
+
+// Enter applies what was typed, as the spin's click would, the spin left where
+// it was; until then the box is marked and the status line says how.
+TEST_F(Spins, EnterAppliesATypedSettingAndMendsItsFault) {
+    switchOnWith(20, 20);
+    QLineEdit* ambient = find<QLineEdit>("Text4");
+    type("Text4", "25");
+    EXPECT_TRUE(is_pending(ambient));
+    EXPECT_EQ(ambient->toolTip(), kApplyHint);
+    EXPECT_EQ(status(), kApplyHint);
+    QTest::keyClick(ambient, Qt::Key_Return);
+    EXPECT_FALSE(is_pending(ambient));
+    EXPECT_TRUE(status().isEmpty());
+    EXPECT_EQ(position("iThermometerX1"), 25.0);
+    EXPECT_EQ(find("UpDown2")->property("position").toInt(), 18);
+    for (const DisplayWrite& w : run_pass(form->panelSettings(), QLocale()).writes) {
+        if (w.kind == DisplayWrite::Kind::text) {
+            EXPECT_EQ(text(w.target), w.text) << w.target;
+        }
+    }
+
+    // A refused text is named at once; the next Enter mends it, the keypad's too.
+    QLineEdit* water = find<QLineEdit>("Text8");
+    type("Text8", "abc");
+    QTest::keyClick(water, Qt::Key_Return);
+    EXPECT_EQ(box_mark(water), BoxMark::fault);
+    EXPECT_TRUE(status().contains("abc"));
+    type("Text8", "16");
+    QTest::keyClick(water, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(box_mark(water), BoxMark::none);
+    EXPECT_TRUE(status().isEmpty());
+    EXPECT_EQ(position("ter_0"), 16.0);
+    EXPECT_EQ(position("ter_3"), 16.0);
 }
 
 // The worked example: both flows 25 g/s at the start settings.

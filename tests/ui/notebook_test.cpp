@@ -5,30 +5,40 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QtCharts/QChartView>
 #include <cmath>
 #include <functional>
+#include <regex>
 
 #include "model/settings_ranges.h"
+#include "notebook/notebook_file.h"
 #include "present/mask_format.h"
 #include "present/notebook_columns.h"
 #include "tests/ui/window_driver.h"
 #include "ui/box_mark.h"
 #include "ui/form1_controls.h"
 #include "ui/form1_layout.h"
+#include "ui/look.h"
 #include "ui/notebook/conditions_dialog.h"
+#include "ui/notebook/notebook.h"
 #include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_print.h"
 #include "ui/notebook/notebook_window.h"
 #include "ui/notebook/ph_diagram.h"
+#include "ui/notebook/recovery.h"
 #include "ui/widgets/instrument.h"
+#include "ui/zoom.h"
+#include "version/version.h"
 
 namespace gelvor::ui::testing {
 namespace {
@@ -442,6 +452,235 @@ TEST_F(Notebook, PrintsTheTableAndTheChartOnNumberedPages) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
+}
+
+// Saved through the real dialog and opened again: the readings, the notes and
+// who recorded them come back, and the title names the file.
+TEST_F(Notebook, ASavedNotebookOpensAgainWithItsNotesAndWhoRecordedIt) {
+    QLocale::setDefault(kSpanish);
+    recordExercise();
+    NotebookWindow* w = window();
+    const QModelIndex note = model().index(1, model().noteColumn());
+    w->table()->setCurrentIndex(note);
+    w->table()->edit(note);
+    auto* editor = w->table()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "tc alta");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the delegate commits the edit once the key is done
+    ASSERT_EQ(model().point(1).note, "tc alta");
+    QTest::keyClicks(w->studentsField(), QStringLiteral("Ana Ruiz"));
+    EXPECT_EQ(model().header().students, "Ana Ruiz");
+    EXPECT_TRUE(w->isWindowModified());
+
+    QTemporaryDir dir;
+    EXPECT_EQ(answer_modals<QFileDialog>(
+                  [&] { action("guardarRegistro")->trigger(); },
+                  [&](QFileDialog* d) {
+                      d->selectFile(dir.filePath("practica"));
+                      static_cast<QDialog*>(d)->accept();  // the dialog's own check of the name
+                  }),
+              1);
+    const QString path = dir.filePath("practica.gelvor");  // the extension added
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_TRUE(w->windowTitle().startsWith("practica.gelvor")) << w->windowTitle().toStdString();
+    const NotebookDocument saved = model().document();
+
+    newWindow();
+    ASSERT_TRUE(form->notebook().files().open(form.get(), path));
+    EXPECT_EQ(model().document(), saved);
+    for (int r = 0; r < model().count(); ++r) EXPECT_TRUE(model().point(r).differing.isEmpty());
+    EXPECT_FALSE(window()->isWindowModified());
+    EXPECT_EQ(window()->studentsField()->text(), QStringLiteral("Ana Ruiz"));
+}
+
+// A file is checked whole before anything changes; a reading that its
+// settings no longer give is kept as written and marked.
+TEST_F(Notebook, AFileIsCheckedWholeAndAReadingItsSettingsNoLongerGiveIsMarked) {
+    QLocale::setDefault(kSpanish);
+    recordExercise();
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    NotebookDocument changed = model().document();
+    const int qc = notebook_column(u"Qc (W)");
+    changed.points[1].readings[static_cast<std::size_t>(qc)].second = "1,0";
+    const QString marked =
+        write("cambiado.gelvor", QByteArray::fromStdString(notebook_to_json(changed, "prueba")));
+
+    const NotebookDocument before = model().document();
+    const std::string whole = notebook_to_json(before, "prueba");
+    for (const QByteArray& bad :
+         {QByteArray("no es un registro"), QByteArray("{\"format\": \"otra cosa\"}"),
+          QByteArray("{\"format\": \"gelvor-registro\", \"version\": 99, \"points\": []}"),
+          QByteArray::fromStdString(whole.substr(0, whole.size() / 2)),
+          QByteArray::fromStdString(std::regex_replace(whole, std::regex("\"condenser_flow\": 20"),
+                                                       "\"condenser_flow\": 70"))}) {
+        const int told = notices.count;
+        EXPECT_FALSE(form->notebook().files().open(form.get(), write("malo.gelvor", bad)));
+        EXPECT_EQ(notices.count, told + 1);
+        EXPECT_TRUE(notices.text.startsWith(QString::fromUtf8("No se pudo abrir «")))
+            << notices.text.toStdString();
+        EXPECT_EQ(model().document(), before);
+    }
+
+    // Discarded unsaved readings: the question first.
+    EXPECT_EQ(answer_modals<QMessageBox>(
+                  [&] { EXPECT_TRUE(form->notebook().files().open(form.get(), marked)); },
+                  [](QMessageBox* b) { b->button(QMessageBox::Discard)->click(); }),
+              1);
+    EXPECT_EQ(model().point(1).cells[qc], "1,0");
+    EXPECT_EQ(model().point(1).differing, QList<int>{qc});
+    EXPECT_TRUE(model().point(0).differing.isEmpty());
+    const QModelIndex cell = model().index(1, NotebookModel::modelColumn(qc));
+    EXPECT_TRUE(model().data(cell, Qt::ToolTipRole).toString().contains("Qc (W)"));
+}
+
+TEST_F(Notebook, RecordingDeletingAndEmptyingAreUndoneAndRedoneFromEitherWindow) {
+    recordExercise();
+    NotebookWindow* w = window();
+    w->table()->selectRow(0);
+    w->findChild<QAction*>("quitarFilas")->trigger();
+    action("borrarRegistro")->trigger();  // its question is answered "Borrar"
+    ASSERT_EQ(model().count(), 0);
+
+    const auto keys = [](QWidget* in, QKeyCombination key) {
+        ASSERT_TRUE(activate(in));
+        QTest::keyClick(in, key.key(), key.keyboardModifiers());
+    };
+    keys(w, Qt::CTRL | Qt::Key_Z);  // the emptying
+    EXPECT_EQ(model().count(), 2);
+    keys(form.get(), Qt::CTRL | Qt::Key_Z);  // the deleted row, back in its place
+    ASSERT_EQ(model().count(), 3);
+    EXPECT_EQ(model().cellText(0, 0), "1");
+    keys(form.get(), Qt::CTRL | Qt::Key_Z);  // the third point
+    EXPECT_EQ(model().count(), 2);
+    keys(w, Qt::CTRL | Qt::Key_Y);
+    keys(w, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    EXPECT_EQ(model().count(), 2);
+    EXPECT_EQ(model().cellText(1, 0), "3");  // its number again
+    action("anotarLecturas")->trigger();
+    EXPECT_EQ(model().cellText(2, 0), "4");
+}
+
+TEST_F(Notebook, QuittingWithUnsavedReadingsAsksAndCancelKeepsEverything) {
+    switchOnWith(20, 20);
+    action("anotarLecturas")->trigger();
+    const QString kept = form->notebook().recovery().file();
+    EXPECT_TRUE(QFile::exists(kept));
+    for (const auto& quit : {std::function<void()>([&] { action("ce")->trigger(); }),
+                             std::function<void()>([&] { form->close(); })}) {
+        EXPECT_EQ(answer_modals<QMessageBox>(quit,
+                                             [](QMessageBox* b) {
+                                                 EXPECT_EQ(b->objectName(), "guardarCambios");
+                                                 b->button(QMessageBox::Cancel)->click();
+                                             }),
+                  1);
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(model().count(), 1);
+    }
+    answer_modals<QMessageBox>([&] { form->close(); },
+                               [](QMessageBox* b) { b->button(QMessageBox::Discard)->click(); });
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(QFile::exists(kept));  // nothing left to recover
+}
+
+// After every change the notebook is also kept in a recovery file; the
+// next start offers the ones whose program is gone.
+TEST_F(Notebook, UnsavedReadingsAreOfferedBackAfterACrash) {
+    QLocale::setDefault(kSpanish);
+    switchOnWith(20, 20);
+    action("anotarLecturas")->trigger();
+    const QString kept = form->notebook().recovery().file();
+    QFile f(kept);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto read = notebook_from_json(f.readAll().toStdString());
+    ASSERT_TRUE(read.document);
+    EXPECT_EQ(*read.document, model().document());
+    // A program that died: its file without its lock.
+    const QString left = notebook::Recovery::folder() + "/999999.gelvor";
+    ASSERT_TRUE(QFile::copy(kept, left));
+
+    newWindow();
+    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_EQ(answer_modals<QMessageBox>([&] { form->notebook().start({}); },
+                                         [](QMessageBox* b) {
+                                             EXPECT_EQ(b->objectName(), "recuperarRegistro");
+                                             b->button(QMessageBox::Yes)->click();
+                                         }),
+              1);
+    EXPECT_EQ(model().document(), *read.document);
+    EXPECT_TRUE(window()->isWindowModified());
+    EXPECT_FALSE(QFile::exists(left));
+    EXPECT_TRUE(QFile::exists(form->notebook().recovery().file()));
+}
+
+TEST_F(Notebook, TheNotebookZoomsWithTheBenchAndEscOrCtrlWCloseIt) {
+    NotebookWindow* w = window();
+    form->zoom().setPercent(200);
+    EXPECT_EQ(w->font().pixelSize(), 2 * look::kDefaultPixels);
+    EXPECT_EQ(w->table()->font().pixelSize(), 2 * look::kDefaultPixels);
+    form->zoom().setPercent(100);
+    EXPECT_EQ(w->font().pixelSize(), look::kDefaultPixels);
+    for (QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+        w = window();
+        ASSERT_TRUE(activate(w));
+        QTest::keyClick(w->table(), key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(w->isVisible());
+    }
+}
+
+TEST_F(Notebook, HelpTellsEveryKeyOfBothWindowsAndWhereTheDataComeFrom) {
+    action("atajos")->trigger();
+    auto* list = form->findChild<QTreeWidget*>("listaAtajos");
+    ASSERT_NE(list, nullptr);
+    QStringList rows;
+    for (QTreeWidgetItemIterator it(list); *it; ++it)
+        rows << (*it)->text(0) + " = " + (*it)->text(1);
+    const auto has = [&](QKeySequence key, const char* what) {
+        EXPECT_TRUE(
+            rows.contains(key.toString(QKeySequence::NativeText) + " = " + QString::fromUtf8(what)))
+            << what;
+    };
+    has(Qt::CTRL | Qt::Key_L, "Anotar lecturas");
+    has(Qt::CTRL | Qt::Key_S, "Guardar registro");
+    has(Qt::Key_F1, "Atajos de teclado");
+    has(QKeySequence::Delete, "Quitar filas");
+    has(Qt::Key_Space, "Accionar el interruptor");
+    EXPECT_TRUE(rows.filter("Cerrar el registro")
+                    .front()
+                    .startsWith(QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText)));
+
+    action("acercaDe")->trigger();
+    EXPECT_EQ(notices.title, "Acerca de Gelvor");
+    EXPECT_TRUE(notices.text.contains(QLatin1String(version::kText)));
+}
+
+// An export that cannot be written says why, and the dialog comes back.
+TEST_F(Notebook, AnExportThatFailsAsksForAnotherPlace) {
+    switchOnWith(20, 20);
+    action("anotarLecturas")->trigger();
+    QTemporaryDir dir;
+    const QString bad = dir.filePath("no-existe/lecturas.csv");
+    const QString good = dir.filePath("lecturas.csv");
+    int asked = 0;
+    EXPECT_EQ(answer_modals<QFileDialog>(
+                  [&] { window()->findChild<QAction*>("exportarCsv")->trigger(); },
+                  [&](QFileDialog* d) {
+                      d->selectFile(asked++ == 0 ? bad : good);
+                      static_cast<QDialog*>(d)->accept();  // the dialog's own check of the name
+                  }),
+              2);
+    EXPECT_TRUE(notices.text.startsWith(QString::fromUtf8("No se pudo guardar «")) &&
+                notices.text.contains(QString::fromUtf8("no-existe/lecturas.csv»")))
+        << notices.text.toStdString();
+    EXPECT_TRUE(notices.text.contains(QString::fromUtf8("no existe")));
+    EXPECT_TRUE(QFile::exists(good));
 }
 
 }  // namespace

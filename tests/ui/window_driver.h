@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -26,8 +28,8 @@ class NoticeCatcher {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
+            if (!box || !box->button(QMessageBox::Ok))
+                return;  // a question is the test's to answer
             ++count;
             title = box->windowTitle();
             text = box->text();
@@ -46,6 +48,36 @@ class NoticeCatcher {
   private:
     QTimer timer_;
 };
+
+// Runs `trigger`, and answers each modal dialog of kind T that it opens,
+// one after the other, with `answer`; returns how many opened.
+template <class T>
+int answer_modals(const std::function<void()>& trigger, const std::function<void(T*)>& answer) {
+    int seen = 0;
+    QPointer<QWidget> last;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog || (last == dialog && dialog->isVisible()))
+            return;
+        last = dialog;
+        ++seen;
+        answer(dialog);
+    });
+    poll.start();
+    trigger();
+    return seen;
+}
+
+// Makes `window` the one that gets the keys, as a click on it would: a
+// shortcut goes to the window the platform has focused.
+inline bool activate(QWidget* window) {
+    window->activateWindow();
+    for (int i = 0; i < 200 && QGuiApplication::focusWindow() != window->windowHandle(); ++i)
+        QTest::qWait(5);
+    return QGuiApplication::focusWindow() == window->windowHandle();
+}
 
 // A control that a test names but the window lacks (or holds as another
 // kind). Google Test reports it as that test's failure, and the suite goes on.

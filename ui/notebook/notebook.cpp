@@ -106,7 +106,7 @@ QList<KeyGroup> Notebook::keyGroups() const {
     return {NotebookWindow::keys(),
             {QStringLiteral("Fijar condiciones"),
              {},
-             {{QStringLiteral("Alt+1, Alt+2, Alt+3"),
+             {{key_names({Qt::ALT | Qt::Key_1, Qt::ALT | Qt::Key_2, Qt::ALT | Qt::Key_3}),
                QStringLiteral("Poner los caudales de un punto del ejercicio y aceptar")}}}};
 }
 

@@ -45,10 +45,30 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
         printer.pageLayout()
             .paintRectPixels(printer.resolution())
             .translated(-printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
-    const QRectF body = page.adjusted(0, line * 2, 0, -line * 2);
+    QRectF body = page.adjusted(0, line * 2, 0, -line * 2);
 
-    // Quantities down the page, points across.
-    const int quantities = model.columnCount();
+    // Who and when, under the first page's head.
+    const NotebookHeader& who = model.header();
+    const QDate date = QDate::fromString(QString::fromStdString(who.date), Qt::ISODate);
+    const QString heading =
+        QStringLiteral("Alumnos: %1    Grupo: %2    Fecha: %3")
+            .arg(QString::fromStdString(who.students), QString::fromStdString(who.group),
+                 date.isValid() ? QLocale(QLocale::Spanish, QLocale::Spain)
+                                      .toString(date, QStringLiteral("d 'de' MMMM 'de' yyyy"))
+                                : QString());
+    const QRectF heading_box(body.left(), body.top(), body.width(), line * 3);
+    const double heading_height =
+        painter.boundingRect(heading_box, Qt::TextWordWrap, heading).height() + line;
+
+    // Notes, after the table: a point's number and its note, each as long as it is.
+    QStringList notes;
+    for (int r = 0; r < model.count(); ++r) {
+        if (!model.point(r).note.isEmpty())
+            notes << QStringLiteral("%1: %2").arg(model.point(r).number).arg(model.point(r).note);
+    }
+
+    // Quantities down the page, points across; the notes apart.
+    const int quantities = model.noteColumn();
     double label_width = 0;
     for (int c = 0; c < quantities; ++c)
         label_width = std::max(label_width, fm.horizontalAdvance(model.headerText(c)));
@@ -68,6 +88,12 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
         if (t > 0)
             printer.newPage();
         frame_page(painter, page, line, t + 1, pages);
+        if (t == 0) {
+            painter.drawText(heading_box, Qt::TextWordWrap, heading);
+            body.setTop(body.top() + heading_height);
+        } else {
+            body.setTop(page.top() + line * 2);
+        }
         const int first = t * per_page, last = std::min(model.count(), first + per_page);
         for (int c = 0; c < quantities; ++c) {
             const double y = body.top() + c * row_height;
@@ -82,7 +108,7 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
                                   cell_width, row_height);
                 const QVariant mark = model.data(model.index(r, c), Qt::BackgroundRole);
                 if (mark.isValid())
-                    painter.fillRect(cell, look::kWarningFill);
+                    painter.fillRect(cell, mark.value<QColor>());
                 painter.drawText(cell.adjusted(0, 0, -line / 2, 0),
                                  Qt::AlignRight | Qt::AlignVCenter, model.cellText(r, c));
             }
@@ -91,10 +117,15 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
             painter.drawText(body.adjusted(0, quantities * row_height + line, 0, 0),
                              Qt::AlignLeft | Qt::AlignTop,
                              QStringLiteral("No hay lecturas anotadas."));
+        if (t == table_pages - 1 && !notes.isEmpty())
+            painter.drawText(body.adjusted(0, quantities * row_height + line, 0, 0),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             QStringLiteral("Notas\n") + notes.join(u'\n'));
     }
     if (chart) {
         printer.newPage();
         frame_page(painter, page, line, pages, pages);
+        body.setTop(page.top() + line * 2);
         chart->render(painter, body);
         if (diagram) {
             // Under the chart, at the proportions it has on a screen.

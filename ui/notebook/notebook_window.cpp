@@ -71,14 +71,14 @@ const std::vector<Command>& commands() {
 KeyGroup NotebookWindow::keys() {
     KeyGroup group{QStringLiteral("Registro de lecturas"), {}, {}};
     for (const Command& c : commands()) {
-        QStringList keys;
+        QList<QKeySequence> keys;
         for (const QKeySequence& k : c.keys)
             if (!k.isEmpty())
-                keys << k.toString(QKeySequence::NativeText);
+                keys << k;
         QString what = QString::fromUtf8(c.text).remove(u'&');
         if (what.endsWith(u'…'))
             what.chop(1);
-        group.fixed.append({keys.join(QStringLiteral(" o ")), what});
+        group.fixed.append({key_names(keys), what});
     }
     return group;
 }
@@ -92,9 +92,16 @@ void NotebookWindow::setZoom(double factor) {
     diagram_->setZoom(factor);
     // As large as the bench grows, within the screen.
     QSize size = size_at_100_ * factor;
-    if (screen())
-        size = size.boundedTo(screen()->availableGeometry().size());
+    if (!screen()) {
+        resize(size);
+        return;
+    }
+    const QRect room = screen()->availableGeometry();
+    size = size.boundedTo(room.size());
     resize(size);
+    // Moved back onto the screen where it grew beyond it.
+    move(std::max(room.left(), std::min(x(), room.right() + 1 - size.width())),
+         std::max(room.top(), std::min(y(), room.bottom() + 1 - size.height())));
 }
 
 NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget* parent)

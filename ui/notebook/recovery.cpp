@@ -102,13 +102,18 @@ void Recovery::offer(QWidget* parent) {
                             .arg(QLocale(QLocale::Spanish, QLocale::Spain)
                                      .toString(info.lastModified(), QLocale::ShortFormat))
                             .arg(document.document->points.size()),
-                        QMessageBox::Yes | QMessageBox::Discard, parent);
+                        QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, parent);
         box.setObjectName(QStringLiteral("recuperarRegistro"));
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Recuperar"));
         box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descartar"));
+        // Esc decides nothing: the notebook is offered again at the next start.
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Más &tarde"));
         box.setDefaultButton(QMessageBox::Yes);
-        const bool take = box.exec() == QMessageBox::Yes;
-        if (take && !files_.maybeSave(parent, QStringLiteral("recuperar el anterior")))
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int answer = box.exec();
+        const bool take = answer == QMessageBox::Yes;
+        if (answer == QMessageBox::Cancel ||
+            (take && !files_.maybeSave(parent, QStringLiteral("recuperar el anterior"))))
             continue;
         QFile::remove(path);
         lock.unlock();
