@@ -1,0 +1,2 @@
+"use strict";
+createGelvor().then(() => { document.documentElement.dataset.ready = ""; });
