@@ -1,2 +1,5 @@
 "use strict";
-createGelvor().then(() => { document.documentElement.dataset.ready = ""; });
+createGelvor().then(() => {
+  performance.mark("ready");
+  document.documentElement.dataset.ready = "";
+});

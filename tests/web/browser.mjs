@@ -1,6 +1,7 @@
 // Debian's chromium, headless, driven through puppeteer-core: a browser on a
 // fresh profile, and pages of the web edition opened until they say they are
-// ready (the page marks <html data-ready> once its module runs).
+// ready (once its module runs, the page marks <html data-ready>, and the
+// moment in its performance timeline as "ready").
 import puppeteer from "puppeteer-core";
 
 const chromium = process.env.GELVOR_CHROMIUM ?? "/usr/bin/chromium";
@@ -28,7 +29,7 @@ export async function launchBrowser() {
 // Opens `url` in a context of its own (no cache, no storage from before) and
 // waits for the page to be ready. Returns the page, every URL it asked for,
 // what it failed to load or reported as an error, and readyMs: the time from
-// the start of the navigation to the ready mark.
+// the start of the navigation to the page's "ready" mark.
 export async function openReadyPage(browser, url, { timeout = 15_000 } = {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
@@ -48,10 +49,10 @@ export async function openReadyPage(browser, url, { timeout = 15_000 } = {}) {
   });
   try {
     await page.goto(url, { waitUntil: "domcontentloaded", timeout });
-    const ready = await page.waitForFunction(
-      () => document.documentElement.dataset.ready !== undefined && performance.now(),
-      { polling: "mutation", timeout });
-    return { page, requests, errors, readyMs: await ready.jsonValue() };
+    await page.waitForSelector("html[data-ready]", { timeout });
+    const readyMs = await page.evaluate(
+      () => performance.getEntriesByName("ready", "mark")[0]?.startTime);
+    return { page, requests, errors, readyMs };
   } catch (error) {
     await context.close();
     const seen = errors.length ? `; the page said: ${errors.join(" | ")}` : "";

@@ -39,5 +39,6 @@
   };
   form.addEventListener("input", show);
   show();
+  performance.mark("ready");
   document.documentElement.dataset.ready = "";
 })();
