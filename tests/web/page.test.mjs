@@ -53,7 +53,10 @@ function nativePass(settings) {
 function showOnPage(page, settings) {
   return page.evaluate((settings) => {
     const form = document.getElementById("settings");
-    for (const [name, value] of Object.entries(settings)) form.elements[name].value = value;
+    for (const [name, value] of Object.entries(settings)) {
+      if (!form.elements[name]) throw new Error(`the page has no control "${name}"`);
+      form.elements[name].value = value;
+    }
     form.dispatchEvent(new Event("input"));
     const held = Object.fromEntries([...form.elements].map((input) => [input.name, input.value]));
     const shown = Object.fromEntries([...document.querySelectorAll("[data-reading]")].map(
