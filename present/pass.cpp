@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "model/settings_ranges.h"
 #include "present/box_reading.h"
 #include "present/fault_message.h"
 #include "present/mask_format.h"
@@ -127,7 +126,7 @@ BenchInputs read_settings(const PanelSettings& p, const QLocale& locale) {
     BenchInputs in;
     in.evaporator_water_flow = static_cast<std::int16_t>(p.evaporator_water_flow);
     in.condenser_water_flow = static_cast<std::int16_t>(p.condenser_water_flow);
-    in.barometric_pressure = read(p.barometer_text) / kMbarPerKpa;
+    in.barometric_pressure = read(p.barometer_text) / 10;  // mbar to kPa
     in.water_inlet_temperature = read(p.water_text);
     in.ambient_temperature = read(p.ambient_text);
     return in;

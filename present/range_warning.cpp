@@ -18,7 +18,7 @@ struct Checked {
 
 // The boxes in the window's order: Text3, Text4, Text8.
 const Checked kChecked[] = {
-    {Quantity::barometric_pressure, kBarometerRange, kMbarPerKpa, "la presión barométrica", "mbar"},
+    {Quantity::barometric_pressure, kBarometerRange, 10, "la presión barométrica", "mbar"},
     {Quantity::ambient_temperature, kAmbientRange, 1, "la temperatura ambiente", "\u00BAC"},
     {Quantity::water_inlet_temperature, kWaterInletRange, 1, "la temperatura de entrada de agua",
      "\u00BAC"},
