@@ -1,0 +1,5 @@
+"use strict";
+createGelvor().then(() => {
+  performance.mark("ready");
+  document.documentElement.dataset.ready = "";
+});
