@@ -187,7 +187,8 @@ class Pass {
                             kWaterSpecificHeat)) {
             return false;
         }
-        if (s_.evap_water_outlet_temp.value_or(0) - te <= 0) {
+        s_.evap_water_outlet_held = s_.evap_water_outlet_temp.value_or(0) - te <= 0;
+        if (s_.evap_water_outlet_held) {
             s_.evap_water_outlet_temp = te + kMinimumEvapApproach;
         }
         if (in_.condenser_water_flow > 0 &&

@@ -111,6 +111,9 @@ struct BenchState {
     double h2 = 0;
     std::optional<double> evap_water_outlet_temp;
     std::optional<double> cond_water_outlet_temp;
+    // The evaporator water would leave at or below te, which it never can:
+    // its outlet is held just above te instead.
+    bool evap_water_outlet_held = false;
     double compressor_heat_loss = 0;
     double compressor_power = 0;
     double cop_heat_pump = 0;
