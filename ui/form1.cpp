@@ -10,13 +10,13 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
 #include "present/pass.h"
 #include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
 #include "ui/form1_controls.h"
-#include "ui/form1_layout.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook.h"
 #include "ui/widgets/instrument.h"

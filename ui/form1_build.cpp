@@ -13,10 +13,10 @@
 #include <QSvgRenderer>
 
 #include "assets/assets.h"
+#include "layout/form1_layout.h"
 #include "present/reading_text.h"
 #include "ui/accessibility.h"
 #include "ui/form1_controls.h"
-#include "ui/form1_layout.h"
 #include "ui/live_tip.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook.h"
@@ -65,11 +65,22 @@ QLabel* add_label(const Place& at, const L::LabelSpec& s, QLabel* l = nullptr) {
     return l;
 }
 
+Qt::Alignment qt_alignment(L::TextAlign align) {
+    switch (align) {
+        case L::TextAlign::right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case L::TextAlign::centre:
+            return Qt::AlignCenter;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
 QLineEdit* add_box(const Place& at, const L::BoxSpec& s) {
     auto* b = new QLineEdit(text(s.text), at.parent);
     b->setObjectName(QLatin1String(s.name));
     b->setAccessibleName(text(s.accessible));
-    b->setAlignment(s.align);
+    b->setAlignment(qt_alignment(s.align));
     place(b, s.rect);
     keep_text_fitted(b);
     return b;

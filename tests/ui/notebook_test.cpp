@@ -14,12 +14,12 @@
 #include <cmath>
 #include <functional>
 
+#include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
 #include "present/mask_format.h"
 #include "present/notebook_columns.h"
 #include "tests/ui/window_driver.h"
 #include "ui/form1_controls.h"
-#include "ui/form1_layout.h"
 #include "ui/notebook/conditions_dialog.h"
 #include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_model.h"
