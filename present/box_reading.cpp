@@ -1,6 +1,5 @@
 #include "present/box_reading.h"
 
-#include <cmath>
 #include <string>
 
 #include "present/decimal_digits.h"
@@ -187,19 +186,6 @@ std::optional<double> read_box_number(std::string_view text, const NumberStyle& 
         return std::nullopt;
     }
     return c_number(*c_text);
-}
-
-}  // namespace gelvor
-
-namespace gelvor {
-
-std::optional<double> read_box_number(const QString& text, const QLocale& locale) {
-    bool ok = false;
-    const double value = locale.toDouble(text, &ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 }  // namespace gelvor

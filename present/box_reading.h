@@ -1,18 +1,11 @@
 #pragma once
 
-#include <QLocale>
-#include <QString>
 #include <optional>
 #include <string_view>
 
 #include "present/number_style.h"
 
 namespace gelvor {
-
-// A setting box's text as a number, read with the locale's decimal and
-// grouping separators; surrounding blanks are ignored. Anything that is not
-// a finite number ("", "abc", "1e999", "nan", "inf") gives no value.
-std::optional<double> read_box_number(const QString& text, const QLocale& locale);
 
 // A setting box's text (UTF-8) as a number, read the way Qt 6.4's
 // QLocale::toDouble reads it in the style's locale: surrounding blanks

@@ -19,6 +19,8 @@
 #include "ui/form1_controls.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 #include "ui/widgets/instrument.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
@@ -70,20 +72,21 @@ PanelSettings Form1::panelSettings() const {
     PanelSettings settings;
     settings.evaporator_water_flow = flow_from_bar(c_->evaporator_bar->value());
     settings.condenser_water_flow = flow_from_bar(c_->condenser_bar->value());
-    settings.barometer_text = c_->barometer_box->text();
-    settings.ambient_text = c_->ambient_box->text();
-    settings.water_text = c_->water_box->text();
+    settings.barometer_text = qt::to_utf8(c_->barometer_box->text());
+    settings.ambient_text = qt::to_utf8(c_->ambient_box->text());
+    settings.water_text = qt::to_utf8(c_->water_box->text());
     return settings;
 }
 
 void Form1::marcha() {
-    last_pass_ = run_pass(panelSettings(), QLocale());
+    last_pass_ = run_pass(panelSettings(), qt::number_style(QLocale()));
     const PassDisplay& pass = *last_pass_;
     display_->apply(pass);
     if (pass.overlay)
         overlay_->place(*pass.overlay);
     markSettingBoxes(pass);
-    showStatusMessage(pass.status_message(), pass.complete() ? Tone::warning : Tone::fault);
+    showStatusMessage(qt::to_qstring(pass.status_message()),
+                      pass.complete() ? Tone::warning : Tone::fault);
     showOverlayIfDrawn();
     emit passShown();
 }

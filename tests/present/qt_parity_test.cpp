@@ -1,18 +1,20 @@
-// The hand-written number reading of present/ against Qt's, on random
-// texts: what the desktop read with QLocale, it must still read. GELVOR_SEED
-// changes the seed (20261208), GELVOR_PARITY_CASES the texts per locale,
-// GELVOR_PARITY_LOCALES=all runs every locale Qt knows instead of a few.
+// The hand-written number reading and writing of present/ against Qt's, on
+// random texts and values: what the desktop showed when present/ used
+// QLocale, it must still show. GELVOR_SEED changes the seed (20261208),
+// GELVOR_PARITY_CASES the texts per locale, GELVOR_PARITY_LOCALES=all runs
+// every locale Qt knows instead of a few.
 #include <gtest/gtest.h>
 
 #include <QLocale>
 #include <cmath>
 #include <cstring>
-#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "present/box_reading.h"
+#include "present/number_text.h"
+#include "present/reading_text.h"
 #include "present/text_units.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
@@ -189,6 +191,57 @@ TEST(QtParity, BoxReadingIsQLocaleToDouble) {
         }
     }
     EXPECT_GT(accepted, cases / 20);  // the texts are not all hopeless
+}
+
+// Values of every kind: exact halves at the decimals asked for, huge and tiny
+// magnitudes, any bit pattern (NaN and infinities among them).
+double random_value(std::mt19937_64& rng) {
+    std::uniform_real_distribution<double> uniform(-7, 310);
+    double v = 0;
+    switch (rng() % 5) {
+        case 0:
+            v = std::ldexp(double(rng() >> 11), int(rng() % 80) - 60);
+            break;
+        case 1:
+            v = (double(rng() % 2000001) - 1000000) / 4;
+            break;
+        case 2:
+            v = std::pow(10.0, uniform(rng));
+            break;
+        case 3: {
+            const std::uint64_t bits = rng();
+            std::memcpy(&v, &bits, sizeof v);
+            break;
+        }
+        default:
+            v = (double(rng() % 2000001) - 1000000) / 1000;
+    }
+    return rng() % 2 ? -v : v;
+}
+
+TEST(QtParity, NumberTextsAreQLocaleToString) {
+    std::mt19937_64 rng(seed_from_environment());
+    const int values = cases_per_locale(12500) / 5;
+    for (const QLocale& locale : locales()) {
+        SCOPED_TRACE(locale.name().toStdString());
+        const NumberStyle style = qt::number_style(locale);
+        int failures = 0;
+        for (int k = 0; k < values && failures < 5; ++k) {
+            const double v = random_value(rng);
+            const int decimals = k % 4 == 0 ? int(rng() % 6) : 1;
+            const std::string expected = qt::to_utf8(locale.toString(v, 'f', decimals));
+            const std::string text = fixed_number_text(v, decimals, style);
+            // The readings in tool tips, the way they were made with QLocale.
+            const double rounded = std::round(v * 10) / 10;
+            const std::string reading =
+                qt::to_utf8(locale.toString(rounded == 0 ? 0.0 : rounded, 'f', 1)) + " kPa";
+            if (text != expected || pressure_reading(v, style) != reading) {
+                ++failures;
+                ADD_FAILURE() << v << " with " << decimals << " decimals: \"" << text << "\", Qt \""
+                              << expected << "\"";
+            }
+        }
+    }
 }
 
 TEST(QtParity, TheBrowsersTablesAreQtsSpanishAndEnglish) {

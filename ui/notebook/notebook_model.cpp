@@ -10,6 +10,8 @@
 #include "present/box_reading.h"
 #include "present/table_text.h"
 #include "ui/look.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
@@ -18,8 +20,15 @@ namespace {
 
 QString joined_messages(const RecordedPoint& p) {
     QStringList lines;
-    for (const SettingOutOfRange& o : p.out_of_range) lines << o.message;
+    for (const SettingOutOfRange& o : p.out_of_range) lines << qt::to_qstring(o.message);
     return lines.join(u'\n');
+}
+
+std::vector<std::string> utf8_fields(const QStringList& fields) {
+    std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(fields.size()));
+    for (const QString& f : fields) out.push_back(qt::to_utf8(f));
+    return out;
 }
 
 }  // namespace
@@ -28,18 +37,18 @@ NotebookModel::NotebookModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int NotebookModel::record(const PanelSettings& settings, const PassDisplay& pass,
                           const QLocale& locale) {
+    const NumberStyle style = qt::number_style(locale);
     RecordedPoint p;
     p.number = next_number_++;
     p.settings = settings;
-    p.cells = notebook_row(settings, pass, locale);
-    p.values.reserve(static_cast<std::size_t>(p.cells.size()));
-    for (const QString& cell : p.cells) {
+    for (const std::string& cell : notebook_row(settings, pass, style)) {
+        p.cells << qt::to_qstring(cell);
         p.values.push_back(
-            read_box_number(cell, locale).value_or(std::numeric_limits<double>::quiet_NaN()));
+            read_box_number(cell, style).value_or(std::numeric_limits<double>::quiet_NaN()));
     }
-    p.out_of_range = settings_out_of_range(settings, locale);
+    p.out_of_range = settings_out_of_range(settings, style);
     // The same settings give the same pass: the state behind the texts.
-    p.state = recompute(read_settings(settings, locale)).state;
+    p.state = recompute(read_settings(settings, style)).state;
 
     const int row = count();
     beginInsertRows({}, row, row);
@@ -71,8 +80,7 @@ QString NotebookModel::cellText(int row, int column) const {
 QString NotebookModel::headerText(int column) const {
     return column == kNumberColumn
                ? QStringLiteral("N.\u00BA")
-               : QString::fromUtf16(
-                     notebook_columns()[static_cast<std::size_t>(column - 1)].header);
+               : qt::to_qstring(notebook_columns()[static_cast<std::size_t>(column - 1)].header);
 }
 
 QVariant NotebookModel::data(const QModelIndex& index, int role) const {
@@ -127,26 +135,26 @@ bool NotebookModel::removeRows(int row, int n, const QModelIndex& parent) {
 QString NotebookModel::tabSeparated(const QList<int>& rows, const QList<int>& columns) const {
     QStringList fields;
     for (int c : columns) fields << headerText(c);
-    QString out = tsv_line(fields);
+    std::string out = tsv_line(utf8_fields(fields));
     for (int r : rows) {
         fields.clear();
         for (int c : columns) fields << cellText(r, c);
-        out += tsv_line(fields);
+        out += tsv_line(utf8_fields(fields));
     }
-    return out;
+    return qt::to_qstring(out);
 }
 
 QString NotebookModel::csv(const QLocale& locale) const {
-    const QChar separator = csv_separator(locale);
+    const char separator = csv_separator(qt::number_style(locale));
     QStringList fields;
     for (int c = 0; c < columnCount(); ++c) fields << headerText(c);
-    QString out = csv_record(fields, separator);
+    std::string out = csv_record(utf8_fields(fields), separator);
     for (int r = 0; r < count(); ++r) {
         fields.clear();
         for (int c = 0; c < columnCount(); ++c) fields << cellText(r, c);
-        out += csv_record(fields, separator);
+        out += csv_record(utf8_fields(fields), separator);
     }
-    return out;
+    return qt::to_qstring(out);
 }
 
 }  // namespace gelvor::ui::notebook
