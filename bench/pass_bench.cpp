@@ -13,6 +13,7 @@
 
 #include "model/bench.h"
 #include "model/r11.h"
+#include "present/decimal_digits.h"
 #include "present/pass.h"
 
 namespace {
@@ -93,12 +94,54 @@ BENCHMARK(ModelPass);
 
 void FullPassWithTexts(benchmark::State& state) {
     const PanelSettings settings;
-    const QLocale locale(QLocale::Spanish, QLocale::Spain);
+    const NumberStyle& spanish = spanish_number_style();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(run_pass(settings, locale));
+        benchmark::DoNotOptimize(run_pass(settings, spanish));
     }
 }
 BENCHMARK(FullPassWithTexts);
+
+// The digits of the numbers one pass shows, by std::to_chars (the desktop)
+// and by printf (what a C++ library without floating-point to_chars has).
+std::vector<double> shown_values() {
+    const BenchState s = recompute(kInputs).state;
+    return {s.evap_pressure,
+            s.evap_temp,
+            s.cond_pressure,
+            s.pressure_ratio,
+            s.cond_temp,
+            s.h3,
+            s.h4,
+            s.h1,
+            s.evap_inlet_quality * 100,
+            s.evap_heat_flow,
+            s.cond_heat_flow,
+            s.refrigerant_mass_flow,
+            s.h2,
+            s.compressor_power,
+            s.cop_heat_pump,
+            s.cop_refrigerator,
+            s.suction_density,
+            s.cond_outlet_density,
+            s.evap_inlet_density,
+            s.volumetric_efficiency * 100,
+            s.evap_water_outlet_temp.value_or(0),
+            s.cond_water_outlet_temp.value_or(0),
+            s.cond_lmtd.value_or(0),
+            s.cond_u.value_or(0),
+            s.evap_lmtd.value_or(0),
+            s.evap_u.value_or(0)};
+}
+
+template <DecimalDigits (*Digits)(double)>
+void PassDigits(benchmark::State& state) {
+    const std::vector<double> values = shown_values();
+    for (auto _ : state) {
+        for (double v : values) benchmark::DoNotOptimize(Digits(v));
+    }
+}
+BENCHMARK(PassDigits<decimal_digits>)->Name("PassDigits/to_chars");
+BENCHMARK(PassDigits<decimal_digits_by_printf>)->Name("PassDigits/printf");
 
 // Shows the runs as usual and keeps each benchmark's CPU time (on a shared
 // machine the wall time also counts the time others had the core): the median

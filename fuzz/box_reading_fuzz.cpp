@@ -6,11 +6,10 @@
 #include "present/box_reading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const QLocale spanish(QLocale::Spanish, QLocale::Spain);
-    static const QLocale english(QLocale::English, QLocale::UnitedStates);
     gelvor::fuzz::Input in(data, size);
-    const QLocale& locale = in.byte() % 2 ? spanish : english;
-    const auto value = gelvor::read_box_number(in.text(), locale);
+    const gelvor::NumberStyle& style =
+        in.byte() % 2 ? gelvor::spanish_number_style() : gelvor::english_number_style();
+    const auto value = gelvor::read_box_number(in.text(), style);
     if (value && !std::isfinite(*value)) {
         std::abort();
     }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 // Splits a fuzzer's bytes into the pieces a target needs.
 namespace gelvor::fuzz {
@@ -27,12 +27,12 @@ class Input {
         size_ -= n;
         return v;
     }
-    // Text up to the next NUL byte (or the end), as UTF-8 typed into a box.
-    QString text() {
+    // Bytes up to the next NUL byte (or the end), as UTF-8 typed into a box,
+    // well formed or not.
+    std::string text() {
         const void* nul = std::memchr(data_, 0, size_);
         const std::size_t n = nul ? static_cast<const std::uint8_t*>(nul) - data_ : size_;
-        QString s =
-            QString::fromUtf8(reinterpret_cast<const char*>(data_), static_cast<qsizetype>(n));
+        std::string s(reinterpret_cast<const char*>(data_), n);
         data_ += n;
         size_ -= n;
         if (size_ > 0) {

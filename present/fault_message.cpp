@@ -1,24 +1,31 @@
 #include "present/fault_message.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "present/pass.h"
 #include "present/range_warning.h"
+#include "present/text_units.h"
 
 namespace gelvor {
 namespace {
 
 // How a typed text appears inside a message: at most a few dozen characters,
 // with control characters made visible, so that any text fits one line.
-QString quoted(const QString& text) {
-    constexpr qsizetype kShown = 24;
-    QString shown;
-    for (qsizetype i = 0; i < text.size() && shown.size() < kShown; ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+// Counted in UTF-16 units, as the window's boxes hold the text.
+std::string quoted(std::string_view typed) {
+    constexpr std::size_t kShown = 24;
+    const std::u16string text = text::utf16_units(typed);
+    std::u16string shown;
+    for (std::size_t i = 0; i < text.size() && shown.size() < kShown; ++i) {
+        const char16_t c = text[i];
+        if (text::is_high_surrogate(c) && i + 1 < text.size() &&
+            text::is_low_surrogate(text[i + 1])) {
             shown += c;
             shown += text[++i];
-        } else if (c.isSurrogate() || c.category() == QChar::Other_Control ||
-                   c.category() == QChar::Other_Format) {
-            shown += QChar(QChar::ReplacementCharacter);
+        } else if (text::is_high_surrogate(c) || text::is_low_surrogate(c) ||
+                   text::is_control_or_format(c)) {
+            shown += u'\uFFFD';
         } else {
             shown += c;
         }
@@ -26,21 +33,27 @@ QString quoted(const QString& text) {
     if (shown.size() < text.size()) {
         shown += u'\u2026';
     }
-    return "\u00AB" + shown + "\u00BB";
+    return "\u00AB" + text::utf8_of(shown) + "\u00BB";
 }
 
-QString box_fault(Quantity box, const PanelSettings& settings) {
+// Blank: nothing but Qt's white space.
+bool blank(std::string_view typed) {
+    const std::u16string text = text::utf16_units(typed);
+    return std::all_of(text.begin(), text.end(), text::is_space);
+}
+
+std::string box_fault(Quantity box, const PanelSettings& settings) {
     struct Box {
         const char* name;
-        const QString* text;
+        const std::string* text;
     };
     const Box b = box == Quantity::barometric_pressure
                       ? Box{"La presión barométrica", &settings.barometer_text}
                   : box == Quantity::ambient_temperature
                       ? Box{"La temperatura ambiente", &settings.ambient_text}
                       : Box{"La temperatura de entrada de agua", &settings.water_text};
-    const QString name = QString::fromUtf8(b.name);
-    if (b.text->trimmed().isEmpty()) {
+    const std::string name = b.name;
+    if (blank(*b.text)) {
         return name + " no es un número válido: la casilla está vacía";
     }
     return name + " no es un número válido: " + quoted(*b.text);
@@ -124,35 +137,36 @@ const char* quantity_name(Quantity q) {
     }
 }
 
-QString logarithm_reason(Quantity step, const BenchInputs& in, const BenchState& s) {
+const char* logarithm_reason(Quantity step, const BenchInputs& in, const BenchState& s) {
     const double t_in = in.water_inlet_temperature;
     if (step == Quantity::evap_lmtd) {
-        return s.evap_temp >= t_in ? QStringLiteral("te no es menor que t1")
-                                   : QStringLiteral("t2 no es mayor que te");
+        return s.evap_temp >= t_in ? "te no es menor que t1" : "t2 no es mayor que te";
     }
-    return s.cond_temp <= t_in
-               ? QStringLiteral("tc no es mayor que la temperatura de entrada de agua")
-               : QStringLiteral("t3 no es menor que tc");
+    return s.cond_temp <= t_in ? "tc no es mayor que la temperatura de entrada de agua"
+                               : "t3 no es menor que tc";
 }
 
 // The boxes whose typed values lie outside the ranges their spins allow: the
 // likely cause of an arithmetic fault, named so the operator knows what to fix.
-QString out_of_range_boxes(const BenchInputs& in) {
-    const QString names = out_of_range_names(in);
-    return names.isEmpty() ? QString() : ". Fuera de rango: " + names;
+std::string out_of_range_boxes(const BenchInputs& in) {
+    const std::string names = out_of_range_names(in);
+    return names.empty() ? std::string() : ". Fuera de rango: " + names;
 }
 
 }  // namespace
 
-QString fault_message(const Fault& fault, const PanelSettings& settings, const BenchInputs& inputs,
-                      const BenchState& state) {
-    const QString cannot = "No se puede calcular " + QString::fromUtf8(quantity_name(fault.step));
+std::string fault_message(const Fault& fault, const PanelSettings& settings,
+                          const BenchInputs& inputs, const BenchState& state) {
+    const std::string cannot = std::string("No se puede calcular ") + quantity_name(fault.step);
     switch (fault.kind) {
         case FaultKind::not_a_number:
             return box_fault(fault.quantity, settings);
         case FaultKind::non_positive_pressure: {
-            QString name = QString::fromUtf8(quantity_name(fault.step));
-            name[0] = name[0].toUpper();
+            // The names start with their article's Latin letter.
+            std::string name = quantity_name(fault.step);
+            if (name[0] >= 'a' && name[0] <= 'z') {
+                name[0] = static_cast<char>(name[0] - 'a' + 'A');
+            }
             return name + " no es positiva" + out_of_range_boxes(inputs);
         }
         case FaultKind::undefined_logarithm:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "model/bench.h"
 
@@ -8,8 +8,8 @@ namespace gelvor {
 
 struct PanelSettings;
 
-// A short Spanish sentence telling the operator what failed and why.
-QString fault_message(const Fault& fault, const PanelSettings& settings, const BenchInputs& inputs,
-                      const BenchState& state);
+// A short Spanish sentence (UTF-8) telling the operator what failed and why.
+std::string fault_message(const Fault& fault, const PanelSettings& settings,
+                          const BenchInputs& inputs, const BenchState& state);
 
 }  // namespace gelvor

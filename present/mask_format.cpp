@@ -16,25 +16,25 @@ struct Mask {
     bool zero_before_point = false;  // last integer placeholder is "0"
     int decimals = 0;
     bool percent = false;
-    QStringView suffix;
+    std::string_view suffix;
 };
 
-Mask parse_mask(QStringView mask) {
+Mask parse_mask(std::string_view mask) {
     Mask m;
-    qsizetype i = 0;
-    while (i < mask.size() && (mask[i] == u'#' || mask[i] == u'0')) {
-        m.zero_before_point = mask[i] == u'0';
+    std::size_t i = 0;
+    while (i < mask.size() && (mask[i] == '#' || mask[i] == '0')) {
+        m.zero_before_point = mask[i] == '0';
         ++i;
     }
-    if (i < mask.size() && mask[i] == u'.') {
+    if (i < mask.size() && mask[i] == '.') {
         ++i;
-        while (i < mask.size() && (mask[i] == u'0' || mask[i] == u'#')) {
+        while (i < mask.size() && (mask[i] == '0' || mask[i] == '#')) {
             m.decimals = std::min(m.decimals + 1, kMaxDecimals);
             ++i;
         }
     }
-    m.suffix = mask.mid(i);
-    m.percent = mask.contains(u'%');
+    m.suffix = mask.substr(i);
+    m.percent = mask.find('%') != std::string_view::npos;
     return m;
 }
 
@@ -78,7 +78,7 @@ class RoundedDigits {
 
 }  // namespace
 
-QString format_with_mask(double value, QStringView mask, QChar decimal_separator) {
+std::string format_with_mask(double value, std::string_view mask, const NumberStyle& style) {
     const Mask m = parse_mask(mask);
     const double scaled = m.percent ? value * 100 : value;
     if (!std::isfinite(scaled)) {
@@ -88,19 +88,19 @@ QString format_with_mask(double value, QStringView mask, QChar decimal_separator
     const char* point = digits.end() - m.decimals;
     const char* first = std::find_if(digits.begin(), digits.end(), [](char c) { return c != '0'; });
 
-    QString out;
-    out.reserve((digits.end() - digits.begin()) + m.suffix.size() + 3);
+    std::string out;
+    out.reserve((digits.end() - digits.begin()) + m.suffix.size() + 4);
     if (scaled < 0 && first != digits.end()) {
-        out += u'-';  // a value that rounds to zero keeps no sign
+        out += '-';  // a value that rounds to zero keeps no sign
     }
     if (first < point) {
-        out += QLatin1StringView(first, point - first);
+        out.append(first, point);
     } else if (m.zero_before_point) {
-        out += u'0';
+        out += '0';
     }
     if (m.decimals > 0) {
-        out += decimal_separator;
-        out += QLatin1StringView(point, m.decimals);
+        out += style.decimal_point;
+        out.append(point, m.decimals);
     }
     out += m.suffix;
     return out;

@@ -16,39 +16,39 @@ using F = NotebookColumn::From;
 // Condenser before evaporator, as the manual lists its symbols; then the
 // results tab block by block.
 constexpr NotebookColumn kColumns[] = {
-    {u"mc (g/s)", F::display, "Text5", u" g/s", nullptr},
-    {u"me (g/s)", F::display, "Text6", u" g/s", nullptr},
-    {u"pa (mbar)", F::barometer, "Text3", nullptr, nullptr},
-    {u"t1, t4 (\u00BAC)", F::water, "Text8", nullptr, nullptr},
-    {u"ta (\u00BAC)", F::ambient, "Text4", nullptr, nullptr},
-    {u"Pc man (kPa)", F::display, "GaugeX1", nullptr, u"##0.0"},
-    {u"Pe man (kPa)", F::display, "GaugeX2", nullptr, u"##0.0"},
-    {u"tc (\u00BAC)", F::display, "Text12", u" \u00BAC", nullptr},
-    {u"te (\u00BAC)", F::display, "Text11", u" \u00BAC", nullptr},
-    {u"t3 (\u00BAC)", F::display, "Text9", nullptr, nullptr},
-    {u"t2 (\u00BAC)", F::display, "Text10", nullptr, nullptr},
-    {u"Pc abs (kPa)", F::display, "Text7_5", u" kPa", nullptr},
-    {u"Pe abs (kPa)", F::display, "Text7_0", u" kPa", nullptr},
-    {u"\u03C1A (kg/m3)", F::display, "Text7_2", u" kg/m3", nullptr},
-    {u"\u03C1C (kg/m3)", F::display, "Text7_12", u" kg/m3", nullptr},
-    {u"\u03C1D (kg/m3)", F::display, "Text7_17", u" kg/m3", nullptr},
-    {u"hA (kJ/kg)", F::display, "Text7_3", u" kJ/kg", nullptr},
-    {u"hB (kJ/kg)", F::display, "Text7_8", u" kJ/kg", nullptr},
-    {u"hC (kJ/kg)", F::display, "Text7_13", u" kJ/kg", nullptr},
-    {u"hD (kJ/kg)", F::display, "Text7_18", u" kJ/kg", nullptr},
-    {u"T\u00EDtulo D (%)", F::display, "Text7_19", u" %", nullptr},
-    {u"Qc (W)", F::display, "Text7_20", u" W", nullptr},
-    {u"Atlm c (\u00BAC)", F::display, "Text7_21", u" \u00BAC", nullptr},
-    {u"Uc (W/m2K)", F::display, "Text7_22", u" W/m2\u00BAC", nullptr},
-    {u"Qe (W)", F::display, "Text7_23", u" W", nullptr},
-    {u"Atlm e (\u00BAC)", F::display, "Text7_24", u" \u00BAC", nullptr},
-    {u"Ue (W/m2K)", F::display, "Text7_25", u" W/m2\u00BAC", nullptr},
-    {u"COP maq frigorifica", F::display, "Text7_26", nullptr, nullptr},
-    {u"COP bomba de calor", F::display, "Text7_27", nullptr, nullptr},
-    {u"Potencia compresor (W)", F::display, "Text7_28", u" W", nullptr},
-    {u"Gasto R-11 (g/s)", F::display, "Text7_29", u" g/s", nullptr},
-    {u"rend. vol compresor (%)", F::display, "Text7_30", u" %", nullptr},
-    {u"Pcond/Pevap compresor", F::display, "Text7_31", nullptr, nullptr},
+    {"mc (g/s)", F::display, "Text5", " g/s", nullptr},
+    {"me (g/s)", F::display, "Text6", " g/s", nullptr},
+    {"pa (mbar)", F::barometer, "Text3", nullptr, nullptr},
+    {"t1, t4 (\u00BAC)", F::water, "Text8", nullptr, nullptr},
+    {"ta (\u00BAC)", F::ambient, "Text4", nullptr, nullptr},
+    {"Pc man (kPa)", F::display, "GaugeX1", nullptr, "##0.0"},
+    {"Pe man (kPa)", F::display, "GaugeX2", nullptr, "##0.0"},
+    {"tc (\u00BAC)", F::display, "Text12", " \u00BAC", nullptr},
+    {"te (\u00BAC)", F::display, "Text11", " \u00BAC", nullptr},
+    {"t3 (\u00BAC)", F::display, "Text9", nullptr, nullptr},
+    {"t2 (\u00BAC)", F::display, "Text10", nullptr, nullptr},
+    {"Pc abs (kPa)", F::display, "Text7_5", " kPa", nullptr},
+    {"Pe abs (kPa)", F::display, "Text7_0", " kPa", nullptr},
+    {"\u03C1A (kg/m3)", F::display, "Text7_2", " kg/m3", nullptr},
+    {"\u03C1C (kg/m3)", F::display, "Text7_12", " kg/m3", nullptr},
+    {"\u03C1D (kg/m3)", F::display, "Text7_17", " kg/m3", nullptr},
+    {"hA (kJ/kg)", F::display, "Text7_3", " kJ/kg", nullptr},
+    {"hB (kJ/kg)", F::display, "Text7_8", " kJ/kg", nullptr},
+    {"hC (kJ/kg)", F::display, "Text7_13", " kJ/kg", nullptr},
+    {"hD (kJ/kg)", F::display, "Text7_18", " kJ/kg", nullptr},
+    {"T\u00EDtulo D (%)", F::display, "Text7_19", " %", nullptr},
+    {"Qc (W)", F::display, "Text7_20", " W", nullptr},
+    {"Atlm c (\u00BAC)", F::display, "Text7_21", " \u00BAC", nullptr},
+    {"Uc (W/m2K)", F::display, "Text7_22", " W/m2\u00BAC", nullptr},
+    {"Qe (W)", F::display, "Text7_23", " W", nullptr},
+    {"Atlm e (\u00BAC)", F::display, "Text7_24", " \u00BAC", nullptr},
+    {"Ue (W/m2K)", F::display, "Text7_25", " W/m2\u00BAC", nullptr},
+    {"COP maq frigorifica", F::display, "Text7_26", nullptr, nullptr},
+    {"COP bomba de calor", F::display, "Text7_27", nullptr, nullptr},
+    {"Potencia compresor (W)", F::display, "Text7_28", " W", nullptr},
+    {"Gasto R-11 (g/s)", F::display, "Text7_29", " g/s", nullptr},
+    {"rend. vol compresor (%)", F::display, "Text7_30", " %", nullptr},
+    {"Pcond/Pevap compresor", F::display, "Text7_31", nullptr, nullptr},
 };
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 
@@ -73,13 +73,13 @@ bool evaporator_coil_figure(const char* target) {
     return std::strcmp(target, "Text7_24") == 0 || std::strcmp(target, "Text7_25") == 0;
 }
 
-QString cell_of(const NotebookColumn& column, const DisplayWrite& w, QChar separator) {
+std::string cell_of(const NotebookColumn& column, const DisplayWrite& w, const NumberStyle& style) {
     if (w.kind == DisplayWrite::Kind::position) {
-        return format_with_mask(w.position, column.reading, separator);
+        return format_with_mask(w.position, column.reading, style);
     }
-    const QStringView unit = column.unit ? QStringView(column.unit) : QStringView();
-    if (!unit.isEmpty() && w.text.endsWith(unit)) {
-        return w.text.chopped(unit.size());
+    const std::string_view unit = column.unit ? column.unit : "";
+    if (!unit.empty() && w.text.ends_with(unit)) {
+        return w.text.substr(0, w.text.size() - unit.size());
     }
     return w.text;
 }
@@ -90,45 +90,44 @@ std::span<const NotebookColumn> notebook_columns() {
     return kColumns;
 }
 
-QStringList notebook_headers() {
-    QStringList out;
+std::vector<std::string> notebook_headers() {
+    std::vector<std::string> out;
     out.reserve(kColumnCount);
-    for (const NotebookColumn& c : kColumns) out << QString::fromUtf16(c.header);
+    for (const NotebookColumn& c : kColumns) out.emplace_back(c.header);
     return out;
 }
 
-int notebook_column(QStringView header) {
+int notebook_column(std::string_view header) {
     for (int c = 0; c < kColumnCount; ++c) {
-        if (header == QStringView(kColumns[c].header)) {
+        if (header == kColumns[c].header) {
             return c;
         }
     }
     return -1;
 }
 
-QStringList notebook_row(const PanelSettings& settings, const PassDisplay& pass,
-                         const QLocale& locale) {
+std::vector<std::string> notebook_row(const PanelSettings& settings, const PassDisplay& pass,
+                                      const NumberStyle& style) {
     static const std::array<int, kColumnCount> kWriteOf = write_indices();
-    const QChar separator = locale.decimalPoint().front();
-    QStringList row;
+    std::vector<std::string> row;
     row.reserve(kColumnCount);
     for (int c = 0; c < kColumnCount; ++c) {
         const NotebookColumn& column = kColumns[c];
         switch (column.from) {
             case F::barometer:
-                row << settings.barometer_text;
+                row.push_back(settings.barometer_text);
                 break;
             case F::water:
-                row << settings.water_text;
+                row.push_back(settings.water_text);
                 break;
             case F::ambient:
-                row << settings.ambient_text;
+                row.push_back(settings.ambient_text);
                 break;
             case F::display: {
                 const int k = kWriteOf[c];
-                row << (k >= 0 && k < static_cast<int>(pass.writes.size())
-                            ? cell_of(column, pass.writes[k], separator)
-                            : QString());
+                row.push_back(k >= 0 && k < static_cast<int>(pass.writes.size())
+                                  ? cell_of(column, pass.writes[k], style)
+                                  : std::string());
             }
         }
     }
@@ -141,10 +140,10 @@ bool recordable(const PassDisplay& pass) {
 }
 
 std::vector<SettingOutOfRange> settings_out_of_range(const PanelSettings& settings,
-                                                     const QLocale& locale) {
+                                                     const NumberStyle& style) {
     struct Setting {
         F from;
-        const QString* text;
+        const std::string* text;
         const SettingRange* range;
         const char* name;
         const char* unit;
@@ -157,19 +156,16 @@ std::vector<SettingOutOfRange> settings_out_of_range(const PanelSettings& settin
     };
     std::vector<SettingOutOfRange> out;
     for (const Setting& s : kSettings) {
-        const auto value = read_box_number(*s.text, locale);
+        const auto value = read_box_number(*s.text, style);
         if (!value || s.range->contains(*value)) {
             continue;  // a box that is not a number is a fault, not a range
         }
         const auto column = std::find_if(std::begin(kColumns), std::end(kColumns),
                                          [&](const NotebookColumn& c) { return c.from == s.from; });
         out.push_back({static_cast<int>(column - std::begin(kColumns)),
-                       QStringLiteral("%1 fuera del rango del banco (%2 a %3 %4): los resultados "
-                                      "son una extrapolación")
-                           .arg(QString::fromUtf8(s.name))
-                           .arg(s.range->min)
-                           .arg(s.range->max)
-                           .arg(QString::fromUtf8(s.unit))});
+                       std::string(s.name) + " fuera del rango del banco (" +
+                           std::to_string(s.range->min) + " a " + std::to_string(s.range->max) +
+                           " " + s.unit + "): los resultados son una extrapolación"});
     }
     return out;
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QLocale>
-#include <QString>
-#include <QStringList>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "present/pass.h"
@@ -22,23 +21,23 @@ struct NotebookColumn {
         water,
         ambient,
     };
-    const char16_t* header;  // quantity and unit as the screen names them: "Qc (W)"
+    const char* header;  // quantity and unit as the screen names them: "Qc (W)"; UTF-8
     From from;
-    const char* target;       // the display, or the setting's box ("Text3")
-    const char16_t* unit;     // the display's unit suffix, dropped from the cell
-    const char16_t* reading;  // an instrument's reading mask (its needle has no text)
+    const char* target;   // the display, or the setting's box ("Text3")
+    const char* unit;     // the display's unit suffix, dropped from the cell
+    const char* reading;  // an instrument's reading mask (its needle has no text)
 };
 
 // The columns in the order of the table.
 std::span<const NotebookColumn> notebook_columns();
-QStringList notebook_headers();
+std::vector<std::string> notebook_headers();
 // Index of the column with this header, or -1.
-int notebook_column(QStringView header);
+int notebook_column(std::string_view header);
 
 // The row of a pass: what each display showed, without its unit. A display
 // the pass did not reach gives an empty cell.
-QStringList notebook_row(const PanelSettings& settings, const PassDisplay& pass,
-                         const QLocale& locale);
+std::vector<std::string> notebook_row(const PanelSettings& settings, const PassDisplay& pass,
+                                      const NumberStyle& style);
 
 // A pass can be recorded when it reached every display, or when only the
 // evaporator coil's log-mean difference and coefficient were left undefined.
@@ -48,9 +47,9 @@ bool recordable(const PassDisplay& pass);
 // saying that the results are an extrapolation.
 struct SettingOutOfRange {
     int column;
-    QString message;
+    std::string message;
 };
 std::vector<SettingOutOfRange> settings_out_of_range(const PanelSettings& settings,
-                                                     const QLocale& locale);
+                                                     const NumberStyle& style);
 
 }  // namespace gelvor

@@ -1,7 +1,5 @@
 #include "present/pass.h"
 
-#include <QStringList>
-
 #include <algorithm>
 #include <limits>
 
@@ -29,7 +27,7 @@ struct WriteSpec {
     const char* target;
     Q after;  // written as soon as the pass has computed this
     Shown shown;
-    const char16_t* mask_or_text;
+    const char* mask_or_text;
     Value value;
 };
 
@@ -40,50 +38,50 @@ struct WriteSpec {
 
 // The displays in the order one pass writes them; each right after its value.
 constexpr WriteSpec kWrites[kDisplayWriteCount] = {
-    {"Text6", Q::evaporator_water_flow, Shown::masked, u"##.0 g/s", INPUT(evaporator_water_flow)},
-    {"Text5", Q::condenser_water_flow, Shown::masked, u"#0.0 g/s", INPUT(condenser_water_flow)},
+    {"Text6", Q::evaporator_water_flow, Shown::masked, "##.0 g/s", INPUT(evaporator_water_flow)},
+    {"Text5", Q::condenser_water_flow, Shown::masked, "#0.0 g/s", INPUT(condenser_water_flow)},
     {"GaugeX2", Q::evap_gauge_pressure, Shown::position, nullptr, FIELD(evap_gauge_pressure)},
-    {"Text7_0", Q::evap_pressure, Shown::masked, u"##0.0 kPa", FIELD(evap_pressure)},
-    {"Text7_15", Q::evap_pressure, Shown::masked, u"##0.0 kPa", FIELD(evap_pressure)},
+    {"Text7_0", Q::evap_pressure, Shown::masked, "##0.0 kPa", FIELD(evap_pressure)},
+    {"Text7_15", Q::evap_pressure, Shown::masked, "##0.0 kPa", FIELD(evap_pressure)},
     {"ter_5", Q::evap_temp, Shown::position, nullptr, FIELD(evap_temp)},
-    {"Text7_16", Q::evap_temp, Shown::masked, u"##0.0 \u00BAC", FIELD(evap_temp)},
-    {"Text7_1", Q::evap_temp, Shown::masked, u"##0.0 \u00BAC", FIELD(evap_temp)},
-    {"Text11", Q::evap_temp, Shown::masked, u"##0.0 \u00BAC", FIELD(evap_temp)},
-    {"Text7_4", Q::evap_temp, Shown::fixed, u"1", nullptr},
-    {"Text7_9", Q::evap_temp, Shown::fixed, u"sobrecalent", nullptr},
-    {"Text7_14", Q::evap_temp, Shown::fixed, u"0", nullptr},
-    {"Text7_7", Q::evap_temp, Shown::fixed, u"-", nullptr},
+    {"Text7_16", Q::evap_temp, Shown::masked, "##0.0 \u00BAC", FIELD(evap_temp)},
+    {"Text7_1", Q::evap_temp, Shown::masked, "##0.0 \u00BAC", FIELD(evap_temp)},
+    {"Text11", Q::evap_temp, Shown::masked, "##0.0 \u00BAC", FIELD(evap_temp)},
+    {"Text7_4", Q::evap_temp, Shown::fixed, "1", nullptr},
+    {"Text7_9", Q::evap_temp, Shown::fixed, "sobrecalent", nullptr},
+    {"Text7_14", Q::evap_temp, Shown::fixed, "0", nullptr},
+    {"Text7_7", Q::evap_temp, Shown::fixed, "-", nullptr},
     {"GaugeX1", Q::cond_gauge_pressure, Shown::position, nullptr, FIELD(cond_gauge_pressure)},
-    {"Text7_5", Q::cond_pressure, Shown::masked, u"###.0 kPa", FIELD(cond_pressure)},
-    {"Text7_10", Q::cond_pressure, Shown::masked, u"###.0 kPa", FIELD(cond_pressure)},
-    {"Text7_31", Q::pressure_ratio, Shown::masked, u"###.00", FIELD(pressure_ratio)},
+    {"Text7_5", Q::cond_pressure, Shown::masked, "###.0 kPa", FIELD(cond_pressure)},
+    {"Text7_10", Q::cond_pressure, Shown::masked, "###.0 kPa", FIELD(cond_pressure)},
+    {"Text7_31", Q::pressure_ratio, Shown::masked, "###.00", FIELD(pressure_ratio)},
     {"ter_4", Q::cond_temp, Shown::position, nullptr, FIELD(cond_temp)},
-    {"Text7_11", Q::cond_temp, Shown::masked, u"###.0 \u00BAC", FIELD(cond_temp)},
-    {"Text12", Q::cond_temp, Shown::masked, u"##0.0 \u00BAC", FIELD(cond_temp)},
-    {"Text7_13", Q::h3, Shown::masked, u"###.0 kJ/kg", FIELD(h3)},
-    {"Text7_18", Q::h3, Shown::masked, u"###.0 kJ/kg", FIELD(h4)},
-    {"Text7_3", Q::h1, Shown::masked, u"###.0 kJ/kg", FIELD(h1)},
-    {"Text7_19", Q::evap_inlet_quality, Shown::masked, u"###.0 %", FIELD(evap_inlet_quality)},
-    {"Text7_23", Q::evap_heat_flow, Shown::masked, u"###.0 W", FIELD(evap_heat_flow)},
-    {"Text7_20", Q::cond_heat_flow, Shown::masked, u"###.0 W", FIELD(cond_heat_flow)},
-    {"Text7_29", Q::refrigerant_mass_flow, Shown::masked, u"###.0 g/s",
+    {"Text7_11", Q::cond_temp, Shown::masked, "###.0 \u00BAC", FIELD(cond_temp)},
+    {"Text12", Q::cond_temp, Shown::masked, "##0.0 \u00BAC", FIELD(cond_temp)},
+    {"Text7_13", Q::h3, Shown::masked, "###.0 kJ/kg", FIELD(h3)},
+    {"Text7_18", Q::h3, Shown::masked, "###.0 kJ/kg", FIELD(h4)},
+    {"Text7_3", Q::h1, Shown::masked, "###.0 kJ/kg", FIELD(h1)},
+    {"Text7_19", Q::evap_inlet_quality, Shown::masked, "###.0 %", FIELD(evap_inlet_quality)},
+    {"Text7_23", Q::evap_heat_flow, Shown::masked, "###.0 W", FIELD(evap_heat_flow)},
+    {"Text7_20", Q::cond_heat_flow, Shown::masked, "###.0 W", FIELD(cond_heat_flow)},
+    {"Text7_29", Q::refrigerant_mass_flow, Shown::masked, "###.0 g/s",
      FIELD(refrigerant_mass_flow)},
-    {"Text7_8", Q::h2, Shown::masked, u"###.0 kJ/kg", FIELD(h2)},
+    {"Text7_8", Q::h2, Shown::masked, "###.0 kJ/kg", FIELD(h2)},
     {"ter_2", Q::evap_water_outlet_temp, Shown::position, nullptr, FIELD(evap_water_outlet_temp)},
     {"Text10", Q::evap_water_outlet_temp, Shown::general, nullptr, FIELD(evap_water_outlet_temp)},
     {"ter_1", Q::cond_water_outlet_temp, Shown::position, nullptr, FIELD(cond_water_outlet_temp)},
     {"Text9", Q::cond_water_outlet_temp, Shown::general, nullptr, FIELD(cond_water_outlet_temp)},
-    {"Text7_28", Q::compressor_power, Shown::masked, u"###.0 W", FIELD(compressor_power)},
-    {"Text7_27", Q::cop_heat_pump, Shown::masked, u"###.0", FIELD(cop_heat_pump)},
-    {"Text7_26", Q::cop_refrigerator, Shown::masked, u"###.0", FIELD(cop_refrigerator)},
-    {"Text7_2", Q::suction_density, Shown::masked, u"###.0 kg/m3", FIELD(suction_density)},
-    {"Text7_12", Q::cond_outlet_density, Shown::masked, u"###.0 kg/m3", FIELD(cond_outlet_density)},
-    {"Text7_17", Q::evap_inlet_density, Shown::masked, u"###.0 kg/m3", FIELD(evap_inlet_density)},
-    {"Text7_30", Q::volumetric_efficiency, Shown::masked, u"###.0 %", FIELD(volumetric_efficiency)},
-    {"Text7_21", Q::cond_lmtd, Shown::masked, u"###.0 \u00BAC", FIELD(cond_lmtd)},
-    {"Text7_22", Q::cond_u, Shown::masked, u"###.0 W/m2\u00BAC", FIELD(cond_u)},
-    {"Text7_24", Q::evap_lmtd, Shown::masked, u"###.0 \u00BAC", FIELD(evap_lmtd)},
-    {"Text7_25", Q::evap_u, Shown::masked, u"###.0 W/m2\u00BAC", FIELD(evap_u)},
+    {"Text7_28", Q::compressor_power, Shown::masked, "###.0 W", FIELD(compressor_power)},
+    {"Text7_27", Q::cop_heat_pump, Shown::masked, "###.0", FIELD(cop_heat_pump)},
+    {"Text7_26", Q::cop_refrigerator, Shown::masked, "###.0", FIELD(cop_refrigerator)},
+    {"Text7_2", Q::suction_density, Shown::masked, "###.0 kg/m3", FIELD(suction_density)},
+    {"Text7_12", Q::cond_outlet_density, Shown::masked, "###.0 kg/m3", FIELD(cond_outlet_density)},
+    {"Text7_17", Q::evap_inlet_density, Shown::masked, "###.0 kg/m3", FIELD(evap_inlet_density)},
+    {"Text7_30", Q::volumetric_efficiency, Shown::masked, "###.0 %", FIELD(volumetric_efficiency)},
+    {"Text7_21", Q::cond_lmtd, Shown::masked, "###.0 \u00BAC", FIELD(cond_lmtd)},
+    {"Text7_22", Q::cond_u, Shown::masked, "###.0 W/m2\u00BAC", FIELD(cond_u)},
+    {"Text7_24", Q::evap_lmtd, Shown::masked, "###.0 \u00BAC", FIELD(evap_lmtd)},
+    {"Text7_25", Q::evap_u, Shown::masked, "###.0 W/m2\u00BAC", FIELD(evap_u)},
 };
 
 #undef FIELD
@@ -99,9 +97,9 @@ constexpr std::array<const char*, kDisplayWriteCount> targets_of_writes() {
 constexpr std::array<const char*, kDisplayWriteCount> kTargets = targets_of_writes();
 
 DisplayWrite make_write(const WriteSpec& w, const BenchInputs& in, const BenchState& s,
-                        QChar separator) {
+                        const NumberStyle& style) {
     if (w.shown == Shown::fixed) {
-        return {w.target, DisplayWrite::Kind::text, QString::fromUtf16(w.mask_or_text)};
+        return {w.target, DisplayWrite::Kind::text, w.mask_or_text};
     }
     const std::optional<double> v = w.value(in, s);
     switch (w.shown) {
@@ -109,19 +107,19 @@ DisplayWrite make_write(const WriteSpec& w, const BenchInputs& in, const BenchSt
             return {w.target, DisplayWrite::Kind::position, {}, v.value_or(0), !v};
         case Shown::general:
             return {w.target, DisplayWrite::Kind::text,
-                    v ? general_number_text(*v, separator) : QString()};
+                    v ? general_number_text(*v, style) : std::string()};
         default:
             return {w.target, DisplayWrite::Kind::text,
-                    v ? format_with_mask(*v, w.mask_or_text, separator) : QString()};
+                    v ? format_with_mask(*v, w.mask_or_text, style) : std::string()};
     }
 }
 
 }  // namespace
 
 // Each box is read once, and that one value serves the whole pass.
-BenchInputs read_settings(const PanelSettings& p, const QLocale& locale) {
-    const auto read = [&](const QString& text) {
-        return read_box_number(text, locale).value_or(std::numeric_limits<double>::quiet_NaN());
+BenchInputs read_settings(const PanelSettings& p, const NumberStyle& style) {
+    const auto read = [&](const std::string& text) {
+        return read_box_number(text, style).value_or(std::numeric_limits<double>::quiet_NaN());
     };
     BenchInputs in;
     in.evaporator_water_flow = static_cast<std::int16_t>(p.evaporator_water_flow);
@@ -136,22 +134,20 @@ const std::array<const char*, kDisplayWriteCount>& display_targets() {
     return kTargets;
 }
 
-PassDisplay run_pass(const PanelSettings& settings, const QLocale& locale) {
-    const BenchInputs in = read_settings(settings, locale);
-    return show_pass(settings, in, recompute(in), locale);
+PassDisplay run_pass(const PanelSettings& settings, const NumberStyle& style) {
+    const BenchInputs in = read_settings(settings, style);
+    return show_pass(settings, in, recompute(in), style);
 }
 
 PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, PassResult result,
-                      const QLocale& locale) {
-    const QChar separator = locale.decimalPoint().front();
-
+                      const NumberStyle& style) {
     PassDisplay out;
     out.writes.reserve(kDisplayWriteCount);
     for (const WriteSpec& w : kWrites) {
         if (!result.reached(w.after)) {
             break;
         }
-        out.writes.push_back(make_write(w, in, result.state, separator));
+        out.writes.push_back(make_write(w, in, result.state, style));
     }
     // The cycle needs only te and tc. The evaporator's Atlm and U come after
     // everything the cycle shows, so a pass that stops there still draws it.
@@ -190,12 +186,14 @@ bool PassDisplay::read_box(Quantity box) const {
     return at(box) < at(*bad);
 }
 
-QString PassDisplay::status_message() const {
+std::string PassDisplay::status_message() const {
     if (fault)
         return fault_message;
-    QStringList lines;
-    for (const RangeWarning& w : range_warnings) lines << w.text;
-    return lines.join(u'\n');
+    std::string lines;
+    for (const RangeWarning& w : range_warnings) {
+        lines += (lines.empty() ? "" : "\n") + w.text;
+    }
+    return lines;
 }
 
 }  // namespace gelvor

@@ -1,34 +1,35 @@
 #pragma once
 
-#include <QLocale>
-#include <QString>
 #include <array>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "model/bench.h"
 #include "present/chart_overlay.h"
+#include "present/number_style.h"
 #include "present/range_warning.h"
 
 // One pass as the window shows it: the settings as the operator left them in
 // the controls, turned into the ordered display writes of the recomputation,
-// the chart overlay, and a Spanish message when the pass faults.
+// the chart overlay, and a Spanish message when the pass faults. Texts are
+// UTF-8.
 namespace gelvor {
 
 struct PanelSettings {
-    int evaporator_water_flow = 4;                    // g/s, 50 minus the scroll bar's value
-    int condenser_water_flow = 4;                     // g/s
-    QString barometer_text = QStringLiteral("1010");  // Text3, mbar
-    QString ambient_text = QStringLiteral("18");      // Text4, °C
-    QString water_text = QStringLiteral("15");        // Text8, °C
+    int evaporator_water_flow = 4;        // g/s, 50 minus the scroll bar's value
+    int condenser_water_flow = 4;         // g/s
+    std::string barometer_text = "1010";  // Text3, mbar
+    std::string ambient_text = "18";      // Text4, °C
+    std::string water_text = "15";        // Text8, °C
 };
 
 struct DisplayWrite {
     enum class Kind { text, position };
     const char* target;  // the control's name: "Text6", "GaugeX2", "Text7_12", "ter_5"
     Kind kind;
-    QString text;         // for text boxes; may be empty
+    std::string text;     // for text boxes; may be empty
     double position = 0;  // for instruments
     bool unset = false;   // an instrument's value is unset (no water flows): it shows 0
 };
@@ -44,7 +45,7 @@ struct PassDisplay {
     // stopped only at the evaporator's Atlm or U, after te and tc were known.
     std::optional<ChartOverlay> overlay;
     std::optional<Fault> fault;
-    QString fault_message;  // Spanish, for the operator; empty when complete
+    std::string fault_message;  // Spanish, for the operator; empty when complete
     // The settings read outside their controls' ranges, which the displays show
     // computed all the same. Empty when the pass faulted: a fault takes
     // precedence, and its message names those settings itself.
@@ -53,7 +54,7 @@ struct PassDisplay {
     bool complete() const { return !fault.has_value(); }
     // What the status line says after the pass: the fault's message, or else
     // one line for each setting read out of range; empty when all is well.
-    QString status_message() const;
+    std::string status_message() const;
     // The targets a faulted pass did not reach (empty when complete).
     std::span<const char* const> unreached() const {
         return std::span(display_targets()).subspan(writes.size());
@@ -69,16 +70,16 @@ inline constexpr std::array<Quantity, 3> kSettingBoxes = {Quantity::barometric_p
                                                           Quantity::water_inlet_temperature,
                                                           Quantity::ambient_temperature};
 
-// Reads the settings (each box once, with the locale's number conversion) and
+// Reads the settings (each box once, the way the locale reads numbers) and
 // runs one recomputation with every display text in the locale's separator.
-PassDisplay run_pass(const PanelSettings& settings, const QLocale& locale);
+PassDisplay run_pass(const PanelSettings& settings, const NumberStyle& style);
 
 // The settings as the recomputation reads them; a box that does not hold a
 // finite number reads as NaN, which the recomputation reports as its fault.
-BenchInputs read_settings(const PanelSettings& settings, const QLocale& locale);
+BenchInputs read_settings(const PanelSettings& settings, const NumberStyle& style);
 
 // What the displays show for a recomputation already made from `inputs`.
 PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& inputs, PassResult result,
-                      const QLocale& locale);
+                      const NumberStyle& style);
 
 }  // namespace gelvor

@@ -1,6 +1,5 @@
 #include "present/range_warning.h"
 
-#include <QStringList>
 #include <cmath>
 
 #include "model/settings_ranges.h"
@@ -42,16 +41,19 @@ bool out_of_range(const Checked& c, const BenchInputs& in) {
     return std::isfinite(v) && (v < c.range.min / c.per_unit || v > c.range.max / c.per_unit);
 }
 
-QString range_text(const Checked& c) {
-    return QStringLiteral("(%1 a %2 %3)")
-        .arg(c.range.min)
-        .arg(c.range.max)
-        .arg(QString::fromUtf8(c.unit));
+std::string range_text(const Checked& c) {
+    return "(" + std::to_string(c.range.min) + " a " + std::to_string(c.range.max) + " " + c.unit +
+           ")";
 }
 
-QString without_article(const Checked& c) {
-    QString name = QString::fromUtf8(c.name).section(u' ', 1);
-    name[0] = name[0].toUpper();
+// "la presión barométrica" as "Presión barométrica": the names start with a
+// Latin letter after their article.
+std::string without_article(const Checked& c) {
+    std::string name = c.name;
+    name.erase(0, name.find(' ') + 1);
+    if (name[0] >= 'a' && name[0] <= 'z') {
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    }
     return name;
 }
 
@@ -69,14 +71,14 @@ std::vector<RangeWarning> range_warnings(const BenchInputs& inputs) {
     return out;
 }
 
-QString out_of_range_names(const BenchInputs& inputs) {
-    QStringList names;
+std::string out_of_range_names(const BenchInputs& inputs) {
+    std::string names;
     for (const Checked& c : kChecked) {
         if (out_of_range(c, inputs)) {
-            names << QString::fromUtf8(c.name) + u' ' + range_text(c);
+            names += (names.empty() ? "" : ", ") + std::string(c.name) + ' ' + range_text(c);
         }
     }
-    return names.join(", ");
+    return names;
 }
 
 }  // namespace gelvor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 #include <vector>
 
 #include "model/bench.h"
@@ -13,7 +13,7 @@ namespace gelvor {
 
 struct RangeWarning {
     Quantity setting;  // barometric_pressure, ambient_temperature or water_inlet_temperature
-    QString text;      // a Spanish sentence for the status line
+    std::string text;  // a Spanish sentence for the status line, UTF-8
 };
 
 // One warning per setting outside its range, in the order of their boxes.
@@ -22,6 +22,6 @@ std::vector<RangeWarning> range_warnings(const BenchInputs& inputs);
 
 // The same settings as "la presión barométrica (950 a 1070 mbar)", joined
 // by commas, for a fault message; empty when every setting is in range.
-QString out_of_range_names(const BenchInputs& inputs);
+std::string out_of_range_names(const BenchInputs& inputs);
 
 }  // namespace gelvor

@@ -1,39 +1,48 @@
 #include "present/table_text.h"
 
+#include <algorithm>
+
 namespace gelvor {
 
-QChar csv_separator(const QLocale& locale) {
-    return locale.decimalPoint() == QStringLiteral(",") ? u';' : u',';
+char csv_separator(const NumberStyle& style) {
+    return style.decimal_point == "," ? ';' : ',';
 }
 
-QString csv_record(const QStringList& fields, QChar separator) {
-    QString out;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
+std::string csv_record(const std::vector<std::string>& fields, char separator) {
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             out += separator;
         }
-        const QString& f = fields[i];
-        if (f.contains(separator) || f.contains(u'"') || f.contains(u'\n') || f.contains(u'\r')) {
-            QString quoted = f;
-            quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-            out += u'"' + quoted + u'"';
+        const std::string& f = fields[i];
+        if (f.find_first_of(std::string{separator, '"', '\n', '\r'}) != std::string::npos) {
+            out += '"';
+            for (char c : f) {
+                out += c;
+                if (c == '"') {
+                    out += '"';
+                }
+            }
+            out += '"';
         } else {
             out += f;
         }
     }
-    return out + QStringLiteral("\r\n");
+    return out + "\r\n";
 }
 
-QString tsv_line(const QStringList& fields) {
-    QStringList clean = fields;
-    for (QString& f : clean) {
-        for (QChar& c : f) {
-            if (c == u'\t' || c == u'\n' || c == u'\r') {
-                c = u' ';
-            }
+std::string tsv_line(const std::vector<std::string>& fields) {
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            out += '\t';
         }
+        std::string f = fields[i];
+        std::replace_if(
+            f.begin(), f.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+        out += f;
     }
-    return clean.join(u'\t') + u'\n';
+    return out + '\n';
 }
 
 }  // namespace gelvor

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "readings/readings.h"
+#include "ui/text_qt.h"
 
 namespace {
 
@@ -56,9 +57,10 @@ int write_failed(const Output& out) {
 // on stderr, once per setting, and stdout stays the table it always was.
 void warn(QStringList& warned, const gelvor::PassDisplay& pass) {
     for (const gelvor::RangeWarning& w : pass.range_warnings) {
-        if (!warned.contains(w.text)) {
-            warned << w.text;
-            print_error("gelvor-readings: " + w.text + u'\n');
+        const QString text = gelvor::qt::to_qstring(w.text);
+        if (!warned.contains(text)) {
+            warned << text;
+            print_error("gelvor-readings: " + text + u'\n');
         }
     }
 }
@@ -84,7 +86,7 @@ int main(int argc, char** argv) {
 
     QStringList warned;
     if (!request->csv) {
-        const PassDisplay pass = run_pass(request->settings, request->locale);
+        const PassDisplay pass = run_pass(request->settings, request->style);
         if (!(out.write(readings::pass_lines(pass)) && out.finish())) {
             return write_failed(out);
         }
@@ -97,7 +99,7 @@ int main(int argc, char** argv) {
     const qint64 rows = readings::sweep_rows(*request);
     for (qint64 row = 0; row < rows && out.ok(); ++row) {
         const PanelSettings settings = readings::sweep_row(*request, row);
-        const PassDisplay pass = run_pass(settings, request->locale);
+        const PassDisplay pass = run_pass(settings, request->style);
         all_complete = all_complete && pass.complete();
         out.write(readings::csv_row(*request, settings, pass));
         warn(warned, pass);

@@ -6,6 +6,8 @@
 #include "model/settings_ranges.h"
 #include "present/notebook_columns.h"
 #include "present/table_text.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 #include "version/version.h"
 
 namespace gelvor::readings {
@@ -32,7 +34,7 @@ QString shortest(Real value) {
 }
 
 QString write_value(const DisplayWrite& w) {
-    return w.kind == DisplayWrite::Kind::text ? w.text : shortest(w.position);
+    return w.kind == DisplayWrite::Kind::text ? qt::to_qstring(w.text) : shortest(w.position);
 }
 
 QString segment_text(const ChartSegment& s) {
@@ -101,15 +103,18 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
     const QCommandLineOption condenser(
         "condenser-flow",
         flow_help.arg("condenser").arg(flow_range()).arg(defaults.condenser_water_flow), "N");
-    const QCommandLineOption barometer(
-        "barometer", "barometric pressure box, mbar (default \"" + defaults.barometer_text + "\")",
-        "TEXT");
-    const QCommandLineOption water(
-        "water", "water inlet temperature box, degrees C (default \"" + defaults.water_text + "\")",
-        "TEXT");
-    const QCommandLineOption ambient(
-        "ambient", "ambient temperature box, degrees C (default \"" + defaults.ambient_text + "\")",
-        "TEXT");
+    const QCommandLineOption barometer("barometer",
+                                       "barometric pressure box, mbar (default \"" +
+                                           qt::to_qstring(defaults.barometer_text) + "\")",
+                                       "TEXT");
+    const QCommandLineOption water("water",
+                                   "water inlet temperature box, degrees C (default \"" +
+                                       qt::to_qstring(defaults.water_text) + "\")",
+                                   "TEXT");
+    const QCommandLineOption ambient("ambient",
+                                     "ambient temperature box, degrees C (default \"" +
+                                         qt::to_qstring(defaults.ambient_text) + "\")",
+                                     "TEXT");
     const QCommandLineOption locale(
         "locale", QStringLiteral("number format, e.g. es_ES or en_US (default: the user's)"),
         "NAME");
@@ -165,21 +170,22 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         }
     }
     if (parser.isSet(barometer))
-        r.settings.barometer_text = parser.value(barometer);
+        r.settings.barometer_text = qt::to_utf8(parser.value(barometer));
     if (parser.isSet(water))
-        r.settings.water_text = parser.value(water);
+        r.settings.water_text = qt::to_utf8(parser.value(water));
     if (parser.isSet(ambient))
-        r.settings.ambient_text = parser.value(ambient);
+        r.settings.ambient_text = qt::to_utf8(parser.value(ambient));
 
-    r.locale = QLocale::system();
+    QLocale numbers = QLocale::system();
     if (parser.isSet(locale)) {
         const QString name = parser.value(locale);
-        r.locale = QLocale(name);
-        if (r.locale.language() == QLocale::C && name != "C" && name != "POSIX") {
+        numbers = QLocale(name);
+        if (numbers.language() == QLocale::C && name != "C" && name != "POSIX") {
             error = "unknown locale \"" + name + "\"";
             return std::nullopt;
         }
     }
+    r.style = qt::number_style(numbers);
     r.csv = parser.isSet(csv);
     r.control_names = parser.isSet(control_names);
     if (r.control_names && !r.csv) {
@@ -249,7 +255,7 @@ QString pass_lines(const PassDisplay& pass) {
         }
     }
     if (pass.fault) {
-        out += "fault\t" + pass.fault_message + u'\n';
+        out += "fault\t" + qt::to_qstring(pass.fault_message) + u'\n';
     }
     return out;
 }
@@ -257,34 +263,33 @@ QString pass_lines(const PassDisplay& pass) {
 namespace {
 
 QString control_names_csv_header() {
-    QStringList fields = kSettingNames;
-    for (const char* target : display_targets()) {
-        fields << QLatin1StringView(target);
-    }
-    for (int k = 0; k < 4; ++k) fields << "Line1_" + QString::number(k);
-    for (int k = 0; k < 4; ++k) fields << "Label2_" + QString::number(k);
-    fields << QStringLiteral("fault");
-    return csv_record(fields, u',');
+    std::vector<std::string> fields;
+    for (const QString& name : kSettingNames) fields.push_back(name.toStdString());
+    for (const char* target : display_targets()) fields.emplace_back(target);
+    for (int k = 0; k < 4; ++k) fields.push_back("Line1_" + std::to_string(k));
+    for (int k = 0; k < 4; ++k) fields.push_back("Label2_" + std::to_string(k));
+    fields.emplace_back("fault");
+    return qt::to_qstring(csv_record(fields, ','));
 }
 
 QString control_names_csv_row(const PanelSettings& s, const PassDisplay& pass) {
-    QStringList fields = {QString::number(s.evaporator_water_flow),
-                          QString::number(s.condenser_water_flow), s.barometer_text, s.water_text,
-                          s.ambient_text};
+    std::vector<std::string> fields = {std::to_string(s.evaporator_water_flow),
+                                       std::to_string(s.condenser_water_flow), s.barometer_text,
+                                       s.water_text, s.ambient_text};
     for (const DisplayWrite& w : pass.writes) {
-        fields << write_value(w);
+        fields.push_back(qt::to_utf8(write_value(w)));
     }
-    for (std::size_t i = pass.writes.size(); i < display_targets().size(); ++i) {
-        fields << QString();
+    fields.resize(5 + display_targets().size());
+    for (int k = 0; k < 4; ++k) {
+        fields.push_back(pass.overlay ? qt::to_utf8(segment_text(pass.overlay->lines[k]))
+                                      : std::string());
     }
     for (int k = 0; k < 4; ++k) {
-        fields << (pass.overlay ? segment_text(pass.overlay->lines[k]) : QString());
+        fields.push_back(pass.overlay ? qt::to_utf8(label_text(pass.overlay->labels[k]))
+                                      : std::string());
     }
-    for (int k = 0; k < 4; ++k) {
-        fields << (pass.overlay ? label_text(pass.overlay->labels[k]) : QString());
-    }
-    fields << pass.fault_message;
-    return csv_record(fields, u',');
+    fields.push_back(pass.fault_message);
+    return qt::to_qstring(csv_record(fields, ','));
 }
 
 }  // namespace
@@ -293,19 +298,22 @@ QString csv_header(const Request& r) {
     if (r.control_names) {
         return control_names_csv_header();
     }
-    return csv_record(notebook_headers() << QStringLiteral("fallo"), csv_separator(r.locale));
+    std::vector<std::string> fields = notebook_headers();
+    fields.emplace_back("fallo");
+    return qt::to_qstring(csv_record(fields, csv_separator(r.style)));
 }
 
 QString csv_row(const Request& r, const PanelSettings& s, const PassDisplay& pass) {
     if (r.control_names) {
         return control_names_csv_row(s, pass);
     }
-    return csv_record(notebook_row(s, pass, r.locale) << pass.fault_message,
-                      csv_separator(r.locale));
+    std::vector<std::string> fields = notebook_row(s, pass, r.style);
+    fields.push_back(pass.fault_message);
+    return qt::to_qstring(csv_record(fields, csv_separator(r.style)));
 }
 
 void apply_sweep_value(PanelSettings& s, const QString& name, int value) {
-    const QString text = QString::number(value);
+    const std::string text = std::to_string(value);
     if (name == "evaporator-flow")
         s.evaporator_water_flow = value;
     else if (name == "condenser-flow")

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <cstdlib>
 #include <optional>
 #include <vector>
 
+#include "present/number_style.h"
 #include "present/pass.h"
 
 // The readings command: what the window would show for one pass, as text.
@@ -26,7 +26,7 @@ inline constexpr qint64 kMaxSweepRows = 100'000;
 
 struct Request {
     PanelSettings settings;
-    QLocale locale;
+    NumberStyle style;  // the locale's, as --locale or the environment names it
     bool csv = false;
     // None, or one or two different settings: the table holds every
     // combination, the first sweep varying slowest.

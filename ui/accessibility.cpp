@@ -8,6 +8,8 @@
 
 #include "model/settings_ranges.h"
 #include "present/reading_text.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 #include "ui/widgets/flow_bar.h"
 #include "ui/widgets/instrument.h"
 #include "ui/widgets/manometer.h"
@@ -61,11 +63,12 @@ class InstrumentAccessible : public QAccessibleWidget, public QAccessibleValueIn
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Value)
             return QAccessibleWidget::text(t);
+        const NumberStyle style = qt::number_style(QLocale());
         if (qobject_cast<const Manometer*>(instrument()))
-            return pressure_reading(instrument()->position(), QLocale());
-        return temperature_reading(
+            return qt::to_qstring(pressure_reading(instrument()->position(), style));
+        return qt::to_qstring(temperature_reading(
             instrument()->hasReading() ? std::optional(instrument()->position()) : std::nullopt,
-            QLocale());
+            style));
     }
     QVariant currentValue() const override { return instrument()->position(); }
     void setCurrentValue(const QVariant&) override {}  // an instrument only indicates

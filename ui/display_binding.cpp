@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "ui/text_qt.h"
 #include "ui/widgets/instrument.h"
 
 namespace gelvor::ui {
@@ -27,7 +28,7 @@ void DisplayBinding::apply(const PassDisplay& pass) const {
         if (!t)
             continue;
         if (w.kind == DisplayWrite::Kind::text && t->box) {
-            t->box->setText(w.text);
+            t->box->setText(qt::to_qstring(w.text));
             t->box->setCursorPosition(0);  // a text longer than its box shows its beginning
         }
         if (w.kind == DisplayWrite::Kind::position && t->instrument) {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
 #include "present/box_reading.h"
 #include "present/fault_message.h"
@@ -22,10 +23,11 @@
 #include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
 #include "ui/form1_controls.h"
-#include "ui/form1_layout.h"
 #include "ui/help.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 #include "ui/widgets/instrument.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
@@ -111,29 +113,31 @@ PanelSettings Form1::panelSettings() const {
     PanelSettings settings;
     settings.evaporator_water_flow = flow_from_bar(c_->evaporator_bar->value());
     settings.condenser_water_flow = flow_from_bar(c_->condenser_bar->value());
-    settings.barometer_text = c_->barometer_box->text();
-    settings.ambient_text = c_->ambient_box->text();
-    settings.water_text = c_->water_box->text();
+    settings.barometer_text = qt::to_utf8(c_->barometer_box->text());
+    settings.ambient_text = qt::to_utf8(c_->ambient_box->text());
+    settings.water_text = qt::to_utf8(c_->water_box->text());
     return settings;
 }
 
 void Form1::marcha() {
     const PanelSettings settings = panelSettings();
-    last_pass_ = run_pass(settings, QLocale());
+    last_pass_ = run_pass(settings, qt::number_style(QLocale()));
     const PassDisplay& pass = *last_pass_;
     // What the pass read is applied, as typed.
     for (Quantity box : kSettingBoxes) {
         if (pass.read_box(box) || pass.unreadable_box() == box)
-            setApplied(box, box == Quantity::barometric_pressure   ? settings.barometer_text
-                            : box == Quantity::ambient_temperature ? settings.ambient_text
-                                                                   : settings.water_text);
+            setApplied(
+                box, qt::to_qstring(box == Quantity::barometric_pressure   ? settings.barometer_text
+                                    : box == Quantity::ambient_temperature ? settings.ambient_text
+                                                                           : settings.water_text));
     }
     markPendingBoxes();
     display_->apply(pass);
     if (pass.overlay)
         overlay_->place(*pass.overlay);
     markSettingBoxes(pass);
-    showStatusMessage(pass.status_message(), pass.complete() ? Tone::warning : Tone::fault);
+    showStatusMessage(qt::to_qstring(pass.status_message()),
+                      pass.complete() ? Tone::warning : Tone::fault);
     showOverlayIfDrawn();
     emit passShown();
 }
@@ -226,7 +230,8 @@ void Form1::applyTypedSetting(Quantity box) {
     QLineEdit* edit = settingBox(box);
     setApplied(box, edit->text());
     markPendingBoxes();
-    const std::optional<double> value = read_box_number(edit->text(), QLocale());
+    const std::optional<double> value =
+        read_box_number(qt::to_utf8(edit->text()), qt::number_style(QLocale()));
     // The spin's handler, with the typed number where the spin's position would be.
     if (box == Quantity::ambient_temperature && value)
         c_->room_thermometer->setPosition(*value);
@@ -235,10 +240,10 @@ void Form1::applyTypedSetting(Quantity box) {
     } else if (!value) {
         // Nothing computes while the machine is off, but the box says at once why it is refused.
         PanelSettings settings = panelSettings();
-        const BenchInputs inputs = read_settings(settings, QLocale());
+        const BenchInputs inputs = read_settings(settings, qt::number_style(QLocale()));
         mark_box(edit, BoxMark::fault);
-        showStatusMessage(
-            fault_message(Fault{box, FaultKind::not_a_number, box}, settings, inputs, {}));
+        showStatusMessage(qt::to_qstring(
+            fault_message(Fault{box, FaultKind::not_a_number, box}, settings, inputs, {})));
     } else if (box_mark(edit) == BoxMark::fault) {
         mark_box(edit, BoxMark::none);
         showStatusMessage(QString());
@@ -253,7 +258,8 @@ double Form1::settingToApply(Quantity box) const {
     const SpinControl* spin = box == Quantity::barometric_pressure   ? c_->barometer_spin
                               : box == Quantity::ambient_temperature ? c_->ambient_spin
                                                                      : c_->water_spin;
-    return read_box_number(settingBox(box)->text(), QLocale()).value_or(spin->position());
+    return read_box_number(qt::to_utf8(settingBox(box)->text()), qt::number_style(QLocale()))
+        .value_or(spin->position());
 }
 
 void Form1::setSetting(Quantity box, double value) {
@@ -261,7 +267,8 @@ void Form1::setSetting(Quantity box, double value) {
                         : box == Quantity::ambient_temperature ? c_->ambient_spin
                                                                : c_->water_spin;
     QLineEdit* edit = settingBox(box);
-    if (read_box_number(edit->text(), QLocale()) == value) {
+    const NumberStyle style = qt::number_style(QLocale());
+    if (read_box_number(qt::to_utf8(edit->text()), style) == value) {
         if (is_pending(edit))
             applyTypedSetting(box);  // as typed; a control already there is left alone
         return;
@@ -272,7 +279,7 @@ void Form1::setSetting(Quantity box, double value) {
         spin->setPosition(static_cast<int>(value));  // writes the box and runs the handler
         return;
     }
-    edit->setText(general_number_text(value, QLocale().decimalPoint().front()));
+    edit->setText(qt::to_qstring(general_number_text(value, style)));
     edit->setCursorPosition(0);
     applyTypedSetting(box);
 }

@@ -13,16 +13,18 @@
 #include <QSvgRenderer>
 
 #include "assets/assets.h"
+#include "layout/form1_layout.h"
 #include "present/reading_text.h"
 #include "ui/accessibility.h"
 #include "ui/form1_controls.h"
-#include "ui/form1_layout.h"
 #include "ui/help.h"
 #include "ui/live_tip.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook.h"
+#include "ui/number_style_qt.h"
 #include "ui/readouts.h"
 #include "ui/text_fit.h"
+#include "ui/text_qt.h"
 #include "ui/widgets/flow_bar.h"
 #include "ui/widgets/halo_label.h"
 #include "ui/widgets/manometer.h"
@@ -66,11 +68,22 @@ QLabel* add_label(const Place& at, const L::LabelSpec& s, QLabel* l = nullptr) {
     return l;
 }
 
+Qt::Alignment qt_alignment(L::TextAlign align) {
+    switch (align) {
+        case L::TextAlign::right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case L::TextAlign::centre:
+            return Qt::AlignCenter;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
 QLineEdit* add_box(const Place& at, const L::BoxSpec& s) {
     auto* b = new QLineEdit(text(s.text), at.parent);
     b->setObjectName(QLatin1String(s.name));
     b->setAccessibleName(text(s.accessible));
-    b->setAlignment(s.align);
+    b->setAlignment(qt_alignment(s.align));
     place(b, s.rect);
     keep_text_fitted(b);
     return b;
@@ -107,8 +120,9 @@ Thermometer* add_thermometer(const Place& at, const L::InstrumentSpec& s) {
     t->setAccessibleName(QStringLiteral("Termómetro ") + point);
     set_live_tip(t, [t, point] {
         return point + u'\n' +
-               temperature_reading(t->hasReading() ? std::optional(t->position()) : std::nullopt,
-                                   QLocale());
+               qt::to_qstring(temperature_reading(
+                   t->hasReading() ? std::optional(t->position()) : std::nullopt,
+                   qt::number_style(QLocale())));
     });
     if (s.column_bgr)
         t->setColumnColour(look::bgr(s.column_bgr));
@@ -139,8 +153,10 @@ void build_bench(Form1Controls& c) {
     gauges[1]->setLoweredBevel(true);
     for (Manometer* g : gauges) {
         const QString name = g->toolTip();
-        set_live_tip(
-            g, [g, name] { return name + u'\n' + pressure_reading(g->position(), QLocale()); });
+        set_live_tip(g, [g, name] {
+            return name + u'\n' +
+                   qt::to_qstring(pressure_reading(g->position(), qt::number_style(QLocale())));
+        });
     }
     for (std::size_t i = 0; i < 6; ++i) c.ter[i] = add_thermometer(at, L::thermometers()[i]);
 
@@ -163,8 +179,8 @@ void build_bench(Form1Controls& c) {
         bar->setValue(bar_from_flow(kFlowRange.initial));
         place(bar, s.rect);
         // The bar and its float both say the flow the bar sets.
-        const auto flow = [bar, name = text(s.accessible)] {
-            return flow_reading(name, flow_from_bar(bar->value()));
+        const auto flow = [bar, name = s.accessible] {
+            return text(flow_reading(name, flow_from_bar(bar->value())).c_str());
         };
         set_live_tip(bar, flow);
         set_live_tip(floats[i], flow);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "present/reading_text.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui {
 namespace {
@@ -31,7 +32,8 @@ void make_readout(QLineEdit* box) {
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
     box->setCursor(Qt::IBeamCursor);  // its text can still be selected
-    box->setAccessibleDescription(readout_description(box->objectName().toLatin1().constData()));
+    box->setAccessibleDescription(
+        qt::to_qstring(readout_description(box->objectName().toLatin1().toStdString())));
     box->installEventFilter(new StartOnLeave(box));  // the display binding sets it after each write
 }
 

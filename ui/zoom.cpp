@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/form1_layout.h"
+#include "layout/form1_layout.h"
 #include "ui/look.h"
 #include "ui/text_fit.h"
 #include "ui/widgets/instrument.h"

@@ -17,15 +17,15 @@
 #include <span>
 
 #include "assets/assets.h"
+#include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
 #include "present/chart_overlay.h"
-#include "ui/form1_layout.h"
 
 namespace {
 
-namespace layout = gelvor::ui::layout;
-using gelvor::ui::kTwipsPerPixel;
-using gelvor::ui::TwipsRect;
+namespace layout = gelvor::layout;
+using gelvor::layout::kTwipsPerPixel;
+using gelvor::layout::TwipsRect;
 
 // A control of the window's layout tables, by its name.
 template <class Entry>

@@ -6,10 +6,10 @@
 
 #include <span>
 
-#include "assets/assets.h"
+#include "assets/pictures.h"
+#include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
 #include "rendering.h"
-#include "ui/form1_layout.h"
 
 // The running-state pictures and the floats go over the bench drawing where
 // the window's own layout tables put them; they must continue it without a
@@ -17,10 +17,10 @@
 namespace gelvor::assets {
 namespace {
 
+using layout::kTwipsPerPixel;
+using layout::PictureSpec;
 using testing::mean_difference;
 using testing::render;
-using ui::kTwipsPerPixel;
-using ui::layout::PictureSpec;
 
 const PictureSpec& picture(std::span<const PictureSpec> table, const char* name) {
     for (const PictureSpec& p : table) {
@@ -31,7 +31,7 @@ const PictureSpec& picture(std::span<const PictureSpec> table, const char* name)
     throw std::runtime_error(std::string("the window has no picture ") + name);
 }
 const PictureSpec& running(const char* name) {
-    return picture(ui::layout::running_pictures(), name);
+    return picture(layout::running_pictures(), name);
 }
 
 constexpr int kScale = 3;
@@ -42,7 +42,7 @@ const QImage& bench() {
 }
 
 QPoint origin(const PictureSpec& p) {
-    const ui::TwipsRect& at = p.rect;
+    const layout::TwipsRect& at = p.rect;
     return QPoint(int(at.left / kTwipsPerPixel) * kScale, int(at.top / kTwipsPerPixel) * kScale);
 }
 
@@ -91,7 +91,7 @@ TEST(EvaporatorAtRest, IsTheBenchDrawingsEvaporator) {
 // show, so that it looks the same whether the window clips them or not.
 TEST(EvaporatorRunning, BoilsOnlyWhereBothPictureBoxesShow) {
     const PictureSpec& boiling = running("Picture1_1");
-    const ui::TwipsRect& rest = running("c_0").rect;
+    const layout::TwipsRect& rest = running("c_0").rect;
     const QImage image = render(boiling.resource, 53, 60, kScale);
     const QPoint at = origin(boiling);
     const int box_right = int(boiling.rect.width / kTwipsPerPixel) * kScale;
@@ -106,8 +106,8 @@ TEST(EvaporatorRunning, BoilsOnlyWhereBothPictureBoxesShow) {
 // walls run just outside the float's picture box and the tube is clear
 // inside.
 TEST(FlowmeterTubes, HoldTheFloatsOverTheirWholeTravel) {
-    for (const PictureSpec& entry : ui::layout::floats()) {
-        const ui::TwipsRect& f = entry.rect;
+    for (const PictureSpec& entry : layout::floats()) {
+        const layout::TwipsRect& f = entry.rect;
         const char* name = entry.name;
         const double left = f.left / kTwipsPerPixel, right = (f.left + f.width) / kTwipsPerPixel;
         const double highest = float_top_twips(bar_from_flow(kFlowRange.max)) / kTwipsPerPixel;

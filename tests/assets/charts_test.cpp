@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "assets/assets.h"
+#include "layout/twips.h"
 #include "present/chart_overlay.h"
 #include "rendering.h"
-#include "ui/twips.h"
 
 namespace gelvor::assets {
 namespace {
@@ -23,7 +23,7 @@ using testing::source;
 // ---- The P-h chart --------------------------------------------------------
 
 constexpr int kScale = 4;
-using ui::kTwipsPerPixel;
+using layout::kTwipsPerPixel;
 
 const QImage& ph_chart() {
     static const QImage image = render(kPhChart, 264, 226, kScale);

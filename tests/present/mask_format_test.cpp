@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <string>
 
 namespace gelvor {
 namespace {
@@ -13,10 +15,16 @@ struct Case {
     const char* english;  // with "." as the separator; the Spanish text swaps in ","
 };
 
-class MaskFormat : public ::testing::TestWithParam<char> {};
+class MaskFormat : public ::testing::TestWithParam<char> {
+  protected:
+    NumberStyle style() const {
+        NumberStyle s;
+        s.decimal_point = std::string(1, GetParam());
+        return s;
+    }
+};
 
 TEST_P(MaskFormat, FollowsTheDisplayMasks) {
-    const QChar sep = QLatin1Char(GetParam());
     const Case cases[] = {
         {0, "##.0 g/s", ".0 g/s"},  // the two flow boxes differ exactly here
         {0, "#0.0 g/s", "0.0 g/s"},
@@ -54,9 +62,9 @@ TEST_P(MaskFormat, FollowsTheDisplayMasks) {
         {1e-300, "##0.0 kPa", "0.0 kPa"},
     };
     for (const Case& c : cases) {
-        QString expected = QString::fromUtf8(c.english);
-        expected.replace(u'.', sep);
-        EXPECT_EQ(format_with_mask(c.value, QString::fromUtf8(c.mask), sep), expected)
+        std::string expected = c.english;
+        std::replace(expected.begin(), expected.end(), '.', GetParam());
+        EXPECT_EQ(format_with_mask(c.value, c.mask, style()), expected)
             << c.value << " with " << c.mask;
     }
 }
@@ -65,22 +73,21 @@ TEST_P(MaskFormat, NonFiniteValuesGiveTheEmptyText) {
     for (double v :
          {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
           std::numeric_limits<double>::quiet_NaN()}) {
-        EXPECT_TRUE(format_with_mask(v, u"###.0 W", QLatin1Char(GetParam())).isEmpty());
+        EXPECT_TRUE(format_with_mask(v, "###.0 W", style()).empty());
     }
     // Percent scaling of a huge value overflows: still nothing shown.
-    EXPECT_TRUE(format_with_mask(1e307, u"###.0 %", QLatin1Char(GetParam())).isEmpty());
+    EXPECT_TRUE(format_with_mask(1e307, "###.0 %", style()).empty());
 }
 
 TEST_P(MaskFormat, ExtremeValuesAndMasksStayWithinTheirDigits) {
-    const QChar sep = QLatin1Char(GetParam());
-    const QString point(sep);
-    EXPECT_EQ(format_with_mask(0.001, u"#0.00", sep), "0" + point + "00");
-    EXPECT_EQ(format_with_mask(0.009, u"###.00", sep), point + "01");
-    EXPECT_EQ(format_with_mask(1.7976931348623157e308, u"###.0", sep).size(), 309 + 2);
-    EXPECT_EQ(format_with_mask(4.9e-324, QString("0." + QString(60, u'0')), sep),
-              "0" + point + QString(40, u'0'));  // at most 40 decimals
-    EXPECT_EQ(format_with_mask(7, u"", sep), "7");
-    EXPECT_EQ(format_with_mask(7.25, u"abc", sep), "7abc");
+    const std::string point(1, GetParam());
+    EXPECT_EQ(format_with_mask(0.001, "#0.00", style()), "0" + point + "00");
+    EXPECT_EQ(format_with_mask(0.009, "###.00", style()), point + "01");
+    EXPECT_EQ(format_with_mask(1.7976931348623157e308, "###.0", style()).size(), 309u + 2);
+    EXPECT_EQ(format_with_mask(4.9e-324, "0." + std::string(60, '0'), style()),
+              "0" + point + std::string(40, '0'));  // at most 40 decimals
+    EXPECT_EQ(format_with_mask(7, "", style()), "7");
+    EXPECT_EQ(format_with_mask(7.25, "abc", style()), "7abc");
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, MaskFormat, ::testing::Values('.', ','),

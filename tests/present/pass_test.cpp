@@ -2,25 +2,39 @@
 
 #include <gtest/gtest.h>
 
-#include <QMap>
+#include <algorithm>
+#include <map>
+#include <string>
 
+#include "present/number_text.h"
 #include "tests/worked_example.h"
 
 namespace gelvor {
 namespace {
 
-const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
-const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+const NumberStyle& kSpanish = spanish_number_style();
+const NumberStyle& kEnglish = english_number_style();
 
-QMap<QString, DisplayWrite> by_target(const PassDisplay& p) {
-    QMap<QString, DisplayWrite> m;
+std::map<std::string, DisplayWrite> by_target(const PassDisplay& p) {
+    std::map<std::string, DisplayWrite> m;
     for (const DisplayWrite& w : p.writes) {
-        m.insert(QString::fromLatin1(w.target), w);
+        m.emplace(w.target, w);
     }
     return m;
 }
-QString text(const PassDisplay& p, const char* target) {
-    return by_target(p).value(QString::fromLatin1(target)).text;
+std::string text(const PassDisplay& p, const char* target) {
+    const auto m = by_target(p);
+    const auto it = m.find(target);
+    return it == m.end() ? std::string() : it->second.text;
+}
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+// An English number text with the style's decimal point.
+std::string with_point(std::string english, const NumberStyle& style) {
+    std::string out;
+    for (char c : english) out += c == '.' ? style.decimal_point : std::string(1, c);
+    return out;
 }
 
 TEST(DisplayWrites, ACompletePassWritesEveryDisplayInTheBenchOrder) {
@@ -41,17 +55,14 @@ TEST(DisplayWrites, ACompletePassWritesEveryDisplayInTheBenchOrder) {
     }
     EXPECT_TRUE(p.overlay);
     EXPECT_TRUE(p.unreached().empty());
-    EXPECT_TRUE(p.fault_message.isEmpty());
+    EXPECT_TRUE(p.fault_message.empty());
 }
 
 TEST(DisplayWrites, StateAfterSwitchOnInBothSeparators) {
-    for (const QLocale& locale : {kEnglish, kSpanish}) {
-        const QString sep = locale.decimalPoint();
-        const auto dec = [&](const char* english) {
-            return QString::fromUtf8(english).replace(u'.', sep);
-        };
-        const PassDisplay p = run_pass(PanelSettings{}, locale);
-        const auto w = by_target(p);
+    for (const NumberStyle* style : {&kEnglish, &kSpanish}) {
+        const auto dec = [&](const char* english) { return with_point(english, *style); };
+        const PassDisplay p = run_pass(PanelSettings{}, *style);
+        auto w = by_target(p);
         EXPECT_EQ(text(p, "Text6"), dec("4.0 g/s"));
         EXPECT_EQ(text(p, "Text5"), dec("4.0 g/s"));
         EXPECT_EQ(text(p, "Text7_0"), dec("46.7 kPa"));
@@ -83,12 +94,10 @@ TEST(DisplayWrites, StateAfterSwitchOnInBothSeparators) {
 TEST(DisplayWrites, WorkedExampleOfTheCoilsReachesItsBoxes) {
     const BenchState points = testing::worked_example_state_points();
     const BenchInputs in{20, 20, 101, 15, 18};
-    for (const QLocale& locale : {kEnglish, kSpanish}) {
-        const auto dec = [&](const char* english) {
-            return QString::fromUtf8(english).replace(u'.', locale.decimalPoint());
-        };
+    for (const NumberStyle* style : {&kEnglish, &kSpanish}) {
+        const auto dec = [&](const char* english) { return with_point(english, *style); };
         const PassDisplay p =
-            show_pass(PanelSettings{}, in, recompute_from_state_points(in, points), locale);
+            show_pass(PanelSettings{}, in, recompute_from_state_points(in, points), *style);
         EXPECT_EQ(text(p, "Text7_23"), dec("174.1 W"));
         EXPECT_EQ(text(p, "Text7_20"), dec("211.3 W"));
         EXPECT_EQ(text(p, "Text7_29"), dec("1.0 g/s"));
@@ -110,13 +119,13 @@ TEST(DisplayWrites, CoilsWithoutWaterShowEmptyBoxesAndZeroThermometers) {
     // No evaporator water with te below zero; no condenser water.
     const PassDisplay p = run_pass({0, 0, "950", "10", "15"}, kEnglish);
     ASSERT_TRUE(p.complete());
-    const auto w = by_target(p);
+    auto w = by_target(p);
     ASSERT_TRUE(w["ter_5"].position < 0);
     EXPECT_EQ(text(p, "Text6"), ".0 g/s");
     EXPECT_EQ(text(p, "Text5"), "0.0 g/s");
     for (const char* empty : {"Text10", "Text9", "Text7_21", "Text7_22", "Text7_24", "Text7_25"}) {
         EXPECT_TRUE(w.contains(empty)) << empty;
-        EXPECT_TRUE(w[empty].text.isEmpty()) << empty;
+        EXPECT_TRUE(w[empty].text.empty()) << empty;
     }
     EXPECT_EQ(w["ter_2"].position, 0);
     EXPECT_EQ(w["ter_1"].position, 0);
@@ -129,7 +138,7 @@ TEST(DisplayWrites, EachBoxIsReadOnceSoBothLocalesGiveOneResult) {
     const PassDisplay en = run_pass({20, 20, "1010", "18", "15.5"}, kEnglish);
     ASSERT_TRUE(es.complete() && en.complete());
     for (std::size_t i = 0; i < en.writes.size(); ++i) {
-        EXPECT_EQ(es.writes[i].text, QString(en.writes[i].text).replace(u'.', u','))
+        EXPECT_EQ(es.writes[i].text, with_point(en.writes[i].text, kSpanish))
             << en.writes[i].target;
         EXPECT_EQ(es.writes[i].position, en.writes[i].position) << en.writes[i].target;
     }
@@ -138,13 +147,12 @@ TEST(DisplayWrites, EachBoxIsReadOnceSoBothLocalesGiveOneResult) {
 }
 
 TEST(FaultedPasses, ABoxWithoutANumberStopsAfterTheFlows) {
-    for (const QLocale& locale : {kEnglish, kSpanish}) {
-        const PassDisplay p = run_pass({4, 4, "abc", "18", "15"}, locale);
+    for (const NumberStyle* style : {&kEnglish, &kSpanish}) {
+        const PassDisplay p = run_pass({4, 4, "abc", "18", "15"}, *style);
         ASSERT_FALSE(p.complete());
         ASSERT_EQ(p.writes.size(), 2u);
         EXPECT_STREQ(p.writes[1].target, "Text5");
-        EXPECT_EQ(p.fault_message,
-                  QString::fromUtf8("La presión barométrica no es un número válido: «abc»"));
+        EXPECT_EQ(p.fault_message, "La presión barométrica no es un número válido: «abc»");
         EXPECT_EQ(p.unreached().size(), 41u);
         EXPECT_STREQ(p.unreached().front(), "GaugeX2");
         EXPECT_FALSE(p.overlay);
@@ -158,23 +166,40 @@ TEST(FaultedPasses, ABoxWithoutANumberStopsAfterTheFlows) {
     EXPECT_TRUE(ambient.read_box(Quantity::barometric_pressure));
     EXPECT_TRUE(ambient.read_box(Quantity::water_inlet_temperature));
     EXPECT_TRUE(run_pass({4, 4, "1010", "", "15"}, kEnglish)
-                    .fault_message.startsWith(QString::fromUtf8("La temperatura ambiente")));
-    EXPECT_TRUE(
-        run_pass({4, 4, "1010", "18", "1e999"}, kEnglish)
-            .fault_message.startsWith(QString::fromUtf8("La temperatura de entrada de agua")));
+                    .fault_message.starts_with("La temperatura ambiente"));
+    EXPECT_TRUE(run_pass({4, 4, "1010", "18", "1e999"}, kEnglish)
+                    .fault_message.starts_with("La temperatura de entrada de agua"));
     // The other locale's separator is not a number here.
     EXPECT_FALSE(run_pass({4, 4, "1010", "18", "15,5"}, kEnglish).complete());
 }
 
 TEST(FaultedPasses, MessagesStayShortWhateverWasTyped) {
-    const QString huge(100000, u'9');
-    const PassDisplay p = run_pass({4, 4, huge + u'x', "18", "15"}, kEnglish);
+    const std::string huge(100000, '9');
+    const PassDisplay p = run_pass({4, 4, huge + 'x', "18", "15"}, kEnglish);
     ASSERT_FALSE(p.complete());
-    EXPECT_LT(p.fault_message.size(), 120);
-    const PassDisplay control =
-        run_pass({4, 4, QString::fromUtf8("1\n0\t1\u0007"), "18", "15"}, kEnglish);
-    EXPECT_FALSE(control.fault_message.contains(u'\n'));
-    EXPECT_FALSE(control.fault_message.contains(u'\u0007'));
+    EXPECT_LT(p.fault_message.size(), 120u);
+    const PassDisplay control = run_pass({4, 4, "1\n0\t1\u0007", "18", "15"}, kEnglish);
+    EXPECT_FALSE(contains(control.fault_message, "\n"));
+    EXPECT_FALSE(contains(control.fault_message, "\u0007"));
+}
+
+// The typed text is counted and cleaned in UTF-16 units, as the window's box
+// holds it: 24 of them, a character that straddles the 24th whole, control
+// and format characters of the first plane and lone surrogates as U+FFFD.
+TEST(FaultedPasses, MessagesQuoteTheTypedTextAsTheBoxHoldsIt) {
+    const auto quoted = [](const std::string& typed) {
+        const std::string m = run_pass({4, 4, typed, "18", "15"}, kEnglish).fault_message;
+        return m.substr(m.find("\u00AB"));
+    };
+    const std::string a23(23, 'a');
+    EXPECT_EQ(quoted(a23 + "xy"), "\u00AB" + a23 + "x\u2026\u00BB");
+    EXPECT_EQ(quoted(a23 + "x"), "\u00AB" + a23 + "x\u00BB");
+    std::string accents;
+    for (int i = 0; i < 30; ++i) accents += "\u00E9";
+    EXPECT_EQ(quoted(accents), "\u00AB" + accents.substr(0, 48) + "\u2026\u00BB");
+    EXPECT_EQ(quoted(a23 + "\U0001F600b"), "\u00AB" + a23 + "\U0001F600\u2026\u00BB");
+    // U+200E, a lone surrogate, a format character beyond the first plane.
+    EXPECT_EQ(quoted("\u200E5\xED\xA0\x80\U000E0001"), "\u00AB\uFFFD5\uFFFD\U000E0001\u00BB");
 }
 
 // The corner of the settings where te reaches the water inlet temperature:
@@ -190,8 +215,7 @@ TEST(FaultedPasses, EvaporatorLogarithmLeavesOnlyItsTwoBoxesEmptyAndDrawsTheCycl
         EXPECT_STREQ(p.unreached()[0], "Text7_24");
         EXPECT_STREQ(p.unreached()[1], "Text7_25");
         EXPECT_EQ(p.fault_message,
-                  QString::fromUtf8("No se puede calcular Atlm del evaporador: te no es menor "
-                                    "que t1"));
+                  "No se puede calcular Atlm del evaporador: te no es menor que t1");
         const BenchState state = recompute(read_settings(s, kEnglish)).state;
         ChartOverlay expected{};
         ASSERT_TRUE(place_chart_overlay(state.evap_temp, state.cond_temp, expected));
@@ -207,12 +231,11 @@ TEST(FaultedPasses, ArithmeticFaultsNameTheBoxesTypedOutOfRange) {
     const PassDisplay p = run_pass({4, 4, "1010", "1e308", "1e308"}, kEnglish);
     ASSERT_FALSE(p.complete());
     EXPECT_EQ(p.fault->kind, FaultKind::overflow);
-    EXPECT_TRUE(
-        p.fault_message.contains(QString::fromUtf8("la temperatura ambiente (10 a 50 ºC)")));
-    EXPECT_TRUE(p.fault_message.contains(QString::fromUtf8("la temperatura de entrada de agua")));
-    EXPECT_FALSE(p.fault_message.contains(QString::fromUtf8("presión barométrica")));
+    EXPECT_TRUE(contains(p.fault_message, "la temperatura ambiente (10 a 50 ºC)"));
+    EXPECT_TRUE(contains(p.fault_message, "la temperatura de entrada de agua"));
+    EXPECT_FALSE(contains(p.fault_message, "presión barométrica"));
     // In range, the evaporator logarithm names no box.
-    EXPECT_FALSE(run_pass({50, 20, "1070", "50", "14"}, kEnglish).fault_message.contains(u"rango"));
+    EXPECT_FALSE(contains(run_pass({50, 20, "1070", "50", "14"}, kEnglish).fault_message, "rango"));
 }
 
 TEST(FaultedPasses, ABarometerFarBelowItsRangeIsNotShownAsNegativePressures) {
@@ -220,12 +243,12 @@ TEST(FaultedPasses, ABarometerFarBelowItsRangeIsNotShownAsNegativePressures) {
     ASSERT_FALSE(p.complete());
     ASSERT_EQ(p.writes.size(), 3u);  // the flows and the evaporator manometer
     EXPECT_STREQ(p.writes[2].target, "GaugeX2");
-    EXPECT_TRUE(p.fault_message.contains(QString::fromUtf8("presión absoluta del evaporador")));
+    EXPECT_TRUE(contains(p.fault_message, "presión absoluta del evaporador"));
 }
 
 // A box typed outside its spin's range: the pass computes the typed value as
 // it stands, and a warning names the box.
-PanelSettings with_box(Quantity box, const QString& text) {
+PanelSettings with_box(Quantity box, const std::string& text) {
     PanelSettings s{20, 20, "1010", "18", "15"};
     (box == Quantity::barometric_pressure   ? s.barometer_text
      : box == Quantity::ambient_temperature ? s.ambient_text
@@ -253,42 +276,42 @@ TEST(RangeWarnings, EachBoxOutsideItsRangeWarnsAndComputesAsTyped) {
          "son una extrapolación",
          {13.5, 5, 16.5, 99}},
     };
-    for (const QLocale& locale : {kSpanish, kEnglish}) {
+    for (const NumberStyle* style : {&kSpanish, &kEnglish}) {
         for (const Case& c : cases) {
             for (const double v : c.values) {
-                SCOPED_TRACE(locale.name().toStdString() + " " + std::to_string(v));
-                const PanelSettings s = with_box(c.box, locale.toString(v));
-                const PassDisplay p = run_pass(s, locale);
-                ASSERT_TRUE(p.complete()) << p.fault_message.toStdString();
+                SCOPED_TRACE(style->decimal_point + " " + std::to_string(v));
+                const PanelSettings s = with_box(c.box, general_number_text(v, *style));
+                const PassDisplay p = run_pass(s, *style);
+                ASSERT_TRUE(p.complete()) << p.fault_message;
                 ASSERT_EQ(p.range_warnings.size(), 1u);
                 EXPECT_EQ(p.range_warnings[0].setting, c.box);
-                EXPECT_EQ(p.range_warnings[0].text, QString::fromUtf8(c.warning));
+                EXPECT_EQ(p.range_warnings[0].text, c.warning);
                 // Every display as the typed value gives it: nothing clamped.
                 BenchInputs in{20, 20, 101, 15, 18};
                 (c.box == Quantity::barometric_pressure   ? in.barometric_pressure
                  : c.box == Quantity::ambient_temperature ? in.ambient_temperature
                                                           : in.water_inlet_temperature) =
                     c.box == Quantity::barometric_pressure ? v / 10 : v;
-                const PassDisplay unchecked = show_pass(s, in, recompute(in), locale);
+                const PassDisplay unchecked = show_pass(s, in, recompute(in), *style);
                 ASSERT_EQ(p.writes.size(), unchecked.writes.size());
                 for (std::size_t i = 0; i < p.writes.size(); ++i) {
                     EXPECT_EQ(p.writes[i].text, unchecked.writes[i].text) << p.writes[i].target;
                     EXPECT_EQ(p.writes[i].position, unchecked.writes[i].position);
                 }
-                EXPECT_EQ(p.fault_message, QString());
+                EXPECT_EQ(p.fault_message, "");
             }
         }
     }
 }
 
 TEST(RangeWarnings, TheLimitsAreInRangeAndAFaultTakesPrecedence) {
-    for (const QLocale& locale : {kSpanish, kEnglish}) {
+    for (const NumberStyle* style : {&kSpanish, &kEnglish}) {
         for (const PanelSettings& s : {PanelSettings{20, 20, "950", "10", "14"},
                                        PanelSettings{20, 20, "1070", "50", "16"}}) {
-            EXPECT_TRUE(run_pass(s, locale).range_warnings.empty());
+            EXPECT_TRUE(run_pass(s, *style).range_warnings.empty());
         }
         // Three boxes out at once: three warnings, in the order of the boxes.
-        const PassDisplay three = run_pass({20, 20, "1100", "60", "17"}, locale);
+        const PassDisplay three = run_pass({20, 20, "1100", "60", "17"}, *style);
         ASSERT_EQ(three.range_warnings.size(), 3u);
         EXPECT_EQ(three.range_warnings[2].setting, Quantity::water_inlet_temperature);
     }
@@ -296,8 +319,8 @@ TEST(RangeWarnings, TheLimitsAreInRangeAndAFaultTakesPrecedence) {
     const PassDisplay low = run_pass({4, 4, "500", "18", "15"}, kEnglish);
     ASSERT_FALSE(low.complete());
     EXPECT_TRUE(low.range_warnings.empty());
-    EXPECT_TRUE(low.fault_message.endsWith(
-        QString::fromUtf8("Fuera de rango: la presión barométrica (950 a 1070 mbar)")));
+    EXPECT_TRUE(
+        low.fault_message.ends_with("Fuera de rango: la presión barométrica (950 a 1070 mbar)"));
     // A box without a number beside one out of range: the fault alone.
     const PassDisplay bad = run_pass({4, 4, "1010", "x", "99"}, kEnglish);
     ASSERT_FALSE(bad.complete());

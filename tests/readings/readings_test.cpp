@@ -8,6 +8,7 @@
 #include "model/bench.h"
 #include "present/notebook_columns.h"
 #include "tests/corpus/corpus.h"
+#include "ui/text_qt.h"
 #include "version/version.h"
 
 namespace {
@@ -209,7 +210,10 @@ TEST(ReadingsCommand, CsvCellsAreTheDisplaysNumbersUnderTheNotebooksHeaders) {
         // The one header with a comma is quoted only where "," separates.
         EXPECT_TRUE(
             rows[0].contains(separator == u',' ? u",\"t1, t4 (ºC)\","_qs : u";t1, t4 (ºC);"_qs));
-        const QStringList headers = gelvor::notebook_headers() << u"fallo"_qs;
+        QStringList headers;
+        for (const std::string& h : gelvor::notebook_headers())
+            headers << gelvor::qt::to_qstring(h);
+        headers << u"fallo"_qs;
         const QStringList cells = rows[1].split(separator);
         ASSERT_EQ(cells.size(), headers.size());
         const auto cell = [&](const QString& header) { return cells[headers.indexOf(header)]; };

@@ -22,6 +22,8 @@
 #include "ui/notebook/notebook.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_window.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::testing {
 namespace {
@@ -52,9 +54,9 @@ class RandomOperator : public WindowTest {
         PanelSettings s;
         s.evaporator_water_flow = flow_from_bar(find<QScrollBar>("VScroll1")->value());
         s.condenser_water_flow = flow_from_bar(find<QScrollBar>("VScroll2")->value());
-        s.barometer_text = text("Text3");
-        s.ambient_text = text("Text4");
-        s.water_text = text("Text8");
+        s.barometer_text = qt::to_utf8(text("Text3"));
+        s.ambient_text = qt::to_utf8(text("Text4"));
+        s.water_text = qt::to_utf8(text("Text8"));
         return s;
     }
 
@@ -105,9 +107,13 @@ class RandomOperator : public WindowTest {
             action("anotarLecturas")->trigger();
             what = QStringLiteral("record");
             if (on() && last && recordable(*last)) {
+                QStringList row;
+                for (const std::string& cell :
+                     notebook_row(last_settings, *last, qt::number_style(locale))) {
+                    row << qt::to_qstring(cell);
+                }
                 Shadow next = shadow_;
-                next.rows.push_back(
-                    {next.next_number++, notebook_row(last_settings, *last, locale)});
+                next.rows.push_back({next.next_number++, row});
                 change(std::move(next));
             } else {
                 EXPECT_TRUE(status().startsWith(on() ? "No se anotan" : "Encienda"));
@@ -263,7 +269,7 @@ class RandomOperator : public WindowTest {
         } else {
             ASSERT_TRUE(last);
             EXPECT_EQ(overlayShown(), last->overlay.has_value());
-            EXPECT_EQ(status(), notebook_status_.value_or(last->status_message()));
+            EXPECT_EQ(status(), notebook_status_.value_or(qt::to_qstring(last->status_message())));
             if (last->writes.size() > 12) {
                 EXPECT_EQ(text("Text7_4"), "1");
                 EXPECT_EQ(text("Text7_9"), "sobrecalent");
@@ -280,7 +286,7 @@ class RandomOperator : public WindowTest {
             if (w.kind == DisplayWrite::Kind::position) {
                 EXPECT_EQ(position(w.target), w.position) << w.target;
             } else if (on() || !name.startsWith(u"Text7_")) {
-                EXPECT_EQ(text(w.target), w.text) << w.target;
+                EXPECT_EQ(text(w.target), qt::to_qstring(w.text)) << w.target;
             }
         }
         for (const char* target : last->unreached()) {
@@ -299,8 +305,9 @@ class RandomOperator : public WindowTest {
         p.start(QString::fromUtf8(GELVOR_READINGS),
                 {"--locale", locale.name(), "--evaporator-flow",
                  QString::number(s.evaporator_water_flow), "--condenser-flow",
-                 QString::number(s.condenser_water_flow), "--barometer", s.barometer_text,
-                 "--ambient", s.ambient_text, "--water", s.water_text});
+                 QString::number(s.condenser_water_flow), "--barometer",
+                 qt::to_qstring(s.barometer_text), "--ambient", qt::to_qstring(s.ambient_text),
+                 "--water", qt::to_qstring(s.water_text)});
         ASSERT_TRUE(p.waitForFinished(30000));
         const QStringList lines =
             QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
@@ -340,7 +347,7 @@ class RandomOperator : public WindowTest {
                 actOnNotebook(what, on() ? last : std::nullopt, last_settings, locale);
             } else if (act(what)) {
                 last_settings = settings_in_controls();
-                last = run_pass(last_settings, locale);
+                last = run_pass(last_settings, qt::number_style(locale));
                 notebook_status_.reset();
                 ++passes;
                 faulted += !last->complete();
@@ -354,7 +361,8 @@ class RandomOperator : public WindowTest {
             check_invariants(last);
             check_notebook();
             if (i % 250 == 249 && last && on()) {
-                expect_window_matches_readings_command(last_settings, locale, last->fault_message);
+                expect_window_matches_readings_command(last_settings, locale,
+                                                       qt::to_qstring(last->fault_message));
                 ++command_checks;
             }
             if (HasFailure()) {

@@ -5,6 +5,8 @@
 #include "tests/ui/window_driver.h"
 #include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 #include "ui/twips.h"
 #include "ui/widgets/overlay_shapes.h"
 
@@ -137,10 +139,11 @@ TEST_F(Faults, ASettingOutOfRangeIsWarnedInAmberUntilAFaultOrItsRangeClearsIt) {
     for (const auto& c : cases) {
         type(c.box, c.typed);
         pass_again();
-        const PassDisplay pass = run_pass(form->panelSettings(), QLocale());
+        const PassDisplay pass = run_pass(form->panelSettings(), qt::number_style(QLocale()));
         for (const DisplayWrite& w : pass.writes) {
             if (w.kind == DisplayWrite::Kind::text) {
-                EXPECT_EQ(text(w.target), w.text) << w.target << " with " << c.typed;
+                EXPECT_EQ(text(w.target), qt::to_qstring(w.text))
+                    << w.target << " with " << c.typed;
             }
         }
         EXPECT_TRUE(status().startsWith(QString::fromUtf8(c.named))) << status().toStdString();

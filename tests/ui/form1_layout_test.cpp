@@ -12,8 +12,8 @@
 #include <map>
 
 #include "assets/assets.h"
+#include "layout/form1_layout.h"
 #include "tests/ui/window_driver.h"
-#include "ui/form1_layout.h"
 #include "ui/look.h"
 #include "ui/twips.h"
 #include "ui/widgets/manometer.h"
@@ -118,6 +118,10 @@ TEST_F(Layout, ControlsAreOfTheirKindsWithTheirRanges) {
     }
     for (const QString& box : indexed("Text7", 32))
         EXPECT_NE(form->findChild<QLineEdit*>(box), nullptr);
+    // Numbers stand right in the state-point table, its fixed words centred.
+    EXPECT_EQ(find<QLineEdit>("Text7_0")->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(find<QLineEdit>("Text7_9")->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(find<QLineEdit>("Text7_20")->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
     showEveryPage(find<TabControl>("SSTab1"));
     auto* manual = find<QPlainTextEdit>("Text2");
     EXPECT_FALSE(manual->isReadOnly());
@@ -212,7 +216,7 @@ TEST_F(Zoomed, AtEveryStepEveryControlStandsAtItsTwipsTimesTheFactor) {
         form->zoom().setPercent(percent);
         // The pages built when first shown are built here at 125 %.
         if (percent == 125) {
-            for (int page : {ui::layout::practicas, ui::layout::relacion, ui::layout::fotografia})
+            for (int page : {layout::practicas, layout::relacion, layout::fotografia})
                 find<TabControl>("SSTab1")->setCurrentIndex(page);
         }
         form->resize(form->size() + QSize(60, 40));  // a plain resize moves nothing

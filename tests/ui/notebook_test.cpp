@@ -19,6 +19,7 @@
 #include <functional>
 #include <regex>
 
+#include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
 #include "notebook/notebook_file.h"
 #include "present/mask_format.h"
@@ -26,7 +27,6 @@
 #include "tests/ui/window_driver.h"
 #include "ui/box_mark.h"
 #include "ui/form1_controls.h"
-#include "ui/form1_layout.h"
 #include "ui/look.h"
 #include "ui/notebook/conditions_dialog.h"
 #include "ui/notebook/notebook.h"
@@ -36,6 +36,8 @@
 #include "ui/notebook/notebook_window.h"
 #include "ui/notebook/ph_diagram.h"
 #include "ui/notebook/recovery.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 #include "ui/widgets/instrument.h"
 #include "ui/zoom.h"
 #include "version/version.h"
@@ -147,14 +149,15 @@ class Notebook : public WindowTest {
         for (const NotebookColumn& c : notebook_columns()) {
             QWidget* w = find(c.target);
             if (c.reading) {
-                out << format_with_mask(w->property("position").toDouble(), c.reading,
-                                        QLocale().decimalPoint().front());
+                out << qt::to_qstring(format_with_mask(w->property("position").toDouble(),
+                                                       c.reading, qt::number_style(QLocale())));
                 continue;
             }
             QString t = qobject_cast<QLineEdit*>(w)->text();
             if (c.unit) {
-                EXPECT_TRUE(t.endsWith(QStringView(c.unit))) << c.target;
-                t.chop(QStringView(c.unit).size());
+                const QString unit = QString::fromUtf8(c.unit);
+                EXPECT_TRUE(t.endsWith(unit)) << c.target;
+                t.chop(unit.size());
             }
             out << t;
         }
@@ -177,7 +180,7 @@ TEST_F(Notebook, TheExercisePointsRecordExactlyWhatTheDisplaysShowInBothLocales)
             EXPECT_EQ(status(),
                       QStringLiteral("Lecturas anotadas como punto %1 del registro").arg(k));
         }
-        EXPECT_EQ(model().point(1).cells[notebook_column(u"mc (g/s)")],
+        EXPECT_EQ(model().point(1).cells[notebook_column("mc (g/s)")],
                   locale == kSpanish ? "4,0" : "4.0");
     }
 }
@@ -200,7 +203,7 @@ TEST_F(Notebook, NothingIsRecordedOffOrAfterAFaultAndTheStatusLineSaysWhy) {
     window();  // opening the notebook is no pass either
     action("anotarLecturas")->trigger();
     ASSERT_EQ(model().count(), 1);
-    EXPECT_EQ(model().point(0).cells[notebook_column(u"pa (mbar)")], "1010");
+    EXPECT_EQ(model().point(0).cells[notebook_column("pa (mbar)")], "1010");
     EXPECT_EQ(model().point(0).cells, rowOnScreen().replaceInStrings("1020", "1010"));
 }
 
@@ -213,9 +216,9 @@ TEST_F(Notebook, TheEvaporatorLogarithmFaultRecordsThePointWithoutItsCoilFigures
     action("anotarLecturas")->trigger();
     ASSERT_EQ(model().count(), 1);
     const QStringList& cells = model().point(0).cells;
-    EXPECT_TRUE(cells[notebook_column(u"Atlm e (\u00BAC)")].isEmpty());
-    EXPECT_TRUE(cells[notebook_column(u"Ue (W/m2K)")].isEmpty());
-    EXPECT_FALSE(cells[notebook_column(u"Qe (W)")].isEmpty());
+    EXPECT_TRUE(cells[notebook_column("Atlm e (\u00BAC)")].isEmpty());
+    EXPECT_TRUE(cells[notebook_column("Ue (W/m2K)")].isEmpty());
+    EXPECT_FALSE(cells[notebook_column("Qe (W)")].isEmpty());
 }
 
 TEST_F(Notebook, APointTakenOutOfRangeIsMarkedAndTheMarkExplained) {
@@ -225,8 +228,8 @@ TEST_F(Notebook, APointTakenOutOfRangeIsMarkedAndTheMarkExplained) {
     raiseFlow("VScroll1");
     action("anotarLecturas")->trigger();
     NotebookModel& m = model();
-    const int water = NotebookModel::modelColumn(notebook_column(u"t1, t4 (\u00BAC)"));
-    const int barometer = NotebookModel::modelColumn(notebook_column(u"pa (mbar)"));
+    const int water = NotebookModel::modelColumn(notebook_column("t1, t4 (\u00BAC)"));
+    const int barometer = NotebookModel::modelColumn(notebook_column("pa (mbar)"));
     EXPECT_FALSE(m.index(0, water).data(Qt::BackgroundRole).isValid());
     EXPECT_FALSE(m.index(0, 0).data(Qt::ToolTipRole).isValid());
     EXPECT_TRUE(m.index(1, water).data(Qt::BackgroundRole).isValid());
@@ -397,7 +400,8 @@ TEST_F(Notebook, EveryNamedWidgetOfTheNotebookCarriesAnAccessibleName) {
 TEST_F(Notebook, PresetsChooseTheExercisesColumns) {
     auto* chart = window()->chart();
     const auto headers = [chart] {
-        const QStringList h = notebook_headers();
+        QStringList h;
+        for (const std::string& header : notebook_headers()) h << qt::to_qstring(header);
         return QStringList{h.value(chart->xColumn()), h.value(chart->yColumn()),
                            h.value(chart->y2Column())};
     };
@@ -420,7 +424,8 @@ TEST_F(Notebook, ThePhDiagramPlacesTheCycleWhereItsAxesSay) {
     const QImage image = d->grab().toImage();
     ASSERT_TRUE(d->hasCycle());
 
-    const BenchState s = recompute(read_settings(form->panelSettings(), QLocale())).state;
+    const BenchState s =
+        recompute(read_settings(form->panelSettings(), qt::number_style(QLocale()))).state;
     const double h[4] = {s.h1, s.h2, s.h3, s.h4};
     const double p[4] = {s.evap_pressure, s.cond_pressure, s.cond_pressure, s.evap_pressure};
     const QRectF plot = d->plotArea();
@@ -508,7 +513,7 @@ TEST_F(Notebook, AFileIsCheckedWholeAndAReadingItsSettingsNoLongerGiveIsMarked) 
         return f.fileName();
     };
     NotebookDocument changed = model().document();
-    const int qc = notebook_column(u"Qc (W)");
+    const int qc = notebook_column("Qc (W)");
     changed.points[1].readings[static_cast<std::size_t>(qc)].second = "1,0";
     const QString marked =
         write("cambiado.gelvor", QByteArray::fromStdString(notebook_to_json(changed, "prueba")));

@@ -16,6 +16,8 @@
 #include "ui/form1_controls.h"
 #include "ui/notebook/notebook_commands.h"
 #include "ui/notebook/notebook_window.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 #include "ui/widgets/spin_control.h"
 #include "ui/zoom.h"
 
@@ -161,7 +163,8 @@ void Notebook::showLiveState() {
     const auto& pass = form_.lastPass();
     window_->setLiveState(
         pass && recordable(*pass)
-            ? std::optional(recompute(read_settings(pass_settings_, QLocale())).state)
+            ? std::optional(
+                  recompute(read_settings(pass_settings_, qt::number_style(QLocale()))).state)
             : std::nullopt);
 }
 
@@ -173,7 +176,7 @@ void Notebook::record() {
     }
     if (!recordable(*pass)) {
         say(QStringLiteral("No se anotan lecturas mientras el cálculo falle: ") +
-                pass->fault_message,
+                qt::to_qstring(pass->fault_message),
             Form1::Tone::fault);
         return;
     }

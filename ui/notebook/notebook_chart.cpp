@@ -18,6 +18,7 @@
 #include "present/notebook_columns.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook_model.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
@@ -25,7 +26,7 @@ namespace {
 constexpr int kSaturationSteps = 60;
 
 int column(const char16_t* header) {
-    return notebook_column(QStringView(header));
+    return notebook_column(qt::to_utf8(QString::fromUtf16(header)));
 }
 
 QString unit_of(const QString& header) {
@@ -109,7 +110,8 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     y_->setAccessibleName(QStringLiteral("Magnitud vertical"));
     y2_->setAccessibleName(QStringLiteral("Segunda magnitud vertical"));
     y2_->addItem(QStringLiteral("(ninguna)"));
-    for (const QString& h : notebook_headers()) {
+    for (const std::string& header : notebook_headers()) {
+        const QString h = qt::to_qstring(header);
         x_->addItem(h);
         y_->addItem(h);
         y2_->addItem(h);
@@ -212,7 +214,8 @@ void NotebookChart::render(QPainter& painter, const QRectF& area) {
 }
 
 void NotebookChart::refresh() {
-    const QStringList headers = notebook_headers();
+    QStringList headers;
+    for (const std::string& h : notebook_headers()) headers << qt::to_qstring(h);
     const int x = xColumn(), y = yColumn(), y2 = y2Column();
     if (x < 0 || y < 0)
         return;

@@ -11,17 +11,19 @@
 #include "present/box_reading.h"
 #include "present/table_text.h"
 #include "ui/look.h"
+#include "ui/number_style_qt.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
 
 QString joined_messages(const RecordedPoint& p) {
     QStringList lines;
-    for (const SettingOutOfRange& o : p.out_of_range) lines << o.message;
+    for (const SettingOutOfRange& o : p.out_of_range) lines << qt::to_qstring(o.message);
     if (!p.differing.isEmpty()) {
         QStringList headers;
         for (int c : p.differing)
-            headers << QString::fromUtf16(notebook_columns()[static_cast<std::size_t>(c)].header);
+            headers << QString::fromUtf8(notebook_columns()[static_cast<std::size_t>(c)].header);
         lines << QStringLiteral(
                      "Estas lecturas no son las que da hoy un cálculo con los mismos "
                      "ajustes: %1")
@@ -30,22 +32,33 @@ QString joined_messages(const RecordedPoint& p) {
     return lines.join(u'\n');
 }
 
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
+QStringList qt_fields(const std::vector<std::string>& fields) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(fields.size()));
+    for (const std::string& f : fields) out << qt::to_qstring(f);
+    return out;
 }
 
-// The numbers, marks and state behind a point's texts.
+std::vector<std::string> utf8_fields(const QStringList& fields) {
+    std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(fields.size()));
+    for (const QString& f : fields) out.push_back(qt::to_utf8(f));
+    return out;
+}
+
+// The numbers, marks and state behind a point's texts, read in its own
+// number format.
 void derive(RecordedPoint& p) {
-    const QLocale locale(p.locale);
+    const NumberStyle style = qt::number_style(QLocale(p.locale));
     p.values.clear();
     p.values.reserve(static_cast<std::size_t>(p.cells.size()));
     for (const QString& cell : p.cells) {
-        p.values.push_back(
-            read_box_number(cell, locale).value_or(std::numeric_limits<double>::quiet_NaN()));
+        p.values.push_back(read_box_number(qt::to_utf8(cell), style)
+                               .value_or(std::numeric_limits<double>::quiet_NaN()));
     }
-    p.out_of_range = settings_out_of_range(p.settings, locale);
+    p.out_of_range = settings_out_of_range(p.settings, style);
     // The same settings give the same pass: the state behind the texts.
-    p.state = recompute(read_settings(p.settings, locale)).state;
+    p.state = recompute(read_settings(p.settings, style)).state;
 }
 
 }  // namespace
@@ -59,7 +72,7 @@ RecordedPoint NotebookModel::pointOf(const PanelSettings& settings, const PassDi
     RecordedPoint p;
     p.settings = settings;
     p.locale = locale.name();
-    p.cells = notebook_row(settings, pass, locale);
+    p.cells = qt_fields(notebook_row(settings, pass, qt::number_style(locale)));
     derive(p);
     return p;
 }
@@ -69,21 +82,21 @@ RecordedPoint NotebookModel::pointOf(const NotebookPoint& stored) {
     p.number = stored.number;
     p.settings.evaporator_water_flow = stored.settings.evaporator_water_flow;
     p.settings.condenser_water_flow = stored.settings.condenser_water_flow;
-    p.settings.barometer_text = qt(stored.settings.barometer_text);
-    p.settings.water_text = qt(stored.settings.water_text);
-    p.settings.ambient_text = qt(stored.settings.ambient_text);
-    p.locale = qt(stored.locale);
-    p.note = qt(stored.note);
+    p.settings.barometer_text = stored.settings.barometer_text;
+    p.settings.water_text = stored.settings.water_text;
+    p.settings.ambient_text = stored.settings.ambient_text;
+    p.locale = qt::to_qstring(stored.locale);
+    p.note = qt::to_qstring(stored.note);
     // What a pass of the settings shows now, for the columns the file lacks
     // and for the marks.
-    const QLocale locale(p.locale);
-    const QStringList now = notebook_row(p.settings, run_pass(p.settings, locale), locale);
+    const NumberStyle style = qt::number_style(QLocale(p.locale));
+    const QStringList now = qt_fields(notebook_row(p.settings, run_pass(p.settings, style), style));
     p.cells = now;
     for (const auto& [header, text] : stored.readings) {
-        const int c = notebook_column(qt(header));
+        const int c = notebook_column(header);
         if (c < 0)
             continue;
-        p.cells[c] = qt(text);
+        p.cells[c] = qt::to_qstring(text);
         if (p.cells[c] != now[c])
             p.differing << c;
     }
@@ -96,18 +109,17 @@ NotebookDocument NotebookModel::document() const {
     NotebookDocument d;
     d.header = header_;
     d.next_number = next_number_;
-    const QStringList headers = notebook_headers();
+    const std::vector<std::string> headers = notebook_headers();
     for (const RecordedPoint& p : points_) {
         NotebookPoint stored;
         stored.number = p.number;
         stored.settings = {p.settings.evaporator_water_flow, p.settings.condenser_water_flow,
-                           p.settings.barometer_text.toStdString(),
-                           p.settings.water_text.toStdString(),
-                           p.settings.ambient_text.toStdString()};
+                           p.settings.barometer_text, p.settings.water_text,
+                           p.settings.ambient_text};
         stored.locale = p.locale.toStdString();
-        for (qsizetype c = 0; c < headers.size() && c < p.cells.size(); ++c)
-            stored.readings.emplace_back(headers[c].toStdString(), p.cells[c].toStdString());
-        stored.note = p.note.toStdString();
+        for (std::size_t c = 0; c < headers.size() && c < std::size_t(p.cells.size()); ++c)
+            stored.readings.emplace_back(headers[c], qt::to_utf8(p.cells[qsizetype(c)]));
+        stored.note = qt::to_utf8(p.note);
         d.points.push_back(std::move(stored));
     }
     return d;
@@ -191,7 +203,7 @@ QString NotebookModel::headerText(int column) const {
         return QStringLiteral("N.\u00BA");
     if (column == noteColumn())
         return QStringLiteral("Nota");
-    return QString::fromUtf16(notebook_columns()[static_cast<std::size_t>(column - 1)].header);
+    return QString::fromUtf8(notebook_columns()[static_cast<std::size_t>(column - 1)].header);
 }
 
 Qt::ItemFlags NotebookModel::flags(const QModelIndex& index) const {
@@ -258,29 +270,30 @@ QVariant NotebookModel::headerData(int section, Qt::Orientation orientation, int
 QString NotebookModel::tabSeparated(const QList<int>& rows, const QList<int>& columns) const {
     QStringList fields;
     for (int c : columns) fields << headerText(c);
-    QString out = tsv_line(fields);
+    std::string out = tsv_line(utf8_fields(fields));
     for (int r : rows) {
         fields.clear();
         for (int c : columns) fields << cellText(r, c);
-        out += tsv_line(fields);
+        out += tsv_line(utf8_fields(fields));
     }
-    return out;
+    return qt::to_qstring(out);
 }
 
 QString NotebookModel::csv(const QLocale& locale) const {
-    const QChar separator = csv_separator(locale);
-    const QStringList who = {qt(header_.students), qt(header_.group), qt(header_.date)};
+    const char separator = csv_separator(qt::number_style(locale));
+    const QStringList who = {qt::to_qstring(header_.students), qt::to_qstring(header_.group),
+                             qt::to_qstring(header_.date)};
     QStringList fields;
     for (int c = 0; c < columnCount(); ++c) fields << headerText(c);
     fields << QStringLiteral("Alumnos") << QStringLiteral("Grupo") << QStringLiteral("Fecha");
-    QString out = csv_record(fields, separator);
+    std::string out = csv_record(utf8_fields(fields), separator);
     for (int r = 0; r < count(); ++r) {
         fields.clear();
         for (int c = 0; c < columnCount(); ++c) fields << cellText(r, c);
         fields << who;
-        out += csv_record(fields, separator);
+        out += csv_record(utf8_fields(fields), separator);
     }
-    return out;
+    return qt::to_qstring(out);
 }
 
 }  // namespace gelvor::ui::notebook

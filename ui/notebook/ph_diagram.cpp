@@ -7,8 +7,8 @@
 #include <cmath>
 #include <vector>
 
+#include "layout/form1_layout.h"
 #include "model/r11.h"
-#include "ui/form1_layout.h"
 #include "ui/look.h"
 
 namespace gelvor::ui::notebook {

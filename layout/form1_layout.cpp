@@ -1,12 +1,11 @@
-#include "ui/form1_layout.h"
-#include "assets/assets.h"
+#include "layout/form1_layout.h"
 
-namespace gelvor::ui::layout {
+namespace gelvor::layout {
 namespace {
 
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Qt::Alignment kCentre = Qt::AlignCenter;
+constexpr TextAlign kLeft = TextAlign::left;
+constexpr TextAlign kRight = TextAlign::right;
+constexpr TextAlign kCentre = TextAlign::centre;
 
 // Column colours: red &H000000C0, the standard blue, green &H0000C000;
 // tubes light red &H00C0C0FF or light blue &H00FFC0C0. 0 keeps the default.
@@ -336,4 +335,4 @@ std::span<const BoxSpec> result_boxes() {
     return kResultBoxes;
 }
 
-}  // namespace gelvor::ui::layout
+}  // namespace gelvor::layout

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <Qt>
 #include <span>
 
-#include "assets/assets.h"
+#include "assets/pictures.h"
+#include "layout/twips.h"
 #include "model/settings_ranges.h"
-#include "ui/twips.h"
 
 // The main window as it is first shown: every control's name, place, size,
-// caption and start value, in twips of its container. Texts are UTF-8.
-namespace gelvor::ui::layout {
+// caption and start value, in twips of its container. Texts are UTF-8. Plain
+// C++, so that the desktop window and the browser page place their controls
+// from the same tables.
+namespace gelvor::layout {
 
 inline constexpr TwipsRect kClientArea{0, 0, 10710, 8010};
 inline constexpr double kStatusLineTwips = 300;  // under the layout area
@@ -32,11 +33,14 @@ struct LabelSpec {
     const char* tooltip;  // nullptr: none
 };
 
+// How a text box aligns its text; always centred vertically.
+enum class TextAlign { left, right, centre };
+
 struct BoxSpec {
     const char* name;
     TwipsRect rect;
     const char* text;
-    Qt::Alignment align;
+    TextAlign align;
     const char* accessible;
 };
 
@@ -142,4 +146,4 @@ inline constexpr MenuSpec kZoomItems[] = {
     {"ampliar", "&Ampliar"}, {"reducir", "&Reducir"}, {"tamanoOriginal", "Tamaño &original"}};
 inline constexpr MenuSpec kAyuda{"ay", "A&yuda"};
 
-}  // namespace gelvor::ui::layout
+}  // namespace gelvor::layout
