@@ -7,8 +7,8 @@
 #include "notebook/notebook_document.h"
 #include "version/version.h"
 
-// The notebook's file: JSON in UTF-8, described in docs/notebook-file.md. A file names its format and version; a reader
-// refuses a newer version and anything that is not a whole, valid notebook.
+// The notebook's file: JSON in UTF-8, described in docs/notebook-file.md. A file names its format
+// and version; a reader refuses a newer version and anything that is not a whole, valid notebook.
 namespace gelvor {
 
 inline constexpr const char* kNotebookFormat = "gelvor-registro";

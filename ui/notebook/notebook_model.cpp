@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+#include "notebook/notebook_points.h"
 #include "present/box_reading.h"
 #include "present/table_text.h"
 #include "ui/look.h"
@@ -72,7 +73,9 @@ RecordedPoint NotebookModel::pointOf(const PanelSettings& settings, const PassDi
     RecordedPoint p;
     p.settings = settings;
     p.locale = locale.name();
-    p.cells = qt_fields(notebook_row(settings, pass, qt::number_style(locale)));
+    for (const auto& [header, text] :
+         notebook_point(settings, pass, qt::to_utf8(p.locale), qt::number_style(locale)).readings)
+        p.cells << qt::to_qstring(text);
     derive(p);
     return p;
 }
@@ -80,27 +83,12 @@ RecordedPoint NotebookModel::pointOf(const PanelSettings& settings, const PassDi
 RecordedPoint NotebookModel::pointOf(const NotebookPoint& stored) {
     RecordedPoint p;
     p.number = stored.number;
-    p.settings.evaporator_water_flow = stored.settings.evaporator_water_flow;
-    p.settings.condenser_water_flow = stored.settings.condenser_water_flow;
-    p.settings.barometer_text = stored.settings.barometer_text;
-    p.settings.water_text = stored.settings.water_text;
-    p.settings.ambient_text = stored.settings.ambient_text;
+    p.settings = panel_settings(stored.settings);
     p.locale = qt::to_qstring(stored.locale);
     p.note = qt::to_qstring(stored.note);
-    // What a pass of the settings shows now, for the columns the file lacks
-    // and for the marks.
-    const NumberStyle style = qt::number_style(QLocale(p.locale));
-    const QStringList now = qt_fields(notebook_row(p.settings, run_pass(p.settings, style), style));
-    p.cells = now;
-    for (const auto& [header, text] : stored.readings) {
-        const int c = notebook_column(header);
-        if (c < 0)
-            continue;
-        p.cells[c] = qt::to_qstring(text);
-        if (p.cells[c] != now[c])
-            p.differing << c;
-    }
-    std::sort(p.differing.begin(), p.differing.end());
+    std::vector<int> differing;
+    p.cells = qt_fields(point_cells(stored, qt::number_style(QLocale(p.locale)), differing));
+    p.differing = QList<int>(differing.begin(), differing.end());
     derive(p);
     return p;
 }
@@ -200,9 +188,9 @@ QString NotebookModel::cellText(int row, int column) const {
 
 QString NotebookModel::headerText(int column) const {
     if (column == kNumberColumn)
-        return QStringLiteral("N.\u00BA");
+        return QString::fromUtf8(kPointNumberHeader);
     if (column == noteColumn())
-        return QStringLiteral("Nota");
+        return QString::fromUtf8(kNoteHeader);
     return QString::fromUtf8(notebook_columns()[static_cast<std::size_t>(column - 1)].header);
 }
 
@@ -279,21 +267,11 @@ QString NotebookModel::tabSeparated(const QList<int>& rows, const QList<int>& co
     return qt::to_qstring(out);
 }
 
-QString NotebookModel::csv(const QLocale& locale) const {
-    const char separator = csv_separator(qt::number_style(locale));
-    const QStringList who = {qt::to_qstring(header_.students), qt::to_qstring(header_.group),
-                             qt::to_qstring(header_.date)};
-    QStringList fields;
-    for (int c = 0; c < columnCount(); ++c) fields << headerText(c);
-    fields << QStringLiteral("Alumnos") << QStringLiteral("Grupo") << QStringLiteral("Fecha");
-    std::string out = csv_record(utf8_fields(fields), separator);
-    for (int r = 0; r < count(); ++r) {
-        fields.clear();
-        for (int c = 0; c < columnCount(); ++c) fields << cellText(r, c);
-        fields << who;
-        out += csv_record(utf8_fields(fields), separator);
-    }
-    return qt::to_qstring(out);
+QByteArray NotebookModel::csv(const QLocale& locale) const {
+    std::vector<std::vector<std::string>> cells;
+    for (const RecordedPoint& p : points_) cells.push_back(utf8_fields(p.cells));
+    return QByteArray::fromStdString(
+        notebook_csv(document(), cells, qt::number_style(locale), true));
 }
 
 }  // namespace gelvor::ui::notebook

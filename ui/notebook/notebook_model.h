@@ -81,10 +81,9 @@ class NotebookModel : public QAbstractTableModel {
     QString headerText(int column) const;
     // The given rows and columns as tab-separated text with a header line.
     QString tabSeparated(const QList<int>& rows, const QList<int>& columns) const;
-    // Every row as RFC 4180 CSV with a header line, separated for `locale`:
-    // the number, the readings, the note, then the students, the group and
-    // the date on every row, so that a spreadsheet reads one table.
-    QString csv(const QLocale& locale) const;
+    // The notebook as CSV for `locale`, in UTF-8 after a byte order mark
+    // (see notebook_csv).
+    QByteArray csv(const QLocale& locale) const;
 
   signals:
     // The table asked to change a note; the notebook makes it an undoable edit.

@@ -280,7 +280,7 @@ void NotebookWindow::deleteSelectedRows() {
 }
 
 QByteArray NotebookWindow::csvBytes() const {
-    return QByteArrayLiteral("\xEF\xBB\xBF") + model_.csv(QLocale()).toUtf8();
+    return model_.csv(QLocale());
 }
 
 bool NotebookWindow::exportCsv(const QString& path, QString& error) const {
