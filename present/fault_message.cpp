@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "present/box_reading.h"
+#include "present/number_text.h"
 #include "present/pass.h"
 #include "present/range_warning.h"
 #include "present/text_units.h"
@@ -42,7 +44,22 @@ bool blank(std::string_view typed) {
     return std::all_of(text.begin(), text.end(), text::is_space);
 }
 
-std::string box_fault(Quantity box, const PanelSettings& settings) {
+// A number typed with the other decimal separator, as the box wants it
+// written; empty when the text is no number either way.
+std::string decimal_hint(std::string_view typed, const NumberStyle& style) {
+    NumberStyle other = style;
+    std::swap(other.decimal_point, other.group_separator);
+    const std::optional<double> value = read_box_number(typed, other);
+    if (!value)
+        return {};
+    const std::string separator = style.decimal_point == ","   ? "la coma decimal"
+                                  : style.decimal_point == "." ? "el punto decimal"
+                                                               : "el separador decimal \u00AB" +
+                                                                     style.decimal_point + "\u00BB";
+    return "; use " + separator + ": " + general_number_text(*value, style);
+}
+
+std::string box_fault(Quantity box, const PanelSettings& settings, const NumberStyle& style) {
     struct Box {
         const char* name;
         const std::string* text;
@@ -56,7 +73,7 @@ std::string box_fault(Quantity box, const PanelSettings& settings) {
     if (blank(*b.text)) {
         return name + " no es un número válido: la casilla está vacía";
     }
-    return name + " no es un número válido: " + quoted(*b.text);
+    return name + " no es un número válido: " + quoted(*b.text) + decimal_hint(*b.text, style);
 }
 
 const char* quantity_name(Quantity q) {
@@ -156,11 +173,12 @@ std::string out_of_range_boxes(const BenchInputs& in) {
 }  // namespace
 
 std::string fault_message(const Fault& fault, const PanelSettings& settings,
-                          const BenchInputs& inputs, const BenchState& state) {
+                          const BenchInputs& inputs, const BenchState& state,
+                          const NumberStyle& style) {
     const std::string cannot = std::string("No se puede calcular ") + quantity_name(fault.step);
     switch (fault.kind) {
         case FaultKind::not_a_number:
-            return box_fault(fault.quantity, settings);
+            return box_fault(fault.quantity, settings, style);
         case FaultKind::non_positive_pressure: {
             // The names start with their article's Latin letter.
             std::string name = quantity_name(fault.step);

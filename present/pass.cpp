@@ -161,7 +161,7 @@ PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, Pass
     }
     if (result.fault) {
         out.fault = result.fault;
-        out.fault_message = fault_message(*result.fault, settings, in, result.state);
+        out.fault_message = fault_message(*result.fault, settings, in, result.state, style);
     } else {
         out.range_warnings = range_warnings(in);
     }

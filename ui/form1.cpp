@@ -239,11 +239,12 @@ void Form1::applyTypedSetting(Quantity box) {
         marcha();
     } else if (!value) {
         // Nothing computes while the machine is off, but the box says at once why it is refused.
-        PanelSettings settings = panelSettings();
-        const BenchInputs inputs = read_settings(settings, qt::number_style(QLocale()));
+        const PanelSettings settings = panelSettings();
+        const NumberStyle style = qt::number_style(QLocale());
         mark_box(edit, BoxMark::fault);
-        showStatusMessage(qt::to_qstring(
-            fault_message(Fault{box, FaultKind::not_a_number, box}, settings, inputs, {})));
+        showStatusMessage(
+            qt::to_qstring(fault_message(Fault{box, FaultKind::not_a_number, box}, settings,
+                                         read_settings(settings, style), {}, style)));
     } else if (box_mark(edit) == BoxMark::fault) {
         mark_box(edit, BoxMark::none);
         showStatusMessage(QString());

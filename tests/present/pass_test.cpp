@@ -169,8 +169,14 @@ TEST(FaultedPasses, ABoxWithoutANumberStopsAfterTheFlows) {
                     .fault_message.starts_with("La temperatura ambiente"));
     EXPECT_TRUE(run_pass({4, 4, "1010", "18", "1e999"}, kEnglish)
                     .fault_message.starts_with("La temperatura de entrada de agua"));
-    // The other locale's separator is not a number here.
-    EXPECT_FALSE(run_pass({4, 4, "1010", "18", "15,5"}, kEnglish).complete());
+    // The other locale's separator is not a number here, and the message says
+    // which one the box wants.
+    EXPECT_EQ(run_pass({4, 4, "1010", "18", "15,5"}, kEnglish).fault_message,
+              "La temperatura de entrada de agua no es un número válido: «15,5»; use el punto "
+              "decimal: 15.5");
+    EXPECT_EQ(run_pass({4, 4, "1010", "18", "15.5"}, kSpanish).fault_message,
+              "La temperatura de entrada de agua no es un número válido: «15.5»; use la coma "
+              "decimal: 15,5");
 }
 
 TEST(FaultedPasses, MessagesStayShortWhateverWasTyped) {
