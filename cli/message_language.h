@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "present/language.h"
+
 class QCoreApplication;
 
 // The programs speak Spanish to a Spanish-speaking user and English to
@@ -9,7 +11,7 @@ class QCoreApplication;
 // window itself is always in Spanish.
 namespace gelvor::cli {
 
-enum class Language { spanish, english };
+using Language = gelvor::Language;
 
 // From the user's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 Language message_language();

@@ -49,6 +49,11 @@ constexpr NotebookColumn kColumns[] = {
     {"Gasto R-11 (g/s)", F::display, "Text7_29", " g/s", nullptr},
     {"rend. vol compresor (%)", F::display, "Text7_30", " %", nullptr},
     {"Pcond/Pevap compresor", F::display, "Text7_31", nullptr, nullptr},
+    // Beside the bench's figures, the ideal ones to compare them with.
+    {"COP Carnot maq frigorifica", F::carnot_refrigerator, "", nullptr, "##0.00"},
+    {"COP Carnot bomba de calor", F::carnot_heat_pump, "", nullptr, "##0.00"},
+    {"rend. isentropico (%)", F::isentropic_efficiency, "", nullptr, "##0.0"},
+    {"tB (\u00BAC)", F::discharge_temp, "", nullptr, "##0.0"},
 };
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 
@@ -71,6 +76,29 @@ std::array<int, kColumnCount> write_indices() {
 // The evaporator coil figures that an undefined logarithm leaves unwritten.
 bool evaporator_coil_figure(const char* target) {
     return std::strcmp(target, "Text7_24") == 0 || std::strcmp(target, "Text7_25") == 0;
+}
+
+// A figure of the ideal cycle, with its column's mask; empty when unknown.
+std::string ideal_cell(const NotebookColumn& column, const std::optional<IdealCycle>& ideal,
+                       const NumberStyle& style) {
+    if (!ideal)
+        return {};
+    std::optional<double> value;
+    switch (column.from) {
+        case F::carnot_refrigerator:
+            value = ideal->carnot_cop_refrigerator;
+            break;
+        case F::carnot_heat_pump:
+            value = ideal->carnot_cop_heat_pump;
+            break;
+        case F::isentropic_efficiency:
+            if (ideal->isentropic_efficiency)
+                value = *ideal->isentropic_efficiency * 100;
+            break;
+        default:
+            value = ideal->discharge_temp;
+    }
+    return value ? format_with_mask(*value, column.reading, style) : std::string();
 }
 
 std::string cell_of(const NotebookColumn& column, const DisplayWrite& w, const NumberStyle& style) {
@@ -128,7 +156,10 @@ std::vector<std::string> notebook_row(const PanelSettings& settings, const PassD
                 row.push_back(k >= 0 && k < static_cast<int>(pass.writes.size())
                                   ? cell_of(column, pass.writes[k], style)
                                   : std::string());
+                break;
             }
+            default:
+                row.push_back(ideal_cell(column, pass.ideal_cycle, style));
         }
     }
     return row;

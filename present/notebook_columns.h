@@ -20,6 +20,11 @@ struct NotebookColumn {
         barometer,  // the setting boxes, as the pass read them
         water,
         ambient,
+        // The ideal cycle by the reference equation of R-11, with `reading` as its mask.
+        carnot_refrigerator,
+        carnot_heat_pump,
+        isentropic_efficiency,  // in percent
+        discharge_temp,         // tB
     };
     const char* header;  // quantity and unit as the screen names them: "Qc (W)"; UTF-8
     From from;

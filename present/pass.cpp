@@ -134,13 +134,13 @@ const std::array<const char*, kDisplayWriteCount>& display_targets() {
     return kTargets;
 }
 
-PassDisplay run_pass(const PanelSettings& settings, const NumberStyle& style) {
+PassDisplay run_pass(const PanelSettings& settings, const NumberStyle& style, Language language) {
     const BenchInputs in = read_settings(settings, style);
-    return show_pass(settings, in, recompute(in), style);
+    return show_pass(settings, in, recompute(in), style, language);
 }
 
 PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, PassResult result,
-                      const NumberStyle& style) {
+                      const NumberStyle& style, Language language) {
     PassDisplay out;
     out.writes.reserve(kDisplayWriteCount);
     for (const WriteSpec& w : kWrites) {
@@ -159,11 +159,16 @@ PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, Pass
             result.fault = Fault{Q::chart, FaultKind::overflow, Q::chart};
         }
     }
+    if (result.reached(Q::h2)) {
+        out.ideal_cycle = ideal_cycle(result.state);
+    }
     if (result.fault) {
         out.fault = result.fault;
         out.fault_message = fault_message(*result.fault, settings, in, result.state, style);
     } else {
-        out.range_warnings = range_warnings(in);
+        out.range_warnings = range_warnings(in, language);
+        out.validity_notes =
+            validity_notes(in, result, *out.ideal_cycle, language, style.decimal_point);
     }
     return out;
 }
@@ -192,6 +197,9 @@ std::string PassDisplay::status_message() const {
     std::string lines;
     for (const RangeWarning& w : range_warnings) {
         lines += (lines.empty() ? "" : "\n") + w.text;
+    }
+    for (const ValidityNote& n : validity_notes) {
+        lines += (lines.empty() ? "" : "\n") + n.text;
     }
     return lines;
 }

@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "model/bench.h"
+#include "model/ideal_cycle.h"
 #include "present/chart_overlay.h"
+#include "present/language.h"
 #include "present/number_style.h"
 #include "present/range_warning.h"
+#include "present/validity.h"
 
 // One pass as the window shows it: the settings as the operator left them in
 // the controls, turned into the ordered display writes of the recomputation,
@@ -50,10 +53,17 @@ struct PassDisplay {
     // computed all the same. Empty when the pass faulted: a fault takes
     // precedence, and its message names those settings itself.
     std::vector<RangeWarning> range_warnings;
+    // What the reference equation of R-11 says of the cycle, once the pass
+    // has its discharge B (and so also when only a coil's Atlm or U failed).
+    std::optional<IdealCycle> ideal_cycle;
+    // Where the bench's empirical model leaves physical validity; none when
+    // the pass faulted, as for the range warnings.
+    std::vector<ValidityNote> validity_notes;
 
     bool complete() const { return !fault.has_value(); }
     // What the status line says after the pass: the fault's message, or else
-    // one line for each setting read out of range; empty when all is well.
+    // one line for each setting read out of range, then one for each
+    // validity note; empty when all is well.
     std::string status_message() const;
     // The targets a faulted pass did not reach (empty when complete).
     std::span<const char* const> unreached() const {
@@ -71,8 +81,10 @@ inline constexpr std::array<Quantity, 3> kSettingBoxes = {Quantity::barometric_p
                                                           Quantity::ambient_temperature};
 
 // Reads the settings (each box once, the way the locale reads numbers) and
-// runs one recomputation with every display text in the locale's separator.
-PassDisplay run_pass(const PanelSettings& settings, const NumberStyle& style);
+// runs one recomputation with every display text in the locale's separator;
+// the validity notes in `language` (the window's is Spanish).
+PassDisplay run_pass(const PanelSettings& settings, const NumberStyle& style,
+                     Language language = Language::spanish);
 
 // The settings as the recomputation reads them; a box that does not hold a
 // finite number reads as NaN, which the recomputation reports as its fault.
@@ -80,6 +92,6 @@ BenchInputs read_settings(const PanelSettings& settings, const NumberStyle& styl
 
 // What the displays show for a recomputation already made from `inputs`.
 PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& inputs, PassResult result,
-                      const NumberStyle& style);
+                      const NumberStyle& style, Language language = Language::spanish);
 
 }  // namespace gelvor

@@ -13,14 +13,17 @@ struct Checked {
     double per_unit;   // the pass's value for one unit of the box: mbar are read as kPa
     const char* name;  // lower case, with its article
     const char* unit;
+    const char* english;  // capitalised, for an English-speaking user
 };
 
 // The boxes in the window's order: Text3, Text4, Text8.
 const Checked kChecked[] = {
-    {Quantity::barometric_pressure, kBarometerRange, 10, "la presión barométrica", "mbar"},
-    {Quantity::ambient_temperature, kAmbientRange, 1, "la temperatura ambiente", "\u00BAC"},
+    {Quantity::barometric_pressure, kBarometerRange, 10, "la presión barométrica", "mbar",
+     "The barometric pressure"},
+    {Quantity::ambient_temperature, kAmbientRange, 1, "la temperatura ambiente", "\u00BAC",
+     "The ambient temperature"},
     {Quantity::water_inlet_temperature, kWaterInletRange, 1, "la temperatura de entrada de agua",
-     "\u00BAC"},
+     "\u00BAC", "The water inlet temperature"},
 };
 
 double value_of(const Checked& c, const BenchInputs& in) {
@@ -41,9 +44,9 @@ bool out_of_range(const Checked& c, const BenchInputs& in) {
     return std::isfinite(v) && (v < c.range.min / c.per_unit || v > c.range.max / c.per_unit);
 }
 
-std::string range_text(const Checked& c) {
-    return "(" + std::to_string(c.range.min) + " a " + std::to_string(c.range.max) + " " + c.unit +
-           ")";
+std::string range_text(const Checked& c, Language language = Language::spanish) {
+    return "(" + std::to_string(c.range.min) + (language == Language::spanish ? " a " : " to ") +
+           std::to_string(c.range.max) + " " + c.unit + ")";
 }
 
 // "la presión barométrica" as "Presión barométrica": the names start with a
@@ -59,14 +62,17 @@ std::string without_article(const Checked& c) {
 
 }  // namespace
 
-std::vector<RangeWarning> range_warnings(const BenchInputs& inputs) {
+std::vector<RangeWarning> range_warnings(const BenchInputs& inputs, Language language) {
     std::vector<RangeWarning> out;
     for (const Checked& c : kChecked) {
-        if (out_of_range(c, inputs)) {
-            out.push_back({c.setting, without_article(c) + " fuera del rango del banco " +
-                                          range_text(c) +
-                                          ": los resultados son una extrapolaci\u00F3n"});
-        }
+        if (!out_of_range(c, inputs))
+            continue;
+        out.push_back(
+            {c.setting, language == Language::spanish
+                            ? without_article(c) + " fuera del rango del banco " + range_text(c) +
+                                  ": los resultados son una extrapolaci\u00F3n"
+                            : std::string(c.english) + " is outside the bench's range " +
+                                  range_text(c, language) + ": the results are an extrapolation"});
     }
     return out;
 }

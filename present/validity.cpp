@@ -1,7 +1,5 @@
 #include "present/validity.h"
 
-#include "model/ideal_cycle.h"
-
 namespace gelvor {
 namespace {
 
@@ -11,20 +9,20 @@ std::string say(Language language, std::string_view spanish, std::string_view en
 
 // B by the reference equation: inside the dome, or reached with less work
 // than an isentropic compression would need.
-bool discharge_not_physical(const BenchState& s) {
-    const IdealCycle ideal = ideal_cycle(s);
+bool discharge_not_physical(const IdealCycle& ideal) {
     return ideal.discharge_in_dome.value_or(false) || ideal.isentropic_efficiency.value_or(0) >= 1;
 }
 
 }  // namespace
 
 std::vector<ValidityNote> validity_notes(const BenchInputs& in, const PassResult& pass,
-                                         Language language, std::string_view decimal_separator) {
+                                         const IdealCycle& ideal, Language language,
+                                         std::string_view decimal_separator) {
     std::vector<ValidityNote> notes;
     if (pass.fault)
         return notes;
     const BenchState& s = pass.state;
-    if (discharge_not_physical(s)) {
+    if (discharge_not_physical(ideal)) {
         notes.push_back(
             {ValidityIssue::discharge_in_dome,
              say(language,

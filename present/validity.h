@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/bench.h"
+#include "model/ideal_cycle.h"
 #include "present/language.h"
 
 // Where the bench's empirical model leaves physical validity. The displays
@@ -25,10 +26,11 @@ struct ValidityNote {
     std::string text;  // one short sentence, UTF-8
 };
 
-// The notes of a complete pass, in the order above; none for a faulted one,
-// whose fault is what the operator must see. `decimal_separator` writes the
-// numbers of the texts.
+// The notes of a complete pass, in the order above, with its ideal cycle;
+// none for a faulted one, whose fault is what the operator must see.
+// `decimal_separator` writes the numbers of the texts.
 std::vector<ValidityNote> validity_notes(const BenchInputs& inputs, const PassResult& pass,
-                                         Language language, std::string_view decimal_separator);
+                                         const IdealCycle& ideal, Language language,
+                                         std::string_view decimal_separator);
 
 }  // namespace gelvor

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/file_error.h"
+#include "cli/message_language.h"
 #include "readings/readings.h"
 #include "ui/text_qt.h"
 
@@ -47,17 +49,32 @@ void print_error(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 
-int write_failed(const Output& out) {
-    print_error(QStringLiteral("gelvor-readings: cannot write the output: %1\n")
-                    .arg(QString::fromLocal8Bit(std::strerror(out.error()))));
+// A reader that stopped reading (`head`) ends the program quietly, killed
+// by SIGPIPE as the standard tools are; any other write error is told.
+int write_failed(const Output& out, gelvor::cli::Language language) {
+    if (out.error() == EPIPE) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
+    const QString cause = QString::fromLocal8Bit(std::strerror(out.error()));
+    print_error(gelvor::cli::say(language, "gelvor-readings: no se pudo escribir la salida: %1\n",
+                                 "gelvor-readings: cannot write the output: %1\n")
+                    .arg(language == gelvor::cli::Language::spanish
+                             ? gelvor::cli::spanish_file_error(cause)
+                             : cause));
     return kWriteError;
 }
 
-// Settings outside the bench's ranges still compute; the operator hears of it
-// on stderr, once per setting, and stdout stays the table it always was.
+// Settings outside the bench's ranges still compute, and some give what no
+// real machine could; the operator hears of it on stderr, once each, and
+// stdout stays the table it always was.
 void warn(QStringList& warned, const gelvor::PassDisplay& pass) {
-    for (const gelvor::RangeWarning& w : pass.range_warnings) {
-        const QString text = gelvor::qt::to_qstring(w.text);
+    QStringList lines;
+    for (const gelvor::RangeWarning& w : pass.range_warnings)
+        lines << gelvor::qt::to_qstring(w.text);
+    for (const gelvor::ValidityNote& n : pass.validity_notes)
+        lines << gelvor::qt::to_qstring(n.text);
+    for (const QString& text : lines) {
         if (!warned.contains(text)) {
             warned << text;
             print_error("gelvor-readings: " + text + u'\n');
@@ -69,26 +86,35 @@ void warn(QStringList& warned, const gelvor::PassDisplay& pass) {
 
 int main(int argc, char** argv) {
     using namespace gelvor;
-    // A closed pipe then fails the write with EPIPE instead of killing the program silently.
+    // A write to a closed pipe then fails with EPIPE, which write_failed tells apart.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
+    const cli::Language language = cli::message_language();
+    cli::translate_parser(&app, language);
     QString error;
     QString reply;
-    const auto request = readings::parse_arguments(QCoreApplication::arguments(), error, reply);
+    const auto request =
+        readings::parse_arguments(QCoreApplication::arguments(), language, error, reply);
     Output out;
     if (!reply.isEmpty()) {
-        return out.write(reply) && out.finish() ? 0 : write_failed(out);
+        return out.write(reply) && out.finish() ? 0 : write_failed(out, language);
     }
     if (!request) {
-        print_error("gelvor-readings: " + error + "\nPruebe --help\n");
+        print_error("gelvor-readings: " + error + u'\n' +
+                    cli::say(language, "Pruebe --help", "Try --help") + u'\n');
         return kUsageError;
+    }
+    if (request->saturation) {
+        return out.write(readings::saturation_table_text(*request)) && out.finish()
+                   ? 0
+                   : write_failed(out, language);
     }
 
     QStringList warned;
     if (!request->csv) {
-        const PassDisplay pass = run_pass(request->settings, request->style);
+        const PassDisplay pass = run_pass(request->settings, request->style, language);
         if (!(out.write(readings::pass_lines(pass)) && out.finish())) {
-            return write_failed(out);
+            return write_failed(out, language);
         }
         warn(warned, pass);
         return pass.complete() ? 0 : 1;
@@ -99,13 +125,13 @@ int main(int argc, char** argv) {
     const qint64 rows = readings::sweep_rows(*request);
     for (qint64 row = 0; row < rows && out.ok(); ++row) {
         const PanelSettings settings = readings::sweep_row(*request, row);
-        const PassDisplay pass = run_pass(settings, request->style);
+        const PassDisplay pass = run_pass(settings, request->style, language);
         all_complete = all_complete && pass.complete();
         out.write(readings::csv_row(*request, settings, pass));
         warn(warned, pass);
     }
     if (!out.finish()) {
-        return write_failed(out);
+        return write_failed(out, language);
     }
     return all_complete ? 0 : 1;
 }

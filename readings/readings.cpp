@@ -1,10 +1,13 @@
 #include "readings/readings.h"
 
 #include <QCommandLineParser>
+#include <array>
 #include <charconv>
+#include <cmath>
 
 #include "model/settings_ranges.h"
 #include "present/notebook_columns.h"
+#include "present/number_text.h"
 #include "present/table_text.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
@@ -15,11 +18,6 @@ namespace {
 
 const QStringList kSettingNames = {"evaporator-flow", "condenser-flow", "barometer", "water",
                                    "ambient"};
-
-// "0 to 50": the flows the window's bars allow.
-QString flow_range() {
-    return QStringLiteral("%1 to %2").arg(kFlowRange.min).arg(kFlowRange.max);
-}
 
 // The shortest text that reads back to the same value, always with ".".
 template <typename Real>
@@ -55,11 +53,23 @@ std::optional<int> flow(const QString& text) {
     return v && *v >= kFlowRange.min && *v <= kFlowRange.max ? v : std::nullopt;
 }
 
-std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
+// The command's texts in the user's language.
+class Words {
+  public:
+    explicit Words(cli::Language language) : language_(language) {}
+    QString operator()(const char* spanish, const char* english) const {
+        return cli::say(language_, spanish, english);
+    }
+
+  private:
+    cli::Language language_;
+};
+
+std::optional<Sweep> parse_sweep(const QString& text, const Words& say, QString& error) {
     const auto eq = text.indexOf(u'=');
     const auto colon = text.indexOf(u':', eq + 1);
     if (eq < 0 || colon < 0) {
-        error = QStringLiteral("--sweep expects NAME=FROM:TO");
+        error = say("--sweep espera NOMBRE=DESDE:HASTA", "--sweep expects NAME=FROM:TO");
         return std::nullopt;
     }
     Sweep s;
@@ -67,15 +77,20 @@ std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
     const auto from = whole_number(text.mid(eq + 1, colon - eq - 1));
     const auto to = whole_number(text.mid(colon + 1));
     if (!kSettingNames.contains(s.name)) {
-        error = "--sweep: unknown setting \"" + s.name + "\"";
+        error =
+            say("--sweep: ajuste desconocido «%1»", "--sweep: unknown setting \"%1\"").arg(s.name);
         return std::nullopt;
     }
     if (!from || !to) {
-        error = QStringLiteral("--sweep: FROM and TO must be whole numbers");
+        error = say("--sweep: DESDE y HASTA han de ser números enteros",
+                    "--sweep: FROM and TO must be whole numbers");
         return std::nullopt;
     }
     if (s.name.endsWith("-flow") && !(flow(QString::number(*from)) && flow(QString::number(*to)))) {
-        error = "--sweep: flows go from " + flow_range() + " g/s";
+        error =
+            say("--sweep: los caudales van de %1 a %2 g/s", "--sweep: flows go from %1 to %2 g/s")
+                .arg(kFlowRange.min)
+                .arg(kFlowRange.max);
         return std::nullopt;
     }
     s.from = *from;
@@ -83,56 +98,145 @@ std::optional<Sweep> parse_sweep(const QString& text, QString& error) {
     return s;
 }
 
+// FROM:TO:STEP in ºC, written with "." whatever the locale.
+std::optional<SaturationTable> parse_saturation_table(const QString& text, const Words& say,
+                                                      QString& error) {
+    const QStringList parts = text.split(u':');
+    std::array<double, 3> v{};
+    for (std::size_t i = 0; i < v.size() && parts.size() == 3; ++i) {
+        bool ok = false;
+        v[i] = QLocale::c().toDouble(parts[qsizetype(i)].trimmed(), &ok);
+        if (!ok) {
+            v[0] = std::nan("");
+            break;
+        }
+    }
+    const SaturationTable table = parts.size() == 3
+                                      ? saturation_table(v[0], v[1], v[2])
+                                      : SaturationTable{{}, SaturationTableError::not_a_number};
+    if (!table.error)
+        return table;
+    switch (*table.error) {
+        case SaturationTableError::step_not_positive:
+            error = say("--saturation-table: el paso ha de ser positivo",
+                        "--saturation-table: the step must be positive");
+            break;
+        case SaturationTableError::outside_range:
+            error = say("--saturation-table: la tabla va de %1 a %2 ºC",
+                        "--saturation-table: the table goes from %1 to %2 ºC")
+                        .arg(kSaturationTableMin)
+                        .arg(kSaturationTableMax);
+            break;
+        case SaturationTableError::from_after_to:
+            error = say("--saturation-table: DESDE no puede pasar de HASTA",
+                        "--saturation-table: FROM must not be above TO");
+            break;
+        case SaturationTableError::too_many_rows:
+            error =
+                say("--saturation-table: más de %1 filas", "--saturation-table: more than %1 rows")
+                    .arg(kSaturationTableMaxRows);
+            break;
+        case SaturationTableError::equation_failed:
+            error =
+                say("--saturation-table: la ecuación de estado no da la saturación en ese rango",
+                    "--saturation-table: the equation of state gives no saturation there");
+            break;
+        default:
+            error = say("--saturation-table espera DESDE:HASTA:PASO en ºC, con punto decimal",
+                        "--saturation-table expects FROM:TO:STEP in ºC, with a decimal point");
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<Request> parse_arguments(const QStringList& arguments, QString& error,
-                                       QString& reply) {
+std::optional<Request> parse_arguments(const QStringList& arguments, cli::Language language,
+                                       QString& error, QString& reply) {
+    const Words say(language);
     const PanelSettings defaults;
-    const QString flow_help = QStringLiteral("%1 water flow, whole g/s from %2 (default %3)");
+    const QString flow_help = say("caudal de agua del %1, g/s enteros de %2 a %3 (%4 si no se da)",
+                                  "%1 water flow, whole g/s from %2 to %3 (default %4)");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Prints what the simulator window shows for one pass of the bench, one display\n"
-        "per line (control name, a TAB, its text or instrument position), then the\n"
-        "cycle's lines and letters on the P-h chart in twips; or a CSV table."));
-    const QCommandLineOption help_option = parser.addHelpOption();
-    const QCommandLineOption version_option = parser.addVersionOption();
-    const QCommandLineOption evaporator(
-        "evaporator-flow",
-        flow_help.arg("evaporator").arg(flow_range()).arg(defaults.evaporator_water_flow), "N");
-    const QCommandLineOption condenser(
-        "condenser-flow",
-        flow_help.arg("condenser").arg(flow_range()).arg(defaults.condenser_water_flow), "N");
-    const QCommandLineOption barometer("barometer",
-                                       "barometric pressure box, mbar (default \"" +
-                                           qt::to_qstring(defaults.barometer_text) + "\")",
-                                       "TEXT");
-    const QCommandLineOption water("water",
-                                   "water inlet temperature box, degrees C (default \"" +
-                                       qt::to_qstring(defaults.water_text) + "\")",
-                                   "TEXT");
-    const QCommandLineOption ambient("ambient",
-                                     "ambient temperature box, degrees C (default \"" +
-                                         qt::to_qstring(defaults.ambient_text) + "\")",
-                                     "TEXT");
+    parser.setApplicationDescription(
+        say("Escribe lo que muestra la ventana del simulador en una pasada del banco, una\n"
+            "casilla por línea (nombre del control, un tabulador, su texto o la posición del\n"
+            "instrumento), y las líneas y letras del ciclo sobre el diagrama P-h en twips;\n"
+            "o una tabla CSV; o la tabla de saturación del R-11.",
+            "Prints what the simulator window shows for one pass of the bench, one display\n"
+            "per line (control name, a TAB, its text or instrument position), then the\n"
+            "cycle's lines and letters on the P-h chart in twips; or a CSV table; or the\n"
+            "saturation table of R-11."));
+    // Its own help and version: Qt's would offer Qt's window options, which it has not.
+    const QCommandLineOption help_option({"h", "help"},
+                                         say("Muestra esta ayuda.", "Displays this help."));
+    const QCommandLineOption version_option({"v", "version"},
+                                            say("Muestra la versión.", "Displays the version."));
+    const QCommandLineOption evaporator("evaporator-flow",
+                                        flow_help.arg(say("evaporador", "evaporator"))
+                                            .arg(kFlowRange.min)
+                                            .arg(kFlowRange.max)
+                                            .arg(defaults.evaporator_water_flow),
+                                        "N");
+    const QCommandLineOption condenser("condenser-flow",
+                                       flow_help.arg(say("condensador", "condenser"))
+                                           .arg(kFlowRange.min)
+                                           .arg(kFlowRange.max)
+                                           .arg(defaults.condenser_water_flow),
+                                       "N");
+    const QString box_help =
+        say("casilla de %1, %2 (\"%3\" si no se da)", "%1 box, %2 (default \"%3\")");
+    const QCommandLineOption barometer(
+        "barometer",
+        box_help.arg(say("presión barométrica", "barometric pressure"), "mbar",
+                     qt::to_qstring(defaults.barometer_text)),
+        say("TEXTO", "TEXT"));
+    const QCommandLineOption water(
+        "water",
+        box_help.arg(say("temperatura de entrada de agua", "water inlet temperature"),
+                     say("ºC", "degrees C"), qt::to_qstring(defaults.water_text)),
+        say("TEXTO", "TEXT"));
+    const QCommandLineOption ambient(
+        "ambient",
+        box_help.arg(say("temperatura ambiente", "ambient temperature"), say("ºC", "degrees C"),
+                     qt::to_qstring(defaults.ambient_text)),
+        say("TEXTO", "TEXT"));
     const QCommandLineOption locale(
-        "locale", QStringLiteral("number format, e.g. es_ES or en_US (default: the user's)"),
-        "NAME");
-    const QCommandLineOption csv("csv", QStringLiteral("print a CSV table instead of lines"));
+        "locale",
+        say("formato de los números, p. ej. es_ES o en_US (el del usuario si no se da)",
+            "number format, e.g. es_ES or en_US (default: the user's)"),
+        say("NOMBRE", "NAME"));
+    const QCommandLineOption csv(
+        "csv", say("una tabla CSV en lugar de líneas", "print a CSV table instead of lines"));
     const QCommandLineOption control_names(
         "control-names",
-        QStringLiteral("with --csv: the controls' names and the displays' texts in the header "
-                       "and cells"));
+        say("con --csv: los nombres de los controles y los textos de las casillas en la "
+            "cabecera y las celdas",
+            "with --csv: the controls' names and the displays' texts in the header and cells"));
     const QCommandLineOption sweep(
         "sweep",
-        "with --csv: one row per whole value of a setting, NAME one of " +
-            kSettingNames.join(", ") +
-            "; given twice with two settings, a row for every combination, the first varying "
-            "slowest; at most " +
-            QString::number(kMaxSweepRows) + " rows",
-        "NAME=FROM:TO");
-    parser.addOptions(
-        {evaporator, condenser, barometer, water, ambient, locale, csv, control_names, sweep});
+        say("con --csv: una fila por cada valor entero de un ajuste, NOMBRE uno de %1; dado dos "
+            "veces con dos ajustes, una fila por cada combinación, variando más despacio el "
+            "primero; como mucho %2 filas",
+            "with --csv: one row per whole value of a setting, NAME one of %1; given twice with "
+            "two settings, a row for every combination, the first varying slowest; at most %2 "
+            "rows")
+            .arg(kSettingNames.join(", "))
+            .arg(kMaxSweepRows),
+        say("NOMBRE=DESDE:HASTA", "NAME=FROM:TO"));
+    const QCommandLineOption saturation(
+        "saturation-table",
+        say("la tabla de saturación del R-11 por su ecuación de estado de referencia, de DESDE a "
+            "HASTA ºC cada PASO (de %1 a %2 ºC): t, p, densidades, entalpías y entropías de "
+            "líquido y vapor, separadas por tabuladores o, con --csv, en CSV",
+            "the saturation table of R-11 by its reference equation of state, from FROM to TO ºC "
+            "every STEP (%1 to %2 ºC): t, p, and the liquid's and vapour's densities, enthalpies "
+            "and entropies, separated by TABs or, with --csv, as CSV")
+            .arg(kSaturationTableMin)
+            .arg(kSaturationTableMax),
+        say("DESDE:HASTA:PASO", "FROM:TO:STEP"));
+    parser.addOptions({help_option, version_option, evaporator, condenser, barometer, water,
+                       ambient, locale, csv, control_names, sweep, saturation});
 
     reply.clear();
     if (!parser.parse(arguments)) {
@@ -140,15 +244,20 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        error = "unexpected argument \"" + parser.positionalArguments().front() + "\"";
+        error = say("sobra el argumento «%1»", "unexpected argument \"%1\"")
+                    .arg(parser.positionalArguments().front());
         return std::nullopt;
     }
-    if (parser.isSet(help_option) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help_option)) {
         reply = parser.helpText() +
-                QStringLiteral(
-                    "\nA box outside the window's range computes all the same, with a warning "
-                    "on stderr.\nExit status: 0 every pass complete, 1 a pass faulted, 2 usage "
-                    "error,\n3 the output could not be written.\n");
+                say("\nUna casilla fuera del rango de la ventana se calcula igual, con un aviso en "
+                    "stderr, como\nlas notas de donde el modelo del banco deja de ser físico.\n"
+                    "Estado de salida: 0 todas las pasadas completas, 1 una pasada falló, 2 error "
+                    "de uso,\n3 no se pudo escribir la salida.\n",
+                    "\nA box outside the window's range computes all the same, with a warning on "
+                    "stderr, as do\nthe notes where the bench's model leaves physical validity.\n"
+                    "Exit status: 0 every pass complete, 1 a pass faulted, 2 usage error,\n3 the "
+                    "output could not be written.\n");
         return std::nullopt;
     }
     if (parser.isSet(version_option)) {
@@ -161,8 +270,11 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         if (parser.isSet(*option)) {
             const auto v = flow(parser.value(*option));
             if (!v) {
-                error =
-                    "--" + option->names().front() + " takes a whole number from " + flow_range();
+                error = say("--%1 admite un número entero de %2 a %3",
+                            "--%1 takes a whole number from %2 to %3")
+                            .arg(option->names().front())
+                            .arg(kFlowRange.min)
+                            .arg(kFlowRange.max);
                 return std::nullopt;
             }
             (option == &evaporator ? r.settings.evaporator_water_flow
@@ -181,41 +293,55 @@ std::optional<Request> parse_arguments(const QStringList& arguments, QString& er
         const QString name = parser.value(locale);
         numbers = QLocale(name);
         if (numbers.language() == QLocale::C && name != "C" && name != "POSIX") {
-            error = "unknown locale \"" + name + "\"";
+            error = say("formato de números desconocido «%1»", "unknown locale \"%1\"").arg(name);
             return std::nullopt;
         }
     }
     r.style = qt::number_style(numbers);
+    r.language = language;
     r.csv = parser.isSet(csv);
     r.control_names = parser.isSet(control_names);
     if (r.control_names && !r.csv) {
-        error = QStringLiteral("--control-names needs --csv");
+        error = say("--control-names necesita --csv", "--control-names needs --csv");
         return std::nullopt;
     }
     const QStringList sweeps = parser.values(sweep);
     if (!sweeps.isEmpty() && !r.csv) {
-        error = QStringLiteral("--sweep needs --csv");
+        error = say("--sweep necesita --csv", "--sweep needs --csv");
         return std::nullopt;
     }
     if (sweeps.size() > 2) {
-        error = QStringLiteral("--sweep names at most two settings");
+        error = say("--sweep nombra como mucho dos ajustes", "--sweep names at most two settings");
         return std::nullopt;
     }
     for (const QString& text : sweeps) {
-        const auto s = parse_sweep(text, error);
+        const auto s = parse_sweep(text, say, error);
         if (!s) {
             return std::nullopt;
         }
         if (!r.sweeps.empty() && r.sweeps.front().name == s->name) {
-            error = "--sweep: \"" + s->name + "\" is swept twice";
+            error = say("--sweep: «%1» se barre dos veces", "--sweep: \"%1\" is swept twice")
+                        .arg(s->name);
             return std::nullopt;
         }
         r.sweeps.push_back(*s);
     }
     if (sweep_rows(r) > kMaxSweepRows) {
-        error = "--sweep: " + QString::number(sweep_rows(r)) + " rows, more than the " +
-                QString::number(kMaxSweepRows) + " a table may have";
+        error = say("--sweep: %1 filas, más de las %2 que puede tener una tabla",
+                    "--sweep: %1 rows, more than the %2 a table may have")
+                    .arg(sweep_rows(r))
+                    .arg(kMaxSweepRows);
         return std::nullopt;
+    }
+    if (parser.isSet(saturation)) {
+        if (!r.sweeps.empty() || r.control_names) {
+            error = say("--saturation-table no va con --sweep ni con --control-names",
+                        "--saturation-table goes with neither --sweep nor --control-names");
+            return std::nullopt;
+        }
+        r.saturation = parse_saturation_table(parser.value(saturation), say, error);
+        if (!r.saturation)
+            return std::nullopt;
     }
     return r;
 }
@@ -310,6 +436,35 @@ QString csv_row(const Request& r, const PanelSettings& s, const PassDisplay& pas
     std::vector<std::string> fields = notebook_row(s, pass, r.style);
     fields.push_back(pass.fault_message);
     return qt::to_qstring(csv_record(fields, csv_separator(r.style)));
+}
+
+QString saturation_table_text(const Request& r) {
+    const std::vector<std::string> headers = {"t (\u00BAC)",
+                                              "p (kPa)",
+                                              "\u03C1 l\u00EDquido (kg/m3)",
+                                              "\u03C1 vapor (kg/m3)",
+                                              "h l\u00EDquido (kJ/kg)",
+                                              "h vapor (kJ/kg)",
+                                              "s l\u00EDquido (kJ/kgK)",
+                                              "s vapor (kJ/kgK)"};
+    const char separator = csv_separator(r.style);
+    // No group separators: a table for spreadsheets and other programs.
+    NumberStyle style = r.style;
+    style.groups_written = false;
+    const auto line = [&](const std::vector<std::string>& fields) {
+        return r.csv ? csv_record(fields, separator) : tsv_line(fields);
+    };
+    std::string out = line(headers);
+    for (const r11ref::Saturation& s : r.saturation->rows) {
+        out += line({general_number_text(s.t, style), fixed_number_text(s.p, 3, style),
+                     fixed_number_text(s.liquid_density, 2, style),
+                     fixed_number_text(s.vapour_density, 4, style),
+                     fixed_number_text(s.liquid_enthalpy, 2, style),
+                     fixed_number_text(s.vapour_enthalpy, 2, style),
+                     fixed_number_text(s.liquid_entropy, 4, style),
+                     fixed_number_text(s.vapour_entropy, 4, style)});
+    }
+    return qt::to_qstring(out);
 }
 
 void apply_sweep_value(PanelSettings& s, const QString& name, int value) {

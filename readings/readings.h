@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "cli/message_language.h"
+#include "model/saturation_table.h"
 #include "present/number_style.h"
 #include "present/pass.h"
 
@@ -32,13 +34,16 @@ struct Request {
     // combination, the first sweep varying slowest.
     std::vector<Sweep> sweeps;
     bool control_names = false;  // the CSV as before: control names, display texts
+    cli::Language language = cli::Language::english;  // of the warnings on stderr
+    std::optional<SaturationTable> saturation;        // the table asked for, instead of passes
 };
 
 // Reads the options (the application must exist, for the program's name in
 // the help). Returns the request; or nothing with `reply` set to the help or
 // the version text asked for; or nothing with `error` set on a usage error.
-std::optional<Request> parse_arguments(const QStringList& arguments, QString& error,
-                                       QString& reply);
+// Help and errors in `language`.
+std::optional<Request> parse_arguments(const QStringList& arguments, cli::Language language,
+                                       QString& error, QString& reply);
 
 // The number of rows of the sweep table, and the settings of one of them.
 qint64 sweep_rows(const Request& request);
@@ -53,6 +58,10 @@ QString pass_lines(const PassDisplay& pass);
 // --control-names, the controls' names and the displays' texts, as before.
 QString csv_header(const Request& request);
 QString csv_row(const Request& request, const PanelSettings& settings, const PassDisplay& pass);
+
+// The saturation table asked for: a header line, then one line per row,
+// TAB-separated or, with --csv, as CSV, numbers in the locale's way.
+QString saturation_table_text(const Request& request);
 
 // Applies one sweep value to the settings.
 void apply_sweep_value(PanelSettings& settings, const QString& name, int value);

@@ -136,8 +136,14 @@ void Form1::marcha() {
     if (pass.overlay)
         overlay_->place(*pass.overlay);
     markSettingBoxes(pass);
-    showStatusMessage(qt::to_qstring(pass.status_message()),
-                      pass.complete() ? Tone::warning : Tone::fault);
+    QList<std::pair<QString, Tone>> lines;
+    if (!pass.complete())
+        lines.append({qt::to_qstring(pass.fault_message), Tone::fault});
+    for (const RangeWarning& w : pass.range_warnings)
+        lines.append({qt::to_qstring(w.text), Tone::warning});
+    for (const ValidityNote& n : pass.validity_notes)
+        lines.append({qt::to_qstring(n.text), Tone::validity});
+    showStatusLines(lines);
     showOverlayIfDrawn();
     emit passShown();
 }
@@ -170,17 +176,44 @@ void Form1::markSettingBoxes(const PassDisplay& pass) {
 
 // The status line grows to the lines a message needs, and back to one.
 void Form1::showStatusMessage(const QString& message, Tone tone) {
+    showStatusLines(message.isEmpty() ? QList<std::pair<QString, Tone>>()
+                                      : QList<std::pair<QString, Tone>>{{message, tone}});
+}
+
+// The status line grows to the lines a message needs, and back to one.
+// Typed text in a message is never read as markup.
+void Form1::showStatusLines(const QList<std::pair<QString, Tone>>& lines) {
+    const auto colour = [](Tone tone) {
+        return tone == Tone::fault      ? look::kFaultText
+               : tone == Tone::warning  ? look::kWarningText
+               : tone == Tone::validity ? look::kValidityText
+                                        : QColor(Qt::black);
+    };
     QLabel* line = c_->status_line;
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::WindowText, tone == Tone::fault     ? look::kFaultText
-                                           : tone == Tone::warning ? look::kWarningText
-                                                                   : QColor(Qt::black));
-    line->setPalette(colours);
-    line->setText(message);
+    const bool one_tone =
+        std::ranges::all_of(lines, [&](const auto& l) { return l.second == lines.front().second; });
+    if (one_tone) {
+        QPalette colours = line->palette();
+        colours.setColor(QPalette::WindowText,
+                         colour(lines.isEmpty() ? Tone::note : lines.front().second));
+        line->setPalette(colours);
+        line->setTextFormat(Qt::PlainText);
+        QStringList texts;
+        for (const auto& l : lines) texts << l.first;
+        line->setText(texts.join(u'\n'));
+    } else {
+        QStringList html;
+        for (const auto& [text, tone] : lines) {
+            html << QStringLiteral("<span style=\"color:%1\">%2</span>")
+                        .arg(colour(tone).name(), text.toHtmlEscaped());
+        }
+        line->setTextFormat(Qt::RichText);
+        line->setText(html.join(QStringLiteral("<br>")));
+    }
     QStatusBar* bar = statusBar();
     const int one_line = px(layout::kStatusLineTwips);
     const int padding = one_line - line->fontMetrics().height();
-    const int height = message.isEmpty()
+    const int height = lines.isEmpty()
                            ? one_line
                            : std::max(one_line, line->heightForWidth(line->width()) + padding);
     const int shrink = bar->height() - height;

@@ -48,9 +48,12 @@ class Form1 : public QMainWindow {
     const std::optional<PassDisplay>& lastPass() const { return last_pass_; }
     Form1Controls& controls() { return *c_; }
 
-    // The status line: a fault in red, a warning in amber, a note in black.
-    enum class Tone { fault, warning, note };
+    // The status line: a fault in red, a warning in amber, a note in black,
+    // and where the bench's model is not physical, in violet.
+    enum class Tone { fault, warning, note, validity };
     void showStatusMessage(const QString& message, Tone tone = Tone::fault);
+    // One line each, in its own colour.
+    void showStatusLines(const QList<std::pair<QString, Tone>>& lines);
     QLineEdit* settingBox(Quantity box) const;
     Zoom& zoom() { return *zoom_; }
     notebook::Notebook& notebook() { return *notebook_; }

@@ -40,6 +40,8 @@ inline const QColor kFaultMark{220, 0, 0};
 inline const QColor kWarningMark{240, 160, 0};
 inline const QColor kFaultText{160, 0, 0};
 inline const QColor kWarningText{138, 84, 0};
+// Where the bench's empirical model gives what no real machine could.
+inline const QColor kValidityText{110, 40, 150};
 inline const QColor kWarningFill{255, 214, 120};    // a notebook cell read out of range
 inline const QColor kPendingFill{255, 246, 191};    // a setting box typed but not yet applied
 inline const QColor kDifferingFill{214, 228, 255};  // a notebook text a pass no longer gives

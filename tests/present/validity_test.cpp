@@ -1,5 +1,7 @@
 #include "present/validity.h"
 
+#include "present/pass.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +15,8 @@ std::vector<ValidityIssue> issues_at(int evaporator_flow, int condenser_flow, do
     const BenchInputs in{static_cast<std::int16_t>(evaporator_flow),
                          static_cast<std::int16_t>(condenser_flow), 101.0, water, ambient};
     std::vector<ValidityIssue> out;
-    for (const ValidityNote& n : validity_notes(in, recompute(in), language, ","))
+    const PassResult pass = recompute(in);
+    for (const ValidityNote& n : validity_notes(in, pass, ideal_cycle(pass.state), language, ","))
         out.push_back(n.issue);
     return out;
 }
@@ -42,12 +45,19 @@ TEST(Validity, EachPlaceWhereTheModelIsNotPhysicalHasItsNoteAndTheExerciseNone) 
 }
 
 TEST(Validity, AFaultWinsAndTheTextsSpeakTheLanguageAndSeparatorAsked) {
-    const BenchInputs bad{20, 20, 101.0, std::nan(""), 18};
-    EXPECT_TRUE(validity_notes(bad, recompute(bad), Language::spanish, ",").empty());
+    // A fault wins, as the pass shows it.
+    const PassDisplay faulted = run_pass({20, 20, "1010", "50", "abc"}, spanish_number_style());
+    EXPECT_TRUE(faulted.validity_notes.empty());
+    EXPECT_EQ(faulted.status_message(), faulted.fault_message);
+    const PassDisplay hot = run_pass({20, 20, "1010", "50", "15"}, spanish_number_style());
+    ASSERT_EQ(hot.validity_notes.size(), 1u);
+    EXPECT_EQ(hot.status_message(), hot.validity_notes[0].text);
 
     const BenchInputs held{1, 1, 101.0, 14, 10};
-    const auto es = validity_notes(held, recompute(held), Language::spanish, ",");
-    const auto en = validity_notes(held, recompute(held), Language::english, ".");
+    const PassResult pass = recompute(held);
+    const IdealCycle ideal = ideal_cycle(pass.state);
+    const auto es = validity_notes(held, pass, ideal, Language::spanish, ",");
+    const auto en = validity_notes(held, pass, ideal, Language::english, ".");
     ASSERT_EQ(es.size(), 1u);
     ASSERT_EQ(en.size(), 1u);
     EXPECT_NE(es[0].text.find("te + 0,01 \u00BAC"), std::string::npos) << es[0].text;

@@ -5,6 +5,7 @@
 #include "tests/ui/window_driver.h"
 #include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
+#include "ui/look.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
 #include "ui/twips.h"
@@ -78,7 +79,8 @@ TEST_F(Faults, EvaporatorLogarithmCornerDrawsTheCycleWithItsTwoBoxesEmpty) {
         EXPECT_EQ(box_mark(find<QLineEdit>(box)), BoxMark::none) << box;
 
     setBar("VScroll1", 50 - 20);
-    EXPECT_TRUE(status().isEmpty());
+    // The fault goes; at 50 ºC in the room, B lies in the dome, which is noted.
+    EXPECT_TRUE(status().startsWith("B queda dentro de la campana")) << status().toStdString();
     EXPECT_FALSE(text("Text7_24").isEmpty());
     EXPECT_TRUE(overlayShown());
 }
@@ -117,6 +119,32 @@ TEST_F(Faults, AFaultWhileOffShowsNothingUntilTheMachineRuns) {
     EXPECT_TRUE(status().contains("temperatura de entrada de agua")) << status().toStdString();
     EXPECT_FALSE(overlayShown());
     EXPECT_TRUE(find("Picture1_0")->isVisible());
+}
+
+// Where the bench's model leaves physical validity the status line says so in
+// its own colour, beside a range warning in amber; the displays stay as computed.
+TEST_F(Faults, AValidityNoteHasItsOwnColourBesideARangeWarning) {
+    switchOnWith(20, 20);
+    type("Text4", "50");
+    QTest::keyClick(find<QLineEdit>("Text4"), Qt::Key_Return);
+    const PassDisplay pass = run_pass(form->panelSettings(), qt::number_style(QLocale()));
+    ASSERT_EQ(pass.validity_notes.size(), 1u);
+    EXPECT_EQ(status(), qt::to_qstring(pass.validity_notes[0].text));
+    EXPECT_EQ(find<QLabel>("statusLine")->palette().color(QPalette::WindowText),
+              look::kValidityText);
+    EXPECT_EQ(text("Text7_9"), "sobrecalent");
+
+    type("Text8", "20");  // the water out of range too
+    QTest::keyClick(find<QLineEdit>("Text8"), Qt::Key_Return);
+    const QString shown = find<QLabel>("statusLine")->text();
+    EXPECT_TRUE(shown.contains(look::kWarningText.name()) &&
+                shown.contains(look::kValidityText.name()))
+        << shown.toStdString();
+    EXPECT_EQ(status().count(u'\n'), 1);
+    // Typed markup stays text.
+    type("Text3", "<b>x");
+    QTest::keyClick(find<QLineEdit>("Text3"), Qt::Key_Return);
+    EXPECT_TRUE(status().contains("<b>x")) << status().toStdString();
 }
 
 // A setting typed outside its range computes as before, framed in amber with

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -109,7 +110,13 @@ class WindowTest : public ::testing::Test {
     double position(const char* name) const { return find(name)->property("position").toDouble(); }
     float top(const char* picture) const { return find(picture)->property("top").toFloat(); }
     bool on() const { return find("Interruptor")->property("active").toBool(); }
-    QString status() const { return find<QLabel>("statusLine")->text(); }
+    // As it reads, whether or not its lines are in several colours.
+    QString status() const {
+        const QLabel* line = find<QLabel>("statusLine");
+        return line->textFormat() == Qt::RichText
+                   ? QTextDocumentFragment::fromHtml(line->text()).toPlainText()
+                   : line->text();
+    }
     bool overlayShown() const {
         for (const char* n : {"Line1_0", "Line1_1", "Line1_2", "Line1_3", "Label2_0", "Label2_1",
                               "Label2_2", "Label2_3"})

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QUndoStack>
 
+#include "cli/file_error.h"
 #include "notebook/notebook_file.h"
 #include "ui/notebook/notebook_model.h"
 #include "version/version.h"
@@ -34,31 +35,6 @@ QString shown(const QString& path) {
 
 }  // namespace
 
-QString spanish_file_error(const QString& qt_error) {
-    static const char* const kCauses[][2] = {
-        {"Permission denied", "permiso denegado"},
-        {"No such file or directory", "no existe el archivo o la carpeta"},
-        {"Read-only file system", "el sistema de archivos es de solo lectura"},
-        {"No space left on device", "no queda espacio en el disco"},
-        {"Disk quota exceeded", "se ha agotado la cuota de disco"},
-        {"Is a directory", "es una carpeta"},
-        {"Not a directory", "una parte de la ruta no es una carpeta"},
-        {"File name too long", "el nombre del archivo es demasiado largo"},
-        {"Input/output error", "error de entrada o salida del disco"},
-        {"Too many open files", "hay demasiados archivos abiertos"},
-        {"Operation not permitted", "operación no permitida"},
-        {"File too large", "el archivo es demasiado grande"},
-    };
-    for (const auto& [english, spanish] : kCauses) {
-        if (qt_error.contains(QLatin1String(english), Qt::CaseInsensitive))
-            return QString::fromUtf8(spanish);
-    }
-    // Qt's own translation, or a cause we do not know: as it comes, in lower case.
-    QString cause = qt_error.isEmpty() ? QStringLiteral("error desconocido") : qt_error;
-    cause[0] = cause[0].toLower();
-    return cause;
-}
-
 NotebookFiles::NotebookFiles(NotebookModel& model, QUndoStack& stack)
     : model_(model), stack_(stack) {
     connect(&stack_, &QUndoStack::cleanChanged, this, &NotebookFiles::stateChanged);
@@ -72,7 +48,7 @@ bool NotebookFiles::writeFile(const QString& path, const QByteArray& bytes, QStr
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         error = QStringLiteral("No se pudo guardar «%1»: %2. No se ha escrito ningún archivo.")
-                    .arg(shown(path), spanish_file_error(file.errorString()));
+                    .arg(shown(path), cli::spanish_file_error(file.errorString()));
         file.cancelWriting();
         return false;
     }
@@ -140,7 +116,7 @@ std::optional<NotebookDocument> NotebookFiles::read(QWidget* parent, const QStri
     if (!file.open(QIODevice::ReadOnly)) {
         tell(parent, title,
              QStringLiteral("No se pudo abrir «%1»: %2.")
-                 .arg(shown(path), spanish_file_error(file.errorString())),
+                 .arg(shown(path), cli::spanish_file_error(file.errorString())),
              "errorAbrir");
         return std::nullopt;
     }

@@ -67,7 +67,4 @@ class NotebookFiles : public QObject {
     QString path_;  // empty: never saved
 };
 
-// A file error in Spanish: Qt names some causes in English only.
-QString spanish_file_error(const QString& qt_error);
-
 }  // namespace gelvor::ui::notebook

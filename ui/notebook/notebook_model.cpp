@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QDate>
+#include <QPainter>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "notebook/notebook_points.h"
 #include "present/box_reading.h"
 #include "present/table_text.h"
+#include "present/validity.h"
 #include "ui/look.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
@@ -30,6 +32,7 @@ QString joined_messages(const RecordedPoint& p) {
                      "ajustes: %1")
                      .arg(headers.join(QStringLiteral(", ")));
     }
+    lines << p.validity;
     return lines.join(u'\n');
 }
 
@@ -59,7 +62,41 @@ void derive(RecordedPoint& p) {
     }
     p.out_of_range = settings_out_of_range(p.settings, style);
     // The same settings give the same pass: the state behind the texts.
-    p.state = recompute(read_settings(p.settings, style)).state;
+    const BenchInputs inputs = read_settings(p.settings, style);
+    const PassResult pass = recompute(inputs);
+    p.state = pass.state;
+    p.validity.clear();
+    for (const ValidityNote& n : validity_notes(inputs, pass, ideal_cycle(pass.state),
+                                                Language::spanish, style.decimal_point))
+        p.validity << qt::to_qstring(n.text);
+}
+
+// The marks of a point's number: a warning sign for readings out of range
+// or no longer given, a violet dot where the bench's model is not physical.
+QIcon mark_icon(bool warning, bool validity) {
+    static const std::array<QIcon, 3> kIcons = [] {
+        const int side = 16;
+        QPixmap dot(side, side);
+        dot.fill(Qt::transparent);
+        {
+            QPainter painter(&dot);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(look::kValidityText);
+            painter.drawEllipse(QRectF(3, 3, side - 6, side - 6));
+        }
+        const QPixmap sign =
+            QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side);
+        QPixmap both(2 * side, side);
+        both.fill(Qt::transparent);
+        {
+            QPainter painter(&both);
+            painter.drawPixmap(0, 0, sign);
+            painter.drawPixmap(side, 0, dot);
+        }
+        return std::array<QIcon, 3>{QIcon(sign), QIcon(dot), QIcon(both)};
+    }();
+    return kIcons[warning && validity ? 2 : validity ? 1 : 0];
 }
 
 }  // namespace
@@ -220,7 +257,8 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const {
                     [&](const SettingOutOfRange& o) { return modelColumn(o.column) == column; });
     const bool differing =
         column != kNumberColumn && column != noteColumn() && p.differing.contains(column - 1);
-    const bool marked = !p.out_of_range.empty() || !p.differing.isEmpty();
+    const bool warned = !p.out_of_range.empty() || !p.differing.isEmpty();
+    const bool marked = warned || !p.validity.isEmpty();
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
@@ -234,7 +272,7 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const {
                                   : QVariant();
         case Qt::DecorationRole:
             if (column == kNumberColumn && marked) {
-                return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+                return mark_icon(warned, !p.validity.isEmpty());
             }
             return {};
         case Qt::ToolTipRole:
