@@ -4,8 +4,11 @@
 #include <QComboBox>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
@@ -15,14 +18,17 @@
 #include <limits>
 
 #include "model/r11.h"
+#include "model/r11_reference.h"
 #include "present/notebook_columns.h"
 #include "ui/look.h"
+#include "ui/notebook/chart_series.h"
 #include "ui/notebook/notebook_model.h"
 
 namespace gelvor::ui::notebook {
 namespace {
 
 constexpr int kSaturationSteps = 60;
+constexpr std::size_t kLegendRow = 2;  // legend entries that fit in a row above the plot
 
 int column(const char16_t* header) {
     return notebook_column(QStringView(header));
@@ -53,10 +59,22 @@ struct Range {
     }
 };
 
-QList<QPointF> sorted_points(const NotebookModel& model, int x, int y, Range& xr, Range& yr) {
+// The lines' colours: one per series, so that the two quantities of one
+// series share it; a single series keeps blue for the first quantity and
+// red for the second.
+const QColor kLineColours[] = {{0, 0, 255},   {220, 0, 0},   {0, 150, 0},   {230, 120, 0},
+                               {130, 0, 170}, {0, 140, 140}, {140, 80, 20}, {200, 0, 140},
+                               {90, 90, 90},  {120, 120, 0}};
+
+const QString kNoPoints = QStringLiteral(
+    "Sin puntos: encienda la máquina y anote lecturas con Registro ▸ Anotar lecturas (Ctrl+L)");
+const QString kNoValues = QStringLiteral("Ningún punto anotado tiene valores de estas magnitudes.");
+
+// The points of one series with both quantities, in the order of the one across.
+QList<QPointF> series_points(const NotebookModel& model, const ChartSeries& series, int x, int y,
+                             Range& xr, Range& yr) {
     QList<QPointF> points;
-    points.reserve(model.count());
-    for (int r = 0; r < model.count(); ++r) {
+    for (int r : series.points) {
         const auto& v = model.point(r).values;
         const double px = v[static_cast<std::size_t>(x)], py = v[static_cast<std::size_t>(y)];
         if (std::isfinite(px) && std::isfinite(py)) {
@@ -68,6 +86,14 @@ QList<QPointF> sorted_points(const NotebookModel& model, int x, int y, Range& xr
     std::stable_sort(points.begin(), points.end(),
                      [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
     return points;
+}
+
+void attach_up(QLineSeries* series, QValueAxis* across, QValueAxis* up) {
+    for (QAbstractAxis* a : series->attachedAxes())
+        if (a != across && a != up)
+            series->detachAxis(a);
+    if (!series->attachedAxes().contains(up))
+        series->attachAxis(up);
 }
 
 }  // namespace
@@ -128,27 +154,38 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     chart_->setMargins(QMargins(4, 4, 4, 4));
     chart_->setLocalizeNumbers(true);  // the user's decimal separator on the axes
     saturation_ = new QLineSeries(chart_);
-    saturation_->setName(QStringLiteral("Saturación (correlación del programa)"));
+    saturation_->setName(QStringLiteral("Saturación: correlación del banco"));
     saturation_->setPen(QPen(QColor(150, 150, 150), 1.5, Qt::DashLine));
-    series_ = new QLineSeries(chart_);
-    series2_ = new QLineSeries(chart_);
-    series_->setPointsVisible(true);
-    series2_->setPointsVisible(true);
-    series_->setPen(QPen(QColor(0, 0, 255), 2));
-    series2_->setPen(QPen(QColor(255, 0, 0), 2));
-    for (QLineSeries* s : {saturation_, series_, series2_}) chart_->addSeries(s);
+    reference_saturation_ = new QLineSeries(chart_);
+    reference_saturation_->setName(QStringLiteral("Saturación: ecuación de referencia"));
+    reference_saturation_->setPen(QPen(QColor(60, 60, 60), 1.2, Qt::SolidLine));
     axis_x_ = new QValueAxis(chart_);
     axis_y_ = new QValueAxis(chart_);
     axis_y2_ = new QValueAxis(chart_);
     chart_->addAxis(axis_x_, Qt::AlignBottom);
     chart_->addAxis(axis_y_, Qt::AlignLeft);
     chart_->addAxis(axis_y2_, Qt::AlignRight);
-    for (QLineSeries* s : {saturation_, series_, series2_}) s->attachAxis(axis_x_);
+    for (QLineSeries* s : {saturation_, reference_saturation_}) {
+        chart_->addSeries(s);
+        s->attachAxis(axis_x_);
+    }
+    // Said in the middle of the plot while there is nothing to draw; part of
+    // the chart, so that a print or an export says it too.
+    empty_ = new QGraphicsTextItem(chart_);
+    empty_->setDefaultTextColor(QColor(90, 90, 90));
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WordWrap);
+    empty_->document()->setDefaultTextOption(centred);
+    empty_->setZValue(10);
+    connect(chart_, &QChart::plotAreaChanged, this,
+            [this] { showEmptyMessage(empty_->isVisible()); });
 
     view_ = new QChartView(chart_, this);
     view_->setObjectName(QStringLiteral("graficaRegistro"));
     view_->setAccessibleName(QStringLiteral("Gráfica de las lecturas anotadas"));
     view_->setRenderHint(QPainter::Antialiasing);
+    // A point's antialiased edge reaches past what a partial update repaints.
+    view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     layout->addWidget(view_, 1);
 
     applyPreset(Preset::heatFlowsAgainstCondenserFlow);
@@ -163,6 +200,34 @@ void NotebookChart::setZoom(double factor) {
         axis->setTitleFont(titles);
     }
     chart_->legend()->setFont(labels);
+    zoom_ = factor;
+    showEmptyMessage(empty_->isVisible());
+}
+
+void NotebookChart::showEmptyMessage(bool empty) {
+    empty_->setVisible(empty);
+    if (!empty)
+        return;
+    empty_->setFont(look::sans(static_cast<int>(std::lround(13 * zoom_))));
+    const QRectF plot = chart_->plotArea();
+    empty_->setTextWidth(plot.width() * 0.8);
+    const QRectF text = empty_->boundingRect();
+    empty_->setPos(plot.center() - text.center());
+}
+
+void NotebookChart::keepLines(std::size_t count) {
+    while (lines_.size() > count) {
+        chart_->removeSeries(lines_.back());
+        delete lines_.back();
+        lines_.pop_back();
+    }
+    while (lines_.size() < count) {
+        auto* line = new QLineSeries(chart_);
+        line->setPointsVisible(true);
+        chart_->addSeries(line);
+        line->attachAxis(axis_x_);
+        lines_.push_back(line);
+    }
 }
 
 void NotebookChart::applyPreset(Preset preset) {
@@ -216,54 +281,90 @@ void NotebookChart::refresh() {
     const int x = xColumn(), y = yColumn(), y2 = y2Column();
     if (x < 0 || y < 0)
         return;
-    Range xr, yr, y2r;
-    series_->replace(sorted_points(model_, x, y, xr, yr));
-    series_->setName(headers[y]);
     const bool second = y2 >= 0;
     // A second quantity of the same unit shares the left axis.
     const bool shared = second && unit_of(headers[y2]) == unit_of(headers[y]);
-    series2_->setVisible(second);
-    if (second) {
-        series2_->replace(sorted_points(model_, x, y2, xr, shared ? yr : y2r));
-        series2_->setName(headers[y2]);
-    } else {
-        series2_->clear();
-    }
-    for (QAbstractAxis* a : series2_->attachedAxes())
-        if (a != axis_x_)
-            series2_->detachAxis(a);
-    series2_->attachAxis(shared || !second ? axis_y_ : axis_y2_);
-    for (QAbstractAxis* a : series_->attachedAxes())
-        if (a != axis_x_)
-            series_->detachAxis(a);
-    series_->attachAxis(axis_y_);
 
-    // The saturation curve under a saturation temperature against an absolute pressure.
+    const auto settings_of = setting_columns();
+    std::vector<PointSettings> settings(static_cast<std::size_t>(model_.count()));
+    for (int r = 0; r < model_.count(); ++r)
+        for (std::size_t k = 0; k < settings_of.size(); ++k)
+            settings[static_cast<std::size_t>(r)][k] =
+                model_.point(r).values[static_cast<std::size_t>(settings_of[k])];
+    const auto across = std::find(settings_of.begin(), settings_of.end(), x);
+    const std::vector<ChartSeries> groups =
+        split_into_series(settings, static_cast<int>(across - settings_of.begin()), QLocale());
+
+    struct Line {
+        QList<QPointF> points;
+        QString name;
+        QColor colour;
+        bool dashed;
+        bool right;
+    };
+    std::vector<Line> lines;
+    Range xr, yr, y2r;
+    const int quantities = second ? 2 : 1;
+    for (int q = 0; q < quantities; ++q) {
+        const int column = q == 0 ? y : y2;
+        const bool right = q == 1 && !shared;
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            QList<QPointF> points =
+                series_points(model_, groups[g], x, column, xr, right ? y2r : yr);
+            if (points.isEmpty())
+                continue;
+            QString name = groups[g].conditions;
+            if (name.isEmpty())
+                name = headers[column];
+            else if (second)
+                name = headers[column] + QStringLiteral(", ") + name;
+            const std::size_t colour = groups.size() == 1 ? static_cast<std::size_t>(q) : g;
+            lines.push_back({std::move(points), name,
+                             kLineColours[colour % std::size(kLineColours)],
+                             q == 1 && groups.size() > 1, right});
+        }
+    }
+    keepLines(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        QLineSeries* s = lines_[i];
+        s->replace(lines[i].points);
+        s->setName(lines[i].name);
+        s->setPen(QPen(lines[i].colour, 2, lines[i].dashed ? Qt::DashLine : Qt::SolidLine));
+        s->setBrush(lines[i].colour);  // the points
+        attach_up(s, axis_x_, lines[i].right ? axis_y2_ : axis_y_);
+    }
+
+    // The saturation curves under a saturation temperature against an absolute pressure.
     const bool pressure_across = x == column(u"Pe abs (kPa)") || x == column(u"Pc abs (kPa)");
     const auto is_saturation = [](int c) {
         return c == column(u"te (\u00BAC)") || c == column(u"tc (\u00BAC)");
     };
     const bool curve =
         pressure_across && !xr.empty() && (is_saturation(y) || (second && is_saturation(y2)));
-    QList<QPointF> sat;
+    const bool curve_right = !is_saturation(y) && second && !shared;
+    QList<QPointF> fit, reference;
     if (curve) {
         const double lo = xr.lo - (xr.hi - xr.lo) * 0.06 - 1,
                      hi = xr.hi + (xr.hi - xr.lo) * 0.06 + 1;
-        Range& r = is_saturation(y) ? yr : (shared ? yr : y2r);
+        Range& r = curve_right ? y2r : yr;
         for (int i = 0; i <= kSaturationSteps; ++i) {
             const double p = lo + (hi - lo) * i / kSaturationSteps;
             if (p <= 0)
                 continue;
-            sat << QPointF(p, saturation_temperature(p));
+            fit << QPointF(p, saturation_temperature(p));
+            r.add(fit.back().y());
+            if (const auto s = r11ref::saturation_at_pressure(p)) {
+                reference << QPointF(p, s->t);
+                r.add(s->t);
+            }
         }
-        for (const QPointF& pt : sat) r.add(pt.y());
     }
-    saturation_->replace(sat);
-    saturation_->setVisible(curve);
-    for (QAbstractAxis* a : saturation_->attachedAxes())
-        if (a != axis_x_)
-            saturation_->detachAxis(a);
-    saturation_->attachAxis(is_saturation(y) || shared || !second ? axis_y_ : axis_y2_);
+    for (auto [series, points] :
+         {std::pair{saturation_, &fit}, {reference_saturation_, &reference}}) {
+        series->replace(*points);
+        series->setVisible(curve);
+        attach_up(series, axis_x_, curve_right ? axis_y2_ : axis_y_);
+    }
 
     xr.applyTo(axis_x_);
     yr.applyTo(axis_y_);
@@ -274,6 +375,11 @@ void NotebookChart::refresh() {
         y2r.applyTo(axis_y2_);
         axis_y2_->setTitleText(headers[y2]);
     }
+    // Beside the plot when the names would not fit in a row above it.
+    const std::size_t entries = lines.size() + (curve ? 2 : 0);
+    chart_->legend()->setAlignment(entries > kLegendRow ? Qt::AlignRight : Qt::AlignTop);
+    empty_->setPlainText(model_.count() == 0 ? kNoPoints : kNoValues);
+    showEmptyMessage(lines.empty());
 }
 
 }  // namespace gelvor::ui::notebook
