@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -164,14 +165,34 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     }
 
     chart_ = new NotebookChart(model_, this);
-    diagram_ = new PhDiagram(this);
+    diagram_ = new PhDiagram(model_, this);
+    auto* region = new QCheckBox(QStringLiteral("&Región del banco"), this);
+    region->setObjectName(QStringLiteral("regionBanco"));
+    region->setAccessibleName(QStringLiteral("Región del banco"));
+    region->setToolTip(
+        QStringLiteral("Ejes de las presiones y entalpías que alcanza el banco; "
+                       "sin marcar, la campana entera"));
+    connect(region, &QCheckBox::toggled, diagram_, [this](bool bench) {
+        diagram_->setRange(bench ? ph_chart::ChartRange::bench_region
+                                 : ph_chart::ChartRange::whole_dome);
+    });
+    // A click on a recorded cycle selects its row, and so draws it in colour.
+    connect(diagram_, &PhDiagram::cycleClicked, this, [this](int row) {
+        table_->selectRow(row);
+        table_->scrollTo(model_.index(row, 0));
+    });
+    auto* diagram_page = new QWidget(this);
+    auto* diagram_layout = new QVBoxLayout(diagram_page);
+    diagram_layout->setContentsMargins(0, 2, 0, 0);
+    diagram_layout->addWidget(region);
+    diagram_layout->addWidget(diagram_, 1);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("pestanasRegistro"));
     tabs_->setAccessibleName(QStringLiteral("Lecturas, gráfica y diagrama"));
     tabs_->addTab(table_, QStringLiteral("Lecturas"));
     tabs_->addTab(chart_, QStringLiteral("Gráfica"));
-    tabs_->addTab(diagram_, QStringLiteral("Diagrama p-h"));
+    tabs_->addTab(diagram_page, QStringLiteral("Diagrama p-h"));
 
     // Who recorded the notebook and when.
     students_ = new QLineEdit(this);
@@ -231,19 +252,15 @@ void NotebookWindow::onRowsInserted() {
 }
 
 void NotebookWindow::setLiveState(const std::optional<BenchState>& state) {
-    live_ = state;
-    showDiagram();
+    diagram_->setLiveState(state);
 }
 
-// The selected row's cycle; the live one when no row is selected.
+// The selected row's cycle stands out; the live one when no row is selected.
 void NotebookWindow::showDiagram() {
     const QModelIndexList rows = table_->selectionModel()->selectedIndexes();
-    if (!rows.isEmpty() && rows.front().row() < model_.count()) {
-        const RecordedPoint& p = model_.point(rows.front().row());
-        diagram_->setCycle(p.state, QStringLiteral("punto %1").arg(p.number));
-    } else {
-        diagram_->setCycle(live_, QStringLiteral("estado actual de la máquina"));
-    }
+    diagram_->setSelectedRow(!rows.isEmpty() && rows.front().row() < model_.count()
+                                 ? std::optional(rows.front().row())
+                                 : std::nullopt);
 }
 
 QString NotebookWindow::copiedText() const {

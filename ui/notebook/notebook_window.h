@@ -81,7 +81,6 @@ class NotebookWindow : public QWidget {
     QTableView* table_ = nullptr;
     NotebookChart* chart_ = nullptr;
     PhDiagram* diagram_ = nullptr;
-    std::optional<BenchState> live_;
     double zoom_ = 1;
     QSize size_at_100_;
 };
