@@ -82,6 +82,13 @@ bool NotebookFiles::writeFile(const QString& path, const QByteArray& bytes, QStr
 QString NotebookFiles::askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
                                    const QString& filter, const QString& suffix,
                                    const std::function<QByteArray()>& bytes) {
+    return askAndWrite(parent, title, proposed, filter, suffix,
+                       [&bytes](const QString&) { return bytes(); });
+}
+
+QString NotebookFiles::askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
+                                   const QString& filter, const QString& suffix,
+                                   const std::function<QByteArray(const QString& path)>& bytes) {
     QString path = proposed;
     for (;;) {
         path = QFileDialog::getSaveFileName(parent, title, path, filter);
@@ -90,7 +97,7 @@ QString NotebookFiles::askAndWrite(QWidget* parent, const QString& title, const 
         if (QFileInfo(path).suffix().isEmpty())
             path += u'.' + suffix;
         QString error;
-        if (writeFile(path, bytes(), error))
+        if (writeFile(path, bytes(path), error))
             return path;
         tell(parent, title, error + QStringLiteral(" Elija otro lugar."), "errorGuardar");
     }

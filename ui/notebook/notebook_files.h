@@ -47,6 +47,10 @@ class NotebookFiles : public QObject {
     static QString askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
                                const QString& filter, const QString& suffix,
                                const std::function<QByteArray()>& bytes);
+    // The same, with the bytes made for the path chosen (by its suffix, say).
+    static QString askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
+                               const QString& filter, const QString& suffix,
+                               const std::function<QByteArray(const QString& path)>& bytes);
 
     // A notebook file read and checked; on failure the user is told why and
     // nothing changes.

@@ -30,6 +30,7 @@
 
 #include "ui/help.h"
 #include "ui/look.h"
+#include "ui/notebook/chart_export.h"
 #include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_commands.h"
 #include "ui/notebook/notebook_files.h"
@@ -53,6 +54,7 @@ const std::vector<Command>& commands() {
         {"copiarRegistro", "&Copiar", {QKeySequence::Copy}, true},
         {"quitarFilas", "&Quitar filas", {QKeySequence::Delete}, true},
         {"exportarCsv", "&Exportar CSV…", {QKeySequence(Qt::CTRL | Qt::Key_E)}, true},
+        {"exportarGrafica", "E&xportar gráfica…", {QKeySequence(Qt::CTRL | Qt::Key_G)}, true},
         {"imprimirRegistro", "&Imprimir…", {QKeySequence::Print}, true},
         {"pestanaSiguiente",
          "Pestaña siguiente",
@@ -153,6 +155,8 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     connect(actions["copiarRegistro"], &QAction::triggered, this, &NotebookWindow::copyToClipboard);
     connect(actions["quitarFilas"], &QAction::triggered, this, &NotebookWindow::deleteSelectedRows);
     connect(actions["exportarCsv"], &QAction::triggered, this, &NotebookWindow::askAndExport);
+    connect(actions["exportarGrafica"], &QAction::triggered, this,
+            &NotebookWindow::askAndExportPicture);
     connect(actions["imprimirRegistro"], &QAction::triggered, this, &NotebookWindow::askAndPrint);
     connect(actions["cerrarRegistro"], &QAction::triggered, this, &QWidget::close);
     // Ctrl+PgDn and Ctrl+PgUp go from tab to tab wherever the focus is, the
@@ -302,6 +306,32 @@ void NotebookWindow::askAndExport() {
                                QDir::home().filePath(QStringLiteral("lecturas.csv")),
                                QStringLiteral("Tablas CSV (*.csv);;Todos los archivos (*)"),
                                QStringLiteral("csv"), [this] { return csvBytes(); });
+}
+
+QByteArray NotebookWindow::pictureBytes(const QString& path) const {
+    if (tabs_->currentIndex() == tabs_->indexOf(diagram_->parentWidget())) {
+        // As on show, at the size it has there.
+        const QSizeF size = diagram_->isVisible() ? QSizeF(diagram_->size()) : QSizeF(900, 680);
+        return picture_bytes(
+            path, size, QStringLiteral("Diagrama p-h del R-11"),
+            [this](QPainter& painter, const QRectF& area) { diagram_->render(painter, area); });
+    }
+    return picture_bytes(
+        path, QSizeF(900, 900 * 0.62), QStringLiteral("Gráfica del registro"),
+        [this](QPainter& painter, const QRectF& area) { chart_->render(painter, area); });
+}
+
+bool NotebookWindow::exportPicture(const QString& path, QString& error) const {
+    return NotebookFiles::writeFile(path, pictureBytes(path), error);
+}
+
+void NotebookWindow::askAndExportPicture() {
+    const bool diagram = tabs_->currentIndex() == tabs_->indexOf(diagram_->parentWidget());
+    NotebookFiles::askAndWrite(this, QStringLiteral("Exportar gráfica"),
+                               QDir::home().filePath(diagram ? QStringLiteral("diagrama-ph.png")
+                                                             : QStringLiteral("grafica.png")),
+                               picture_filter(), QStringLiteral("png"),
+                               [this](const QString& path) { return pictureBytes(path); });
 }
 
 void NotebookWindow::showHeader() {

@@ -55,6 +55,10 @@ class NotebookWindow : public QWidget {
     // Writes it atomically; on failure returns false and says why in
     // `error`, leaving no file.
     bool exportCsv(const QString& path, QString& error) const;
+    // The tab on show, the chart or the p-h diagram (the chart from the
+    // table's tab), as a PNG or an SVG file by the path's suffix.
+    QByteArray pictureBytes(const QString& path) const;
+    bool exportPicture(const QString& path, QString& error) const;
 
     QTableView* table() const { return table_; }
     QLineEdit* studentsField() const { return students_; }
@@ -66,6 +70,7 @@ class NotebookWindow : public QWidget {
 
   private:
     void askAndExport();
+    void askAndExportPicture();
     void askAndPrint();
     void showDiagram();
     void onRowsInserted();
