@@ -7,10 +7,12 @@
 #include <QGraphicsTextItem>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
@@ -116,11 +118,11 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
         auto* button = new QPushButton(QString::fromUtf8(p.text), this);
         button->setObjectName(QLatin1String(p.name));
         button->setAccessibleName(button->text());
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
         connect(button, &QPushButton::clicked, this,
                 [this, preset = p.preset] { applyPreset(preset); });
         presets->addWidget(button);
     }
+    fitPresetButtons(1);
     presets->addStretch();
     layout->addLayout(presets);
 
@@ -153,6 +155,8 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     chart_ = new QChart;
     chart_->setMargins(QMargins(4, 4, 4, 4));
     chart_->setLocalizeNumbers(true);  // the user's decimal separator on the axes
+    // Each legend entry drawn as its line, so that a dashed one shows dashed.
+    chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     saturation_ = new QLineSeries(chart_);
     saturation_->setName(QStringLiteral("Saturación: correlación del banco"));
     saturation_->setPen(QPen(QColor(150, 150, 150), 1.5, Qt::DashLine));
@@ -191,7 +195,16 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     applyPreset(Preset::heatFlowsAgainstCondenserFlow);
 }
 
+// Room for a preset's text at the window's font, which the zoom changes.
+void NotebookChart::fitPresetButtons(double zoom) {
+    for (QPushButton* button :
+         findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^preset"))))
+        button->setMinimumWidth(
+            static_cast<int>(button->fontMetrics().horizontalAdvance(button->text()) + 24 * zoom));
+}
+
 void NotebookChart::setZoom(double factor) {
+    fitPresetButtons(factor);
     const QFont labels = look::sans(static_cast<int>(std::lround(look::kDefaultPixels * factor)));
     QFont titles = labels;
     titles.setBold(true);

@@ -46,6 +46,7 @@ class NotebookChart : public QWidget {
     void setZoom(double factor);
 
   private:
+    void fitPresetButtons(double zoom);
     void showEmptyMessage(bool empty);
     // `count` lines of the readings, made or dropped as needed.
     void keepLines(std::size_t count);
