@@ -12,6 +12,7 @@ namespace gelvor::ui::notebook {
 namespace {
 
 constexpr double kPngScale = 2;
+constexpr int kScreenDpi = 96;  // the logical pixels' resolution
 
 }  // namespace
 
@@ -30,6 +31,7 @@ QByteArray picture_bytes(const QString& path, const QSizeF& size, const QString&
         svg.setOutputDevice(&buffer);
         svg.setSize(size.toSize());
         svg.setViewBox(area);
+        svg.setResolution(kScreenDpi);  // the size it has on a screen
         svg.setTitle(title);
         svg.setDescription(QStringLiteral("Gelvor %1").arg(QLatin1String(version::kText)));
         QPainter painter(&svg);
