@@ -99,6 +99,10 @@ DiagramContent PhDiagram::content(bool with_hover) const {
         c.subject = QStringLiteral("punto %1").arg(model_.point(*selected_).number);
     else if (live_)
         c.subject = QStringLiteral("estado actual de la máquina");
+    else if (recorded_.empty())
+        c.subject = QStringLiteral("sin ciclo; encienda la máquina");
+    else
+        c.subject = QStringLiteral("seleccione un punto o encienda la máquina");
     for (std::size_t r = 0; r < recorded_.size(); ++r) {
         if (!recorded_[r] || static_cast<int>(r) == selected_)
             continue;

@@ -34,7 +34,7 @@ std::optional<DiagramCycle> diagram_cycle(const BenchState& state);
 struct DiagramContent {
     ph_chart::ChartRange range = ph_chart::ChartRange::whole_dome;
     double zoom = 1;  // the bench's zoom: texts, lines and markers
-    QString subject;  // "punto 3", "estado actual de la máquina"; empty: no cycle
+    QString subject;  // "punto 3", "estado actual de la máquina"; empty: none
     const DiagramCycle* highlighted = nullptr;  // in the schematic's colours
     std::vector<const DiagramCycle*> faint;     // the other recorded cycles
     std::optional<std::size_t> hovered;         // one of `faint`, drawn darker
