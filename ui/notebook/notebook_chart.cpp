@@ -50,14 +50,21 @@ struct Range {
     }
     bool empty() const { return lo > hi; }
     // A little air around the points; a single value gets a unit either side.
+    // Worked out on an axis of no chart and set only when it differs: each
+    // change of a chart's axis lays every one of its lines out anew.
     void applyTo(QValueAxis* axis) const {
+        QValueAxis nice;
         if (empty()) {
-            axis->setRange(0, 1);
-            return;
+            nice.setRange(0, 1);
+        } else {
+            const double pad = hi > lo ? (hi - lo) * 0.06 : std::max(1.0, std::abs(lo) * 0.05);
+            nice.setRange(lo - pad, hi + pad);
+            nice.applyNiceNumbers();
         }
-        const double pad = hi > lo ? (hi - lo) * 0.06 : std::max(1.0, std::abs(lo) * 0.05);
-        axis->setRange(lo - pad, hi + pad);
-        axis->applyNiceNumbers();
+        if (axis->min() != nice.min() || axis->max() != nice.max())
+            axis->setRange(nice.min(), nice.max());
+        if (axis->tickCount() != nice.tickCount())
+            axis->setTickCount(nice.tickCount());
     }
 };
 
@@ -338,12 +345,19 @@ void NotebookChart::refresh() {
         }
     }
     keepLines(lines.size());
+    // Each change makes the chart lay its series or its legend out anew: a
+    // recorded point changes one line of many, so only what differs is set.
     for (std::size_t i = 0; i < lines.size(); ++i) {
         QLineSeries* s = lines_[i];
-        s->replace(lines[i].points);
-        s->setName(lines[i].name);
-        s->setPen(QPen(lines[i].colour, 2, lines[i].dashed ? Qt::DashLine : Qt::SolidLine));
-        s->setBrush(lines[i].colour);  // the points
+        if (s->points() != lines[i].points)
+            s->replace(lines[i].points);
+        if (s->name() != lines[i].name)
+            s->setName(lines[i].name);
+        const QPen pen(lines[i].colour, 2, lines[i].dashed ? Qt::DashLine : Qt::SolidLine);
+        if (s->pen() != pen)
+            s->setPen(pen);
+        if (s->brush().color() != lines[i].colour)
+            s->setBrush(lines[i].colour);  // the points
         attach_up(s, axis_x_, lines[i].right ? axis_y2_ : axis_y_);
     }
 
