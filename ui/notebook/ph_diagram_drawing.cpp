@@ -339,8 +339,12 @@ void draw_faint(QPainter& painter, const PlotMapping& map, const DiagramContent&
     QColor faint_ring = kRing;
     faint_ring.setAlpha(150);
     painter.setBrush(Qt::NoBrush);
+    // Past one pixel, that is zoomed, antialiasing would cost milliseconds
+    // more; the lines are mostly level or upright and gain nothing from it.
     painter.setPen(QPen(kFaintCycle, kFaintWidth * z));
+    painter.setRenderHint(QPainter::Antialiasing, kFaintWidth * z <= 1);
     painter.drawLines(lines);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(faint_ring, kFaintWidth * z));
     for (QPointF b : rings) painter.drawEllipse(b, ring, ring);
     if (c.hovered && *c.hovered < c.faint.size()) {
