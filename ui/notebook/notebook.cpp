@@ -161,11 +161,15 @@ void Notebook::showLiveState() {
         return;
     }
     const auto& pass = form_.lastPass();
+    if (!pass || !recordable(*pass)) {
+        window_->setLiveState(std::nullopt);
+        return;
+    }
+    const bool flagged = std::ranges::any_of(pass->validity_notes, [](const ValidityNote& n) {
+        return n.issue == ValidityIssue::discharge_in_dome;
+    });
     window_->setLiveState(
-        pass && recordable(*pass)
-            ? std::optional(
-                  recompute(read_settings(pass_settings_, qt::number_style(QLocale()))).state)
-            : std::nullopt);
+        recompute(read_settings(pass_settings_, qt::number_style(QLocale()))).state, flagged);
 }
 
 void Notebook::record() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 class QComboBox;
+class QGraphicsTextItem;
 class QPainter;
 class QRectF;
 class QChart;
@@ -14,10 +16,13 @@ namespace gelvor::ui::notebook {
 
 class NotebookModel;
 
-// The recorded points as a chart: one quantity across and one or two up,
-// joined in the order of the quantity across. Three presets match the
-// manual's exercises; with a saturation temperature against an absolute
-// pressure, the program's own saturation curve is drawn underneath.
+// The recorded points as a chart: one quantity across and one or two up.
+// A line joins only points taken at the same settings but one, in the order
+// of the quantity across, so that each line shows one setting's effect; the
+// legend names what tells the lines apart ("me = 20 g/s"). Three presets
+// match the manual's exercises; with a saturation temperature against an
+// absolute pressure, the saturation curves of the bench's correlation and
+// of the reference equation are drawn underneath.
 class NotebookChart : public QWidget {
     Q_OBJECT
 
@@ -41,15 +46,22 @@ class NotebookChart : public QWidget {
     void setZoom(double factor);
 
   private:
+    void fitPresetButtons(double zoom);
+    void showEmptyMessage(bool empty);
+    // `count` lines of the readings, made or dropped as needed.
+    void keepLines(std::size_t count);
+
     const NotebookModel& model_;
     QComboBox* x_ = nullptr;
     QComboBox* y_ = nullptr;
     QComboBox* y2_ = nullptr;
     QChartView* view_ = nullptr;
     QChart* chart_ = nullptr;
-    QLineSeries* saturation_ = nullptr;
-    QLineSeries* series_ = nullptr;
-    QLineSeries* series2_ = nullptr;
+    QLineSeries* saturation_ = nullptr;            // the bench's correlation
+    QLineSeries* reference_saturation_ = nullptr;  // the reference equation
+    std::vector<QLineSeries*> lines_;              // the readings; the chart owns them
+    QGraphicsTextItem* empty_ = nullptr;           // how to record a point; the chart owns it
+    double zoom_ = 1;
     QValueAxis* axis_x_ = nullptr;
     QValueAxis* axis_y_ = nullptr;
     QValueAxis* axis_y2_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QUndoStack>
 
@@ -58,15 +59,27 @@ bool NotebookFiles::writeFile(const QString& path, const QByteArray& bytes, QStr
 QString NotebookFiles::askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
                                    const QString& filter, const QString& suffix,
                                    const std::function<QByteArray()>& bytes) {
+    return askAndWrite(parent, title, proposed, filter, suffix,
+                       [&bytes](const QString&) { return bytes(); });
+}
+
+QString NotebookFiles::askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
+                                   const QString& filter, const QString& suffix,
+                                   const std::function<QByteArray(const QString& path)>& bytes) {
     QString path = proposed;
+    QString chosen_filter;
     for (;;) {
-        path = QFileDialog::getSaveFileName(parent, title, path, filter);
+        path = QFileDialog::getSaveFileName(parent, title, path, filter, &chosen_filter);
         if (path.isEmpty())
             return {};
-        if (QFileInfo(path).suffix().isEmpty())
-            path += u'.' + suffix;
+        // A name without a suffix takes the filter's chosen ("*.svg"), or `suffix`.
+        if (QFileInfo(path).suffix().isEmpty()) {
+            const auto match =
+                QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(chosen_filter);
+            path += u'.' + (match.hasMatch() ? match.captured(1) : suffix);
+        }
         QString error;
-        if (writeFile(path, bytes(), error))
+        if (writeFile(path, bytes(path), error))
             return path;
         tell(parent, title, error + QStringLiteral(" Elija otro lugar."), "errorGuardar");
     }

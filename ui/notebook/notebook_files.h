@@ -42,11 +42,16 @@ class NotebookFiles : public QObject {
     // Spanish sentence naming the file and the cause.
     static bool writeFile(const QString& path, const QByteArray& bytes, QString& error);
     // Asks for a file to write with `dialog` (a save dialog's title, name and
-    // filter) and writes it; after a failure, says why and asks again.
+    // filter) and writes it; after a failure, says why and asks again. A name
+    // typed without a suffix takes the chosen filter's, or `suffix`.
     // Returns the path written, or empty when the user gave up.
     static QString askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
                                const QString& filter, const QString& suffix,
                                const std::function<QByteArray()>& bytes);
+    // The same, with the bytes made for the path chosen (by its suffix, say).
+    static QString askAndWrite(QWidget* parent, const QString& title, const QString& proposed,
+                               const QString& filter, const QString& suffix,
+                               const std::function<QByteArray(const QString& path)>& bytes);
 
     // A notebook file read and checked; on failure the user is told why and
     // nothing changes.

@@ -24,8 +24,9 @@ struct RecordedPoint {
     // Derived, never saved.
     std::vector<double> values;  // the cells read as numbers; NaN where empty
     std::vector<SettingOutOfRange> out_of_range;
-    BenchState state;      // a pass of the settings, behind the texts
-    QStringList validity;  // where the bench's model is not physical at this point
+    BenchState state;                // a pass of the settings, behind the texts
+    QStringList validity;            // where the bench's model is not physical at this point
+    bool discharge_flagged = false;  // among them, B: ringed on the p-h diagram
     QList<int>
         differing;  // notebook columns whose recorded text a pass of the settings no longer gives
 };

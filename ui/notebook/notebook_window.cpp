@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -29,6 +30,7 @@
 
 #include "ui/help.h"
 #include "ui/look.h"
+#include "ui/notebook/chart_export.h"
 #include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_commands.h"
 #include "ui/notebook/notebook_files.h"
@@ -52,6 +54,7 @@ const std::vector<Command>& commands() {
         {"copiarRegistro", "&Copiar", {QKeySequence::Copy}, true},
         {"quitarFilas", "&Quitar filas", {QKeySequence::Delete}, true},
         {"exportarCsv", "&Exportar CSV…", {QKeySequence(Qt::CTRL | Qt::Key_E)}, true},
+        {"exportarGrafica", "E&xportar gráfica…", {QKeySequence(Qt::CTRL | Qt::Key_G)}, true},
         {"imprimirRegistro", "&Imprimir…", {QKeySequence::Print}, true},
         {"pestanaSiguiente",
          "Pestaña siguiente",
@@ -159,6 +162,8 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     connect(actions["copiarRegistro"], &QAction::triggered, this, &NotebookWindow::copyToClipboard);
     connect(actions["quitarFilas"], &QAction::triggered, this, &NotebookWindow::deleteSelectedRows);
     connect(actions["exportarCsv"], &QAction::triggered, this, &NotebookWindow::askAndExport);
+    connect(actions["exportarGrafica"], &QAction::triggered, this,
+            &NotebookWindow::askAndExportPicture);
     connect(actions["imprimirRegistro"], &QAction::triggered, this, &NotebookWindow::askAndPrint);
     connect(actions["cerrarRegistro"], &QAction::triggered, this, &QWidget::close);
     // Ctrl+PgDn and Ctrl+PgUp go from tab to tab wherever the focus is, the
@@ -171,14 +176,34 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     }
 
     chart_ = new NotebookChart(model_, this);
-    diagram_ = new PhDiagram(this);
+    diagram_ = new PhDiagram(model_, this);
+    auto* region = new QCheckBox(QStringLiteral("&Región del banco"), this);
+    region->setObjectName(QStringLiteral("regionBanco"));
+    region->setAccessibleName(QStringLiteral("Región del banco"));
+    region->setToolTip(
+        QStringLiteral("Ejes de las presiones y entalpías que alcanza el banco; "
+                       "sin marcar, la campana entera"));
+    connect(region, &QCheckBox::toggled, diagram_, [this](bool bench) {
+        diagram_->setRange(bench ? ph_chart::ChartRange::bench_region
+                                 : ph_chart::ChartRange::whole_dome);
+    });
+    // A click on a recorded cycle selects its row, and so draws it in colour.
+    connect(diagram_, &PhDiagram::cycleClicked, this, [this](int row) {
+        table_->selectRow(row);
+        table_->scrollTo(model_.index(row, 0));
+    });
+    auto* diagram_page = new QWidget(this);
+    auto* diagram_layout = new QVBoxLayout(diagram_page);
+    diagram_layout->setContentsMargins(0, 2, 0, 0);
+    diagram_layout->addWidget(region);
+    diagram_layout->addWidget(diagram_, 1);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("pestanasRegistro"));
     tabs_->setAccessibleName(QStringLiteral("Lecturas, gráfica y diagrama"));
     tabs_->addTab(table_, QStringLiteral("Lecturas"));
     tabs_->addTab(chart_, QStringLiteral("Gráfica"));
-    tabs_->addTab(diagram_, QStringLiteral("Diagrama p-h"));
+    tabs_->addTab(diagram_page, QStringLiteral("Diagrama p-h"));
 
     // Who recorded the notebook and when.
     students_ = new QLineEdit(this);
@@ -237,20 +262,16 @@ void NotebookWindow::onRowsInserted() {
     table_->scrollToBottom();
 }
 
-void NotebookWindow::setLiveState(const std::optional<BenchState>& state) {
-    live_ = state;
-    showDiagram();
+void NotebookWindow::setLiveState(const std::optional<BenchState>& state, bool flagged) {
+    diagram_->setLiveState(state, flagged);
 }
 
-// The selected row's cycle; the live one when no row is selected.
+// The selected row's cycle stands out; the live one when no row is selected.
 void NotebookWindow::showDiagram() {
     const QModelIndexList rows = table_->selectionModel()->selectedIndexes();
-    if (!rows.isEmpty() && rows.front().row() < model_.count()) {
-        const RecordedPoint& p = model_.point(rows.front().row());
-        diagram_->setCycle(p.state, QStringLiteral("punto %1").arg(p.number));
-    } else {
-        diagram_->setCycle(live_, QStringLiteral("estado actual de la máquina"));
-    }
+    diagram_->setSelectedRow(!rows.isEmpty() && rows.front().row() < model_.count()
+                                 ? std::optional(rows.front().row())
+                                 : std::nullopt);
 }
 
 QString NotebookWindow::copiedText() const {
@@ -292,6 +313,32 @@ void NotebookWindow::askAndExport() {
                                QDir::home().filePath(QStringLiteral("lecturas.csv")),
                                QStringLiteral("Tablas CSV (*.csv);;Todos los archivos (*)"),
                                QStringLiteral("csv"), [this] { return csvBytes(); });
+}
+
+QByteArray NotebookWindow::pictureBytes(const QString& path) const {
+    if (tabs_->currentIndex() == tabs_->indexOf(diagram_->parentWidget())) {
+        // As on show, at the size it has there.
+        const QSizeF size = diagram_->isVisible() ? QSizeF(diagram_->size()) : QSizeF(900, 680);
+        return picture_bytes(
+            path, size, QStringLiteral("Diagrama p-h del R-11"),
+            [this](QPainter& painter, const QRectF& area) { diagram_->render(painter, area); });
+    }
+    return picture_bytes(
+        path, QSizeF(900, 900 * 0.62), QStringLiteral("Gráfica del registro"),
+        [this](QPainter& painter, const QRectF& area) { chart_->render(painter, area); });
+}
+
+bool NotebookWindow::exportPicture(const QString& path, QString& error) const {
+    return NotebookFiles::writeFile(path, pictureBytes(path), error);
+}
+
+void NotebookWindow::askAndExportPicture() {
+    const bool diagram = tabs_->currentIndex() == tabs_->indexOf(diagram_->parentWidget());
+    NotebookFiles::askAndWrite(this, QStringLiteral("Exportar gráfica"),
+                               QDir::home().filePath(diagram ? QStringLiteral("diagrama-ph.png")
+                                                             : QStringLiteral("grafica.png")),
+                               picture_filter(), QStringLiteral("png"),
+                               [this](const QString& path) { return pictureBytes(path); });
 }
 
 void NotebookWindow::showHeader() {

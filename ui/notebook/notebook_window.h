@@ -43,7 +43,7 @@ class NotebookWindow : public QWidget {
 
     // The live state of the bench, drawn on the diagram while no row is
     // selected; none while the machine is off.
-    void setLiveState(const std::optional<BenchState>& state);
+    void setLiveState(const std::optional<BenchState>& state, bool flagged = false);
 
     // The selected cells (all of them when none is selected) as tab-separated text.
     QString copiedText() const;
@@ -55,6 +55,10 @@ class NotebookWindow : public QWidget {
     // Writes it atomically; on failure returns false and says why in
     // `error`, leaving no file.
     bool exportCsv(const QString& path, QString& error) const;
+    // The tab on show, the chart or the p-h diagram (the chart from the
+    // table's tab), as a PNG or an SVG file by the path's suffix.
+    QByteArray pictureBytes(const QString& path) const;
+    bool exportPicture(const QString& path, QString& error) const;
 
     QTableView* table() const { return table_; }
     QLineEdit* studentsField() const { return students_; }
@@ -66,6 +70,7 @@ class NotebookWindow : public QWidget {
 
   private:
     void askAndExport();
+    void askAndExportPicture();
     void askAndPrint();
     void showDiagram();
     void onRowsInserted();
@@ -81,7 +86,6 @@ class NotebookWindow : public QWidget {
     QTableView* table_ = nullptr;
     NotebookChart* chart_ = nullptr;
     PhDiagram* diagram_ = nullptr;
-    std::optional<BenchState> live_;
     double zoom_ = 1;
     QSize size_at_100_;
 };

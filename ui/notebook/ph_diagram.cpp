@@ -1,77 +1,79 @@
 #include "ui/notebook/ph_diagram.h"
 
-#include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <algorithm>
-#include <cmath>
-#include <vector>
 
-#include "layout/form1_layout.h"
-#include "model/r11.h"
-#include "ui/look.h"
+#include "ui/notebook/notebook_model.h"
 
 namespace gelvor::ui::notebook {
 namespace {
 
-// The diagram always covers the bench's working range and a good margin;
-// a typed setting far outside it widens the axes up to these limits.
-constexpr double kDefaultHMin = 160, kDefaultHMax = 460;
-constexpr double kDefaultPMin = 10, kDefaultPMax = 500;
-constexpr double kWidestHMin = 0, kWidestHMax = 1000;
-constexpr double kWidestPMin = 1, kWidestPMax = 100000;
-
-constexpr int kDomeSteps = 160;
-constexpr double kMarkerRadius = 4;
-
-// The segments as the chart draws them: Line1_0..3 are C-D, D-A, A-B, B-C.
-constexpr int kSegmentFrom[4] = {2, 3, 0, 1};
-constexpr int kSegmentTo[4] = {3, 0, 1, 2};
-
-std::array<double, 4> enthalpies(const BenchState& s) {
-    return {s.h1, s.h2, s.h3, s.h4};
-}
-std::array<double, 4> pressures(const BenchState& s) {
-    return {s.evap_pressure, s.cond_pressure, s.cond_pressure, s.evap_pressure};
-}
-
-bool drawable(const BenchState& s) {
-    for (double v : enthalpies(s))
-        if (!std::isfinite(v))
-            return false;
-    for (double v : pressures(s))
-        if (!std::isfinite(v) || v <= 0)
-            return false;
-    return true;
-}
-
-// 1, 2, 3 and 5 times each power of ten within the range.
-std::vector<double> pressure_ticks(double lo, double hi) {
-    std::vector<double> out;
-    for (double decade = std::pow(10.0, std::floor(std::log10(lo))); decade <= hi; decade *= 10) {
-        for (double m : {1.0, 2.0, 3.0, 5.0}) {
-            const double v = m * decade;
-            if (v >= lo * 0.999 && v <= hi * 1.001)
-                out.push_back(v);
-        }
-    }
-    return out;
-}
-
-QString number(double v) {
-    return QLocale().toString(v, 'g', 6);
-}
+constexpr double kHoverPixels = 6;  // how near the pointer must come to a cycle's outline
 
 }  // namespace
 
-PhDiagram::PhDiagram(QWidget* parent) : QWidget(parent) {
+PhDiagram::PhDiagram(const NotebookModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("diagramaPh"));
     setAccessibleName(QStringLiteral("Diagrama presión-entalpía del R-11 a escala"));
+    setAccessibleDescription(
+        QStringLiteral("El ciclo de la fila seleccionada en color; los demás puntos anotados en "
+                       "gris: pulse uno para seleccionar su fila."));
     setMinimumSize(420, 320);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setMouseTracking(true);
+    connect(&model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { recompute(first, last); });
+    connect(&model_, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                if (first < 0 || last >= static_cast<int>(recorded_.size())) {
+                    rebuild();
+                    return;
+                }
+                recorded_.erase(recorded_.begin() + first, recorded_.begin() + last + 1);
+                hovered_.reset();
+                update();
+            });
+    connect(&model_, &QAbstractItemModel::modelReset, this, &PhDiagram::rebuild);
+    rebuild();
+}
+
+// Each recorded point's cycle is computed once, when its row comes in.
+void PhDiagram::recompute(int first, int last) {
+    if (first < 0 || first > static_cast<int>(recorded_.size()) ||
+        static_cast<int>(recorded_.size()) + (last - first + 1) != model_.count()) {
+        rebuild();
+        return;
+    }
+    std::vector<std::optional<DiagramCycle>> added;
+    for (int r = first; r <= last; ++r)
+        added.push_back(diagram_cycle(model_.point(r).state, model_.point(r).discharge_flagged));
+    recorded_.insert(recorded_.begin() + first, std::make_move_iterator(added.begin()),
+                     std::make_move_iterator(added.end()));
+    hovered_.reset();
+    update();
+}
+
+void PhDiagram::rebuild() {
+    recorded_.clear();
+    for (int r = 0; r < model_.count(); ++r)
+        recorded_.push_back(
+            diagram_cycle(model_.point(r).state, model_.point(r).discharge_flagged));
+    hovered_.reset();
+    update();
+}
+
+void PhDiagram::setRange(ph_chart::ChartRange range) {
+    range_ = range;
+    update();
+}
+
+void PhDiagram::setSelectedRow(std::optional<int> row) {
+    selected_ = row && *row >= 0 && *row < static_cast<int>(recorded_.size()) ? row : std::nullopt;
+    update();
+}
+
+void PhDiagram::setLiveState(const std::optional<BenchState>& state, bool flagged) {
+    live_ = state ? diagram_cycle(*state, flagged) : std::nullopt;
+    update();
 }
 
 void PhDiagram::setZoom(double factor) {
@@ -79,167 +81,148 @@ void PhDiagram::setZoom(double factor) {
     update();
 }
 
-void PhDiagram::setCycle(const std::optional<BenchState>& state, const QString& what) {
-    state_ = state && drawable(*state) ? state : std::nullopt;
-    what_ = what;
-    fitAxes();
-    update();
+const DiagramCycle* PhDiagram::highlighted() const {
+    if (selected_) {
+        // The row may be gone a moment before the window selects anew.
+        if (*selected_ >= static_cast<int>(recorded_.size()))
+            return nullptr;
+        const auto& c = recorded_[static_cast<std::size_t>(*selected_)];
+        return c ? &*c : nullptr;
+    }
+    return live_ ? &*live_ : nullptr;
 }
 
-void PhDiagram::fitAxes() {
-    h_min_ = kDefaultHMin;
-    h_max_ = kDefaultHMax;
-    p_min_ = kDefaultPMin;
-    p_max_ = kDefaultPMax;
-    if (!state_)
-        return;
-    for (double h : enthalpies(*state_)) {
-        h_min_ = std::max(kWidestHMin, std::min(h_min_, std::floor(h / 20 - 1) * 20));
-        h_max_ = std::min(kWidestHMax, std::max(h_max_, std::ceil(h / 20 + 1) * 20));
+DiagramContent PhDiagram::content(bool with_hover) const {
+    DiagramContent c;
+    c.range = range_;
+    c.zoom = zoom_;
+    c.highlighted = highlighted();
+    if (selected_ && *selected_ < model_.count())
+        c.subject = QStringLiteral("punto %1").arg(model_.point(*selected_).number);
+    else if (live_)
+        c.subject = QStringLiteral("estado actual de la máquina");
+    else if (recorded_.empty())
+        c.subject = QStringLiteral("sin ciclo; encienda la máquina");
+    else
+        c.subject = QStringLiteral("seleccione un punto o encienda la máquina");
+    for (std::size_t r = 0; r < recorded_.size(); ++r) {
+        if (!recorded_[r] || static_cast<int>(r) == selected_)
+            continue;
+        if (with_hover && static_cast<int>(r) == hovered_) {
+            c.hovered = c.faint.size();
+            c.hovered_name =
+                QStringLiteral("Punto %1").arg(model_.point(static_cast<int>(r)).number);
+        }
+        c.faint.push_back(&*recorded_[r]);
     }
-    for (double p : pressures(*state_)) {
-        if (p / 1.2 < p_min_)
-            p_min_ = std::max(kWidestPMin, std::pow(10.0, std::floor(std::log10(p / 1.2))));
-        if (p * 1.2 > p_max_)
-            p_max_ = std::min(kWidestPMax, std::pow(10.0, std::ceil(std::log10(p * 1.2))));
-    }
+    return c;
 }
 
-QPointF PhDiagram::toPixel(double h, double p) const {
-    const double fx = (h - h_min_) / (h_max_ - h_min_);
-    const double fy =
-        (std::log10(p) - std::log10(p_min_)) / (std::log10(p_max_) - std::log10(p_min_));
-    return {plot_.left() + fx * plot_.width(), plot_.bottom() - fy * plot_.height()};
+QRectF PhDiagram::plotArea() const {
+    return diagram_plot(QRectF(rect()), content(false));
+}
+
+PlotMapping PhDiagram::mapping() const {
+    return PlotMapping(ph_chart::chart_geometry(range_), plotArea());
+}
+
+double PhDiagram::enthalpyMin() const {
+    return ph_chart::chart_geometry(range_).enthalpy.min;
+}
+double PhDiagram::enthalpyMax() const {
+    return ph_chart::chart_geometry(range_).enthalpy.max;
+}
+double PhDiagram::pressureMin() const {
+    return ph_chart::chart_geometry(range_).pressure.min;
+}
+double PhDiagram::pressureMax() const {
+    return ph_chart::chart_geometry(range_).pressure.max;
 }
 
 std::array<QPointF, 4> PhDiagram::cyclePixels() const {
     std::array<QPointF, 4> out{};
-    if (!state_)
-        return out;
-    const auto h = enthalpies(*state_);
-    const auto p = pressures(*state_);
-    for (std::size_t i = 0; i < 4; ++i) out[i] = toPixel(h[i], p[i]);
+    if (const DiagramCycle* c = highlighted()) {
+        const PlotMapping map = mapping();
+        for (std::size_t i = 0; i < 4; ++i) out[i] = map(c->geometry.points[i]);
+    }
     return out;
+}
+
+std::optional<std::array<QPointF, 4>> PhDiagram::rowPixels(int row) const {
+    if (row < 0 || row >= static_cast<int>(recorded_.size()) ||
+        !recorded_[static_cast<std::size_t>(row)])
+        return std::nullopt;
+    const PlotMapping map = mapping();
+    std::array<QPointF, 4> out{};
+    for (std::size_t i = 0; i < 4; ++i)
+        out[i] = map(recorded_[static_cast<std::size_t>(row)]->geometry.points[i]);
+    return out;
+}
+
+// The faint cycle whose outline passes nearest the pointer, if near enough.
+std::optional<int> PhDiagram::rowAt(QPointF at) const {
+    const PlotMapping map = mapping();
+    if (!map.plot().contains(at))
+        return std::nullopt;
+    std::vector<ph_chart::PlotCycle> cycles;
+    std::vector<int> rows;
+    for (std::size_t r = 0; r < recorded_.size(); ++r) {
+        if (!recorded_[r] || static_cast<int>(r) == selected_)
+            continue;
+        ph_chart::PlotCycle cycle{};
+        for (std::size_t i = 0; i < 4; ++i) {
+            const QPointF p = map(recorded_[r]->geometry.points[i]);
+            cycle[i] = {p.x(), p.y()};
+        }
+        cycles.push_back(cycle);
+        rows.push_back(static_cast<int>(r));
+    }
+    const auto nearest = ph_chart::nearest_cycle(cycles, {at.x(), at.y()}, kHoverPixels * zoom_);
+    return nearest ? std::optional(rows[*nearest]) : std::nullopt;
+}
+
+void PhDiagram::setHovered(std::optional<int> row) {
+    if (row == hovered_)
+        return;
+    hovered_ = row;
+    if (row)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    update();
+}
+
+void PhDiagram::mouseMoveEvent(QMouseEvent* event) {
+    setHovered(rowAt(event->position()));
+}
+
+void PhDiagram::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    if (const auto row = rowAt(event->position()))
+        emit cycleClicked(*row);
+}
+
+void PhDiagram::leaveEvent(QEvent*) {
+    setHovered(std::nullopt);
 }
 
 void PhDiagram::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    render(painter, rect());
+    draw_diagram(painter, QRectF(rect()), content(true), &backdrop_);
+}
+
+void PhDiagram::render(QPainter& painter, const QRectF& area) {
+    draw_diagram(painter, area, content(false));
 }
 
 void PhDiagram::print(QPainter& painter, const QRectF& target, const QSizeF& logical) {
-    const QRectF shown = plot_;
     painter.save();
     painter.translate(target.topLeft());
     const double scale =
         std::min(target.width() / logical.width(), target.height() / logical.height());
     painter.scale(scale, scale);
     render(painter, QRectF(QPointF(0, 0), logical));
-    painter.restore();
-    plot_ = shown;  // the screen's axes stay as painted there
-}
-
-void PhDiagram::render(QPainter& painter, const QRectF& area) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const auto scaled = [this](double v) { return static_cast<int>(std::lround(v * zoom_)); };
-    QFont font = look::sans(scaled(11));
-    painter.setFont(font);
-    const QFontMetricsF fm(font);
-    const double line = fm.height();
-
-    // Title above, caption below, tick labels left and under the plot.
-    plot_ = area.adjusted(fm.horizontalAdvance(QStringLiteral("10000")) + line * 1.6, line * 2,
-                          -line, -line * 5);
-    painter.fillRect(area, Qt::white);
-
-    // Grid and ticks.
-    painter.setPen(QPen(QColor(225, 225, 225), 1));
-    const double h_step = plot_.width() / ((h_max_ - h_min_) / 20) >= 36 ? 20 : 40;
-    for (double h = std::ceil(h_min_ / h_step) * h_step; h <= h_max_ + 1e-9; h += h_step) {
-        const double x = toPixel(h, p_min_).x();
-        painter.drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
-    }
-    const auto p_ticks = pressure_ticks(p_min_, p_max_);
-    for (double p : p_ticks) {
-        const double y = toPixel(h_min_, p).y();
-        painter.drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
-    }
-    painter.setPen(Qt::black);
-    for (double h = std::ceil(h_min_ / h_step) * h_step; h <= h_max_ + 1e-9; h += h_step) {
-        const double x = toPixel(h, p_min_).x();
-        painter.drawLine(QPointF(x, plot_.bottom()), QPointF(x, plot_.bottom() + 4));
-        painter.drawText(QRectF(x - 30, plot_.bottom() + 4, 60, line), Qt::AlignHCenter, number(h));
-    }
-    for (double p : p_ticks) {
-        const double y = toPixel(h_min_, p).y();
-        painter.drawLine(QPointF(plot_.left() - 4, y), QPointF(plot_.left(), y));
-        painter.drawText(QRectF(area.left(), y - line / 2, plot_.left() - area.left() - 6, line),
-                         Qt::AlignRight | Qt::AlignVCenter, number(p));
-    }
-    painter.drawRect(plot_);
-    painter.drawText(QRectF(plot_.left(), plot_.bottom() + line + 4, plot_.width(), line),
-                     Qt::AlignHCenter, QStringLiteral("h (kJ/kg)"));
-    painter.save();
-    painter.translate(area.left() + line * 0.2, plot_.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-plot_.height() / 2, 0, plot_.height(), line), Qt::AlignHCenter,
-                     QStringLiteral("P abs (kPa)"));
-    painter.restore();
-
-    painter.setClipRect(plot_);
-    // The saturation dome: liquid and vapour at the saturation temperature of each pressure.
-    QPainterPath liquid, vapour;
-    const double lo = std::log10(p_min_), hi = std::log10(p_max_);
-    for (int i = 0; i <= kDomeSteps; ++i) {
-        const double p = std::pow(10.0, lo + (hi - lo) * i / kDomeSteps);
-        const double t = saturation_temperature(p);
-        const QPointF l = toPixel(liquid_enthalpy(t), p), v = toPixel(vapour_enthalpy(t), p);
-        if (i == 0) {
-            liquid.moveTo(l);
-            vapour.moveTo(v);
-        } else {
-            liquid.lineTo(l);
-            vapour.lineTo(v);
-        }
-    }
-    painter.setPen(QPen(QColor(90, 90, 90), 1.5 * zoom_));
-    painter.drawPath(liquid);
-    painter.drawPath(vapour);
-
-    if (state_) {
-        const auto points = cyclePixels();
-        for (std::size_t k = 0; k < 4; ++k) {
-            painter.setPen(QPen(QColor::fromRgb(layout::overlay()[k].line_rgb), 2 * zoom_));
-            painter.drawLine(points[kSegmentFrom[k]], points[kSegmentTo[k]]);
-        }
-        QFont bold = look::sans(scaled(13), true);
-        painter.setFont(bold);
-        for (std::size_t i = 0; i < 4; ++i) {
-            const QColor colour = QColor::fromRgb(layout::overlay()[i].letter_rgb);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(colour);
-            painter.drawEllipse(points[i], kMarkerRadius * zoom_, kMarkerRadius * zoom_);
-            painter.setPen(colour);
-            // A and B stand right of the cycle, C and D left of it.
-            const bool right = i < 2;
-            const QPointF at = points[i] + QPointF(right ? 6 : -18, i == 0 || i == 3 ? 16 : -6);
-            painter.drawText(at, QString::fromLatin1(layout::overlay()[i].letter));
-        }
-    }
-    painter.setClipping(false);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(area.left(), area.top(), area.width(), line * 1.8), Qt::AlignCenter,
-                     QStringLiteral("R-11 a escala: %1")
-                         .arg(state_ ? what_ : QStringLiteral("sin ciclo que dibujar")));
-    painter.setPen(QColor(70, 70, 70));
-    painter.drawText(
-        QRectF(area.left() + 4, plot_.bottom() + line * 2.6, area.width() - 8, line * 2.4),
-        Qt::AlignHCenter | Qt::TextWordWrap,
-        QStringLiteral("Las entalpías son las calculadas por el programa con sus funciones de "
-                       "propiedades; el dibujo de la pestaña «Diagr. P-h» es un esquema situado "
-                       "solo con te y tc."));
     painter.restore();
 }
 

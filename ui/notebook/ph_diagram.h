@@ -4,56 +4,83 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "model/bench.h"
+#include "present/ph_chart.h"
+#include "ui/notebook/ph_diagram_drawing.h"
 
 namespace gelvor::ui::notebook {
 
-// A true-scale pressure-enthalpy diagram of R-11 from the program's own
-// property functions: the saturation dome, a logarithmic axis of absolute
-// pressure and a linear axis of enthalpy, and the cycle A-B-C-D of one state
-// at its computed enthalpies, in the letters and colours of the schematic.
+class NotebookModel;
+
+// The true p-h chart of R-11 by its reference equation, on fixed axes that
+// hold the whole dome or the bench's region, with every recorded cycle: the
+// selected row's (or, with none selected, the machine's present one) in the
+// schematic's letters and colours, the others faint. Hovering a faint cycle
+// names it; clicking it asks for its row.
 class PhDiagram : public QWidget {
     Q_OBJECT
 
   public:
-    explicit PhDiagram(QWidget* parent = nullptr);
+    explicit PhDiagram(const NotebookModel& model, QWidget* parent = nullptr);
 
-    // The cycle to draw and what it is ("Punto 3", "Estado actual"); none
-    // draws the dome alone.
-    void setCycle(const std::optional<BenchState>& state, const QString& what);
-    bool hasCycle() const { return state_.has_value(); }
+    void setRange(ph_chart::ChartRange range);
+    ph_chart::ChartRange range() const { return range_; }
+    // The row whose cycle stands out; none: the live state's.
+    void setSelectedRow(std::optional<int> row);
+    // The machine's present state; none while it is off.
+    void setLiveState(const std::optional<BenchState>& state, bool flagged = false);
     // The bench's zoom: texts, lines and markers grow by `factor`.
     void setZoom(double factor);
 
-    // The axes as last painted: the plot rectangle, enthalpy in kJ/kg along
-    // it and absolute pressure in kPa up it, the pressure logarithmically.
-    QRectF plotArea() const { return plot_; }
-    double enthalpyMin() const { return h_min_; }
-    double enthalpyMax() const { return h_max_; }
-    double pressureMin() const { return p_min_; }
-    double pressureMax() const { return p_max_; }
-    // Where the points A, B, C, D stand, in widget pixels.
+    // Whether a cycle stands out.
+    bool hasCycle() const { return highlighted() != nullptr; }
+    // The axes for the widget's present size: the plot rectangle, enthalpy
+    // in kJ/kg along it and absolute pressure in kPa up it, logarithmically.
+    QRectF plotArea() const;
+    double enthalpyMin() const;
+    double enthalpyMax() const;
+    double pressureMin() const;
+    double pressureMax() const;
+    // Where A, B, C, D of the cycle that stands out are, in widget pixels.
     std::array<QPointF, 4> cyclePixels() const;
+    // The same for a recorded row's cycle; none when it cannot be drawn.
+    std::optional<std::array<QPointF, 4>> rowPixels(int row) const;
 
-    // Draws the whole diagram into `rect` of the screen.
-    void render(QPainter& painter, const QRectF& rect);
-    // Draws it into `target` of a printed page, as the screen would show it
-    // at `logical` pixels, scaled to fit.
+    // Draws the diagram as on show, without the hovered cycle, into `area`.
+    void render(QPainter& painter, const QRectF& area);
+    // Draws it into `target` of a printed page, as a screen would show it at
+    // `logical` pixels, scaled to fit.
     void print(QPainter& painter, const QRectF& target, const QSizeF& logical);
+
+  signals:
+    // A recorded cycle was clicked: its row in the notebook.
+    void cycleClicked(int row);
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent*) override;
 
   private:
-    void fitAxes();
-    QPointF toPixel(double h, double p) const;
+    void recompute(int first, int last);
+    void rebuild();
+    const DiagramCycle* highlighted() const;
+    DiagramContent content(bool with_hover) const;
+    PlotMapping mapping() const;
+    std::optional<int> rowAt(QPointF at) const;
+    void setHovered(std::optional<int> row);
 
-    std::optional<BenchState> state_;
+    const NotebookModel& model_;
+    std::vector<std::optional<DiagramCycle>> recorded_;  // one per row of the model
+    std::optional<DiagramCycle> live_;
+    std::optional<int> selected_;
+    std::optional<int> hovered_;  // a row
+    ph_chart::ChartRange range_ = ph_chart::ChartRange::whole_dome;
     double zoom_ = 1;
-    QString what_;
-    QRectF plot_;
-    double h_min_ = 160, h_max_ = 460, p_min_ = 10, p_max_ = 500;
+    DiagramBackdrop backdrop_;  // the screen's grid, axes and chart lines
 };
 
 }  // namespace gelvor::ui::notebook
