@@ -593,6 +593,7 @@ TEST_F(Notebook, RecordingDeletingAndEmptyingAreUndoneAndRedoneFromEitherWindow)
 TEST_F(Notebook, QuittingWithUnsavedReadingsAsksAndCancelKeepsEverything) {
     switchOnWith(20, 20);
     action("anotarLecturas")->trigger();
+    form->notebook().recovery().flush();
     const QString kept = form->notebook().recovery().file();
     EXPECT_TRUE(QFile::exists(kept));
     for (const auto& quit : {std::function<void()>([&] { action("ce")->trigger(); }),
@@ -618,6 +619,7 @@ TEST_F(Notebook, UnsavedReadingsAreOfferedBackAfterACrash) {
     QLocale::setDefault(kSpanish);
     switchOnWith(20, 20);
     action("anotarLecturas")->trigger();
+    form->notebook().recovery().flush();
     const QString kept = form->notebook().recovery().file();
     QFile f(kept);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -639,6 +641,7 @@ TEST_F(Notebook, UnsavedReadingsAreOfferedBackAfterACrash) {
     EXPECT_EQ(model().document(), *read.document);
     EXPECT_TRUE(window()->isWindowModified());
     EXPECT_FALSE(QFile::exists(left));
+    form->notebook().recovery().flush();
     EXPECT_TRUE(QFile::exists(form->notebook().recovery().file()));
 }
 

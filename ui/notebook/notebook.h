@@ -57,7 +57,7 @@ class Notebook : public QObject {
     NotebookModel& model() { return model_; }
     QUndoStack& undoStack() { return stack_; }
     NotebookFiles& files() { return files_; }
-    const Recovery& recovery() const { return recovery_; }
+    Recovery& recovery() { return recovery_; }
     NotebookWindow* window() const { return window_.get(); }
     // The keys of the notebook's window and dialogs, for the shortcuts dialog.
     QList<KeyGroup> keyGroups() const;

@@ -27,6 +27,7 @@ QString lock_of(const QString& file) {
 
 Recovery::Recovery(NotebookModel& model, QUndoStack& stack, NotebookFiles& files)
     : model_(model), stack_(stack), files_(files) {
+    writer_.setMaxThreadCount(1);  // one copy at a time, in order
     connect(&stack_, &QUndoStack::indexChanged, this, &Recovery::keep);
     connect(&stack_, &QUndoStack::cleanChanged, this, &Recovery::keep);
 }
@@ -60,14 +61,28 @@ void Recovery::keep() {
         lock_ = std::move(lock);
         file_ = base + u'.' + QLatin1String(kNotebookExtension);
     }
-    QString error;
-    NotebookFiles::writeFile(file_,
-                             QByteArray::fromStdString(notebook_to_json(
-                                 model_.document(), "Gelvor " + std::string(version::kText))),
-                             error);
+    // The document is taken here; turning it into JSON and writing it, the
+    // slow part with a large notebook, happen on the writer's own thread.
+    // A newer copy makes an older one not yet written needless.
+    const int generation = ++generation_;
+    writer_.start([this, generation, path = file_, document = model_.document()] {
+        if (generation != generation_)
+            return;
+        QString error;
+        NotebookFiles::writeFile(path,
+                                 QByteArray::fromStdString(notebook_to_json(
+                                     document, "Gelvor " + std::string(version::kText))),
+                                 error);
+    });
+}
+
+void Recovery::flush() {
+    writer_.waitForDone();
 }
 
 void Recovery::forget() {
+    ++generation_;  // nothing more to write
+    flush();
     if (!lock_)
         return;
     QFile::remove(file_);

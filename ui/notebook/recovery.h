@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
+#include <atomic>
 #include <memory>
 
 class QLockFile;
@@ -33,6 +35,8 @@ class Recovery : public QObject {
     void forget();
     // The file this process keeps (empty until it first needs one).
     QString file() const { return file_; }
+    // Waits until the last copy is written.
+    void flush();
 
   private:
     void keep();
@@ -42,6 +46,8 @@ class Recovery : public QObject {
     NotebookFiles& files_;
     std::unique_ptr<QLockFile> lock_;
     QString file_;
+    QThreadPool writer_;               // writes the copies, one after the other
+    std::atomic<int> generation_ = 0;  // of the latest copy; an older one is not written
 };
 
 }  // namespace gelvor::ui::notebook
