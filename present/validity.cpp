@@ -7,12 +7,6 @@ std::string say(Language language, std::string_view spanish, std::string_view en
     return std::string(language == Language::spanish ? spanish : english);
 }
 
-// B by the reference equation: inside the dome, or reached with less work
-// than an isentropic compression would need.
-bool discharge_not_physical(const IdealCycle& ideal) {
-    return ideal.discharge_in_dome.value_or(false) || ideal.isentropic_efficiency.value_or(0) >= 1;
-}
-
 }  // namespace
 
 std::vector<ValidityNote> validity_notes(const BenchInputs& in, const PassResult& pass,
@@ -22,14 +16,21 @@ std::vector<ValidityNote> validity_notes(const BenchInputs& in, const PassResult
     if (pass.fault)
         return notes;
     const BenchState& s = pass.state;
-    if (discharge_not_physical(ideal)) {
-        notes.push_back(
-            {ValidityIssue::discharge_in_dome,
-             say(language,
-                 "B queda dentro de la campana o por debajo de la compresión isentrópica: el "
-                 "balance empírico del banco no es físico a esta temperatura ambiente",
-                 "B lies inside the dome or below the isentropic compression: the bench's "
-                 "empirical balance is not physical at this ambient temperature")});
+    if (ideal.discharge_in_dome.value_or(false)) {
+        notes.push_back({ValidityIssue::discharge_in_dome,
+                         say(language,
+                             "B queda dentro de la campana: el balance empírico del banco no es "
+                             "físico a esta temperatura ambiente",
+                             "B lies inside the dome: the bench's empirical balance is not "
+                             "physical at this ambient temperature")});
+    } else if (ideal.isentropic_efficiency.value_or(0) >= 1) {
+        notes.push_back({ValidityIssue::discharge_in_dome,
+                         say(language,
+                             "La compresión de A a B rinde más que la isentrópica: el balance "
+                             "empírico del banco no es físico a esta temperatura ambiente",
+                             "The compression from A to B does better than the isentropic one: "
+                             "the bench's empirical balance is not physical at this ambient "
+                             "temperature")});
     }
     if (s.evap_water_outlet_held && in.evaporator_water_flow > 0) {
         const std::string approach = "0" + std::string(decimal_separator) + "01";
