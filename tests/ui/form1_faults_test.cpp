@@ -79,8 +79,10 @@ TEST_F(Faults, EvaporatorLogarithmCornerDrawsTheCycleWithItsTwoBoxesEmpty) {
         EXPECT_EQ(box_mark(find<QLineEdit>(box)), BoxMark::none) << box;
 
     setBar("VScroll1", 50 - 20);
-    // The fault goes; at 50 ºC in the room, B lies in the dome, which is noted.
-    EXPECT_TRUE(status().startsWith("B queda dentro de la campana")) << status().toStdString();
+    // The fault goes; at 50 ºC in the room the compression beats the isentropic one, which is
+    // noted.
+    EXPECT_TRUE(status().startsWith("La compresión de A a B rinde más que la isentrópica"))
+        << status().toStdString();
     EXPECT_FALSE(text("Text7_24").isEmpty());
     EXPECT_TRUE(overlayShown());
 }

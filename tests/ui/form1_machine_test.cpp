@@ -349,6 +349,12 @@ TEST_F(Spins, EnterAppliesATypedSettingAndMendsItsFault) {
     EXPECT_TRUE(status().isEmpty());
     EXPECT_EQ(position("ter_0"), 16.0);
     EXPECT_EQ(position("ter_3"), 16.0);
+
+    // A narrow box shows the start of its text once the focus leaves it.
+    water->setFocus();
+    QTest::keyClicks(water, "5,25");
+    water->clearFocus();
+    EXPECT_EQ(water->cursorPosition(), 0);
 }
 
 // The worked example: both flows 25 g/s at the start settings.

@@ -37,6 +37,8 @@
 #include "ui/notebook/ph_diagram.h"
 #include "ui/notebook/recovery.h"
 #include "ui/number_style_qt.h"
+#include "ui/splash.h"
+#include "ui/startup.h"
 #include "ui/text_qt.h"
 #include "ui/widgets/instrument.h"
 #include "ui/zoom.h"
@@ -251,7 +253,7 @@ TEST_F(Notebook, APointTakenOutOfRangeIsMarkedAndTheMarkExplained) {
     raiseFlow("VScroll1");
     action("anotarLecturas")->trigger();
     ASSERT_EQ(m.point(2).validity.size(), 1);
-    EXPECT_TRUE(m.point(2).validity.front().startsWith("B queda dentro de la campana"));
+    EXPECT_TRUE(m.point(2).validity.front().startsWith("La compresión de A a B rinde más"));
     EXPECT_EQ(m.index(2, 0).data(Qt::ToolTipRole).toString(), m.point(2).validity.front());
     const auto mark = [&](int row) {
         return m.index(row, 0).data(Qt::DecorationRole).value<QIcon>().pixmap(32, 16).toImage();
@@ -515,6 +517,24 @@ TEST_F(Notebook, ASavedNotebookOpensAgainWithItsNotesAndWhoRecordedIt) {
     for (int r = 0; r < model().count(); ++r) EXPECT_TRUE(model().point(r).differing.isEmpty());
     EXPECT_FALSE(window()->isWindowModified());
     EXPECT_EQ(window()->studentsField()->text(), QStringLiteral("Ana Ruiz"));
+}
+
+// "gelvor registro.gelvor": the main window opens with the file's notebook.
+TEST_F(Notebook, ANotebookNamedOnTheCommandLineOpensWithTheWindow) {
+    recordExercise();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("clase.gelvor");
+    QString error;
+    ASSERT_TRUE(notebook::NotebookFiles::writeFile(
+        path, QByteArray::fromStdString(notebook_to_json(model().document(), "prueba")), error));
+    Startup startup(path);
+    startup.start();
+    QTest::keyClick(startup.splash(), Qt::Key_Space);
+    ASSERT_NE(startup.mainWindow(), nullptr);
+    for (int i = 0; i < 200 && startup.mainWindow()->notebook().model().count() == 0; ++i)
+        QTest::qWait(10);  // it opens once the window is up
+    EXPECT_EQ(startup.mainWindow()->notebook().model().count(), kExercisePoints);
+    EXPECT_EQ(startup.mainWindow()->notebook().files().path(), path);
 }
 
 // A file is checked whole before anything changes; a reading that its
