@@ -63,6 +63,8 @@ struct PictureSpec {
 // On the bench drawing (container Form1).
 std::span<const InstrumentSpec> gauges();
 std::span<const InstrumentSpec> thermometers();  // ter_0..5 in index order
+// The evaporator's manometer sits in a lowered bevel border.
+inline constexpr const char* kLoweredBevelGauge = "GaugeX2";
 inline constexpr TwipsRect kSwitch{1515, 2685, 360, 495};
 inline constexpr const char* kSwitchTip = "Interuptor ON/OFF";
 struct ScrollSpec {

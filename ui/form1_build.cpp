@@ -150,8 +150,8 @@ void build_bench(Form1Controls& c) {
 
     Manometer* gauges[2] = {add_instrument<Manometer>(at, L::gauges()[0]),
                             add_instrument<Manometer>(at, L::gauges()[1])};
-    gauges[1]->setLoweredBevel(true);
     for (Manometer* g : gauges) {
+        g->setLoweredBevel(g->objectName() == QLatin1String(L::kLoweredBevelGauge));
         const QString name = g->toolTip();
         set_live_tip(g, [g, name] {
             return name + u'\n' +

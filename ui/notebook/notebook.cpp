@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "model/settings_ranges.h"
+#include "notebook/notebook_messages.h"
 #include "present/notebook_columns.h"
 #include "ui/form1.h"
 #include "ui/form1_controls.h"
@@ -171,20 +172,18 @@ void Notebook::showLiveState() {
 void Notebook::record() {
     const auto& pass = form_.lastPass();
     if (!form_.machineOn() || !pass) {
-        say(QStringLiteral("Encienda la máquina para anotar lecturas"), Form1::Tone::warning);
+        say(qt::to_qstring(kRecordNeedsMachine), Form1::Tone::warning);
         return;
     }
     if (!recordable(*pass)) {
-        say(QStringLiteral("No se anotan lecturas mientras el cálculo falle: ") +
-                qt::to_qstring(pass->fault_message),
-            Form1::Tone::fault);
+        say(qt::to_qstring(record_refused(pass->fault_message)), Form1::Tone::fault);
         return;
     }
     // The settings the pass read, not what has been typed since.
     auto* command =
         new RecordCommand(model_, NotebookModel::pointOf(pass_settings_, *pass, QLocale()));
     stack_.push(command);
-    say(QStringLiteral("Lecturas anotadas como punto %1 del registro").arg(command->number()));
+    say(qt::to_qstring(point_recorded(command->number())));
 }
 
 void Notebook::showWindow() {

@@ -1,0 +1,45 @@
+#pragma once
+
+// The window's colours as 0xRRGGBB, for every front end: the classic Windows
+// system colours the layout names by index, the classic bevels, and the
+// marks that draw the operator's eye.
+namespace gelvor::layout::colours {
+
+// Classic scheme: 4 menu, 9 title-bar text, 10 active border, 12 workspace,
+// 15 button face; any other index is black.
+constexpr unsigned system_colour(int index) {
+    switch (index) {
+        case 4:
+        case 10:
+        case 15:
+            return 0xD4D0C8;
+        case 9:
+            return 0xFFFFFF;
+        case 12:
+            return 0x808080;
+        default:
+            return 0x000000;
+    }
+}
+
+// The classic three-dimensional edges: the lit side, the shadow and the dark
+// shadow; the face between them is system colour 15.
+inline constexpr unsigned kBevelLight = 0xFFFFFF;
+inline constexpr unsigned kBevelShadow = 0x808080;
+inline constexpr unsigned kBevelDarkShadow = 0x404040;
+// A tab control's lit side on a white page: grey enough to show.
+inline constexpr unsigned kTabLight = 0xB0B0B0;
+
+// The operator's attention: a fault in red, a setting out of range in amber,
+// as frames on the boxes and as text on the status line.
+inline constexpr unsigned kFaultMark = 0xDC0000;
+inline constexpr unsigned kWarningMark = 0xF0A000;
+inline constexpr unsigned kFaultText = 0xA00000;
+inline constexpr unsigned kWarningText = 0x8A5400;
+inline constexpr unsigned kWarningFill = 0xFFD678;    // a notebook cell read out of range
+inline constexpr unsigned kPendingFill = 0xFFF6BF;    // a setting box typed but not yet applied
+inline constexpr unsigned kDifferingFill = 0xD6E4FF;  // a notebook text a pass no longer gives
+// The keyboard focus, drawn around the control that has it.
+inline constexpr unsigned kFocusRing = 0x0054E3;
+
+}  // namespace gelvor::layout::colours
