@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "layout/look_colours.h"
+#include "layout/window_look.h"
 
 // Colours and fonts of the window. The classic Windows system colours the
 // layout names by index, and the fonts that stand in for the Windows ones.
@@ -46,7 +46,7 @@ inline QColor bgr(unsigned value) {
 // Liberation Sans has Arial's metrics and stands for Arial and MS Sans Serif;
 // sizes are pixels at 96 dpi, so 8.25 pt is 11 px.
 QFont sans(int pixels, bool bold = false);
-inline constexpr int kDefaultPixels = 11;
+inline constexpr int kDefaultPixels = layout::kDefaultFontPixels;
 // A geometric sans for the Century Gothic title.
 QFont gothic(int pixels, bool italic);
 

@@ -1,8 +1,15 @@
 #pragma once
 
-// The window's colours as 0xRRGGBB, for every front end: the classic Windows
-// system colours the layout names by index, the classic bevels, and the
-// marks that draw the operator's eye.
+// The window's look for every front end: the size of its text, and its
+// colours as 0xRRGGBB (the classic Windows system colours the layout names
+// by index, the classic bevels, and the marks that draw the operator's eye).
+namespace gelvor::layout {
+
+// MS Sans Serif 8.25 pt, the window's default text, is 11 pixels at 96 dpi.
+inline constexpr int kDefaultFontPixels = 11;
+
+}  // namespace gelvor::layout
+
 namespace gelvor::layout::colours {
 
 // Classic scheme: 4 menu, 9 title-bar text, 10 active border, 12 workspace,
