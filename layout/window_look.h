@@ -7,6 +7,11 @@ namespace gelvor::layout {
 
 // MS Sans Serif 8.25 pt, the window's default text, is 11 pixels at 96 dpi.
 inline constexpr int kDefaultFontPixels = 11;
+// Liberation Sans runs wider than the bitmap font the layout was drawn with:
+// a text that would be cut off at its box steps down in size, a pixel at a
+// time, as long as it stays legible.
+inline constexpr int kSmallestCaptionPixels = 8;
+inline constexpr int kSmallestBoxTextPixels = 9;
 
 }  // namespace gelvor::layout
 

@@ -10,6 +10,8 @@ namespace gelvor {
 // has no water; both flows are then set to the bench's minimum running flow.
 inline constexpr const char* kNoticeTitle = "AVISO";
 std::string minimum_flow_notice();
+// A notice's one button.
+inline constexpr const char* kAcceptCaption = "Aceptar";
 
 // A setting box holding text typed but not yet applied says so.
 inline constexpr const char* kApplyHint = "Pulse Intro para aplicar";

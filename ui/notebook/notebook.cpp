@@ -49,7 +49,7 @@ QMenu* add_menu(QMenuBar* bar) {
     add_actions(menu, nullptr,
                 {
                     {"fijarCondiciones", "&Fijar condiciones…", QKeySequence(Qt::Key_F2)},
-                    {"anotarLecturas", "&Anotar lecturas", QKeySequence(Qt::CTRL | Qt::Key_L)},
+                    {"anotarLecturas", kRecordCaption, QKeySequence(Qt::CTRL | Qt::Key_L)},
                     {"verRegistro", "&Ver registro", QKeySequence(Qt::CTRL | Qt::Key_R)},
                     {"borrarRegistro", "&Borrar registro", QKeySequence()},
                 });
@@ -59,8 +59,8 @@ QMenu* add_menu(QMenuBar* bar) {
 void add_file_actions(QMenu* archivo, QAction* before) {
     add_actions(archivo, before,
                 {
-                    {"abrirRegistro", "&Abrir registro…", QKeySequence(Qt::CTRL | Qt::Key_O)},
-                    {"guardarRegistro", "&Guardar registro", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                    {"abrirRegistro", kOpenCaption, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                    {"guardarRegistro", kSaveCaption, QKeySequence(Qt::CTRL | Qt::Key_S)},
                     {"guardarRegistroComo", "Guardar registro &como…",
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                 });

@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "notebook/notebook_messages.h"
 #include "ui/help.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook_chart.h"
@@ -51,7 +52,7 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> kCommands = {
         {"copiarRegistro", "&Copiar", {QKeySequence::Copy}, true},
         {"quitarFilas", "&Quitar filas", {QKeySequence::Delete}, true},
-        {"exportarCsv", "&Exportar CSV…", {QKeySequence(Qt::CTRL | Qt::Key_E)}, true},
+        {"exportarCsv", kExportCaption, {QKeySequence(Qt::CTRL | Qt::Key_E)}, true},
         {"imprimirRegistro", "&Imprimir…", {QKeySequence::Print}, true},
         {"pestanaSiguiente",
          "Pestaña siguiente",
