@@ -306,7 +306,8 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
       assert.deepEqual(saved.points.map((p) => [p.settings.condenser_flow, p.settings.evaporator_flow]),
         exercise);
 
-      // A file that is no notebook is refused, as the C++ says; the saved one opens.
+      // A damaged file is refused, as the C++ says (its reader throws, which
+      // the module must catch); the saved one opens.
       const open = async (file) => {
         const [chooser] = await Promise.all([page.waitForFileChooser(), (async () => {
           await page.keyboard.down("Control");
@@ -317,7 +318,7 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
         await sleep(200);
       };
       const broken = path.join(downloads, "roto.gelvor");
-      writeFileSync(broken, '{"format": "gelvor-registro", "version": 1');
+      writeFileSync(broken, '{"format": "gelvor-registro", "version": 1, "points": 3}');
       await open(broken);
       const refused = await page.$eval("#statusLine", (e) => e.textContent);
       assert.match(refused, /^No se pudo abrir «roto\.gelvor»: .+ El registro que había no ha cambiado\.$/);

@@ -12,6 +12,8 @@
 namespace gelvor::web {
 namespace {
 
+using Json = nlohmann::json;
+
 namespace D = layout::dial;
 namespace C = layout::column;
 using layout::Point;
@@ -36,38 +38,38 @@ double design_height(const layout::InstrumentSpec& spec) {
     return layout::px(spec.rect.height);
 }
 
-using Attr = std::pair<const char*, val>;
+using Attr = std::pair<const char*, Json>;
 
 // One SVG element: its tag and attributes.
-val shape(const char* tag, std::initializer_list<Attr> attrs) {
-    val out = val::object();
-    out.set("tag", tag);
-    val a = val::object();
-    for (const auto& [name, value] : attrs) a.set(name, value);
-    out.set("attrs", a);
+Json shape(const char* tag, std::initializer_list<Attr> attrs) {
+    Json out = nlohmann::json::object();
+    out["tag"] = tag;
+    Json a = nlohmann::json::object();
+    for (const auto& [name, value] : attrs) a[name] = value;
+    out["attrs"] = a;
     return out;
 }
 
-val colour(unsigned rgb) {
-    return val(css_colour(rgb));
+Json colour(unsigned rgb) {
+    return Json(css_colour(rgb));
 }
 
-val line(Point a, Point b, unsigned rgb, double width) {
-    return shape("line", {{"x1", val(a.x)},
-                          {"y1", val(a.y)},
-                          {"x2", val(b.x)},
-                          {"y2", val(b.y)},
+Json line(Point a, Point b, unsigned rgb, double width) {
+    return shape("line", {{"x1", Json(a.x)},
+                          {"y1", Json(a.y)},
+                          {"x2", Json(b.x)},
+                          {"y2", Json(b.y)},
                           {"stroke", colour(rgb)},
-                          {"stroke-width", val(width)}});
+                          {"stroke-width", Json(width)}});
 }
 
-val figure(Point at, const std::string& words, int pixels, const char* anchor) {
-    val out = shape("text", {{"x", val(at.x)},
-                             {"y", val(at.y)},
-                             {"font-size", val(pixels)},
-                             {"text-anchor", val(anchor)},
-                             {"dominant-baseline", val("central")}});
-    out.set("text", text(words));
+Json figure(Point at, const std::string& words, int pixels, const char* anchor) {
+    Json out = shape("text", {{"x", Json(at.x)},
+                              {"y", Json(at.y)},
+                              {"font-size", Json(pixels)},
+                              {"text-anchor", Json(anchor)},
+                              {"dominant-baseline", Json("central")}});
+    out["text"] = std::string(words);
     return out;
 }
 
@@ -81,64 +83,63 @@ std::string arc_path(Point centre, double radius, double from, double to) {
            std::to_string(b.x) + ' ' + std::to_string(b.y);
 }
 
-val gauge_face(const layout::InstrumentSpec& spec) {
+Json gauge_face(const layout::InstrumentSpec& spec) {
     const double w = design_width(spec), h = design_height(spec);
     const Point c = layout::dial_centre(w, h);
-    val shapes = val::array();
+    Json shapes = nlohmann::json::array();
     if (std::string_view(spec.name) == layout::kLoweredBevelGauge) {
         using namespace layout::colours;
-        push(shapes, line({0, 0}, {w, 0}, kBevelShadow, 1));
-        push(shapes, line({0, 0}, {0, h}, kBevelShadow, 1));
-        push(shapes, line({0, h - 0.5}, {w, h - 0.5}, kBevelLight, 1));
-        push(shapes, line({w - 0.5, 0}, {w - 0.5, h}, kBevelLight, 1));
+        shapes.push_back(line({0, 0}, {w, 0}, kBevelShadow, 1));
+        shapes.push_back(line({0, 0}, {0, h}, kBevelShadow, 1));
+        shapes.push_back(line({0, h - 0.5}, {w, h - 0.5}, kBevelLight, 1));
+        shapes.push_back(line({w - 0.5, 0}, {w - 0.5, h}, kBevelLight, 1));
     }
-    push(shapes, shape("circle", {{"cx", val(c.x)},
-                                  {"cy", val(c.y)},
-                                  {"r", val(D::kFaceRadius)},
-                                  {"fill", colour(D::kFaceRgb)},
-                                  {"stroke", colour(D::kFaceEdgeRgb)}}));
+    shapes.push_back(shape("circle", {{"cx", Json(c.x)},
+                                      {"cy", Json(c.y)},
+                                      {"r", Json(D::kFaceRadius)},
+                                      {"fill", colour(D::kFaceRgb)},
+                                      {"stroke", colour(D::kFaceEdgeRgb)}}));
     double from = spec.min;
     for (const D::Section& s : D::kSections) {
         const double a0 = layout::dial_angle(layout::scale_fraction(from, spec.min, spec.max));
         const double a1 = layout::dial_angle(layout::scale_fraction(s.to, spec.min, spec.max));
-        push(shapes,
-             shape("path", {{"d", val(arc_path(c, D::kArcRadius - D::kSectionBand / 2, a0, a1))},
-                            {"fill", val("none")},
-                            {"stroke", colour(s.rgb)},
-                            {"stroke-width", val(D::kSectionBand)}}));
+        shapes.push_back(
+            shape("path", {{"d", Json(arc_path(c, D::kArcRadius - D::kSectionBand / 2, a0, a1))},
+                           {"fill", Json("none")},
+                           {"stroke", colour(s.rgb)},
+                           {"stroke-width", Json(D::kSectionBand)}}));
         from = s.to;
     }
-    push(shapes,
-         shape("path",
-               {{"d", val(arc_path(c, D::kArcRadius, D::kStartAngle, D::kStartAngle - D::kSpan))},
-                {"fill", val("none")},
-                {"stroke", val("#000000")}}));
+    shapes.push_back(shape(
+        "path", {{"d", Json(arc_path(c, D::kArcRadius, D::kStartAngle, D::kStartAngle - D::kSpan))},
+                 {"fill", Json("none")},
+                 {"stroke", Json("#000000")}}));
     for (const layout::DialTick& t : layout::dial_ticks()) {
         const double length = t.major ? D::kMajorTick : D::kMinorTick;
-        push(shapes, line(layout::polar(c, D::kArcRadius, t.angle),
-                          layout::polar(c, D::kArcRadius + length, t.angle), 0, 1));
+        shapes.push_back(line(layout::polar(c, D::kArcRadius, t.angle),
+                              layout::polar(c, D::kArcRadius + length, t.angle), 0, 1));
     }
-    push(shapes,
-         figure(layout::polar(c, D::kArcRadius - D::kFigureInset, layout::dial_angle(0.5)),
-                layout::scale_label((spec.min + spec.max) / 2), D::kFigurePixels, "middle"));
-    push(shapes, figure({c.x, c.y + D::kUnitBelowCentre}, D::kUnit, D::kUnitPixels, "middle"));
-    val needle = shape("line", {{"x1", val(c.x)},
-                                {"y1", val(c.y)},
-                                {"x2", val(c.x + D::kArcRadius - D::kPointerInset)},
-                                {"y2", val(c.y)},
-                                {"stroke", val("#000000")},
-                                {"stroke-width", val(D::kPointerWidth)},
-                                {"stroke-linecap", val("round")}});
-    needle.set("part", "needle");
-    push(shapes, needle);
-    push(shapes, shape("circle", {{"cx", val(c.x)},
-                                  {"cy", val(c.y)},
-                                  {"r", val(D::kHubSize / 2)},
-                                  {"fill", colour(D::kHubRgb)}}));
-    val out = val::object();
-    out.set("width", w);
-    out.set("height", h);
-    out.set("shapes", shapes);
+    shapes.push_back(
+        figure(layout::polar(c, D::kArcRadius - D::kFigureInset, layout::dial_angle(0.5)),
+               layout::scale_label((spec.min + spec.max) / 2), D::kFigurePixels, "middle"));
+    shapes.push_back(figure({c.x, c.y + D::kUnitBelowCentre}, D::kUnit, D::kUnitPixels, "middle"));
+    Json needle = shape("line", {{"x1", Json(c.x)},
+                                 {"y1", Json(c.y)},
+                                 {"x2", Json(c.x + D::kArcRadius - D::kPointerInset)},
+                                 {"y2", Json(c.y)},
+                                 {"stroke", Json("#000000")},
+                                 {"stroke-width", Json(D::kPointerWidth)},
+                                 {"stroke-linecap", Json("round")}});
+    needle["part"] = "needle";
+    shapes.push_back(needle);
+    shapes.push_back(shape("circle", {{"cx", Json(c.x)},
+                                      {"cy", Json(c.y)},
+                                      {"r", Json(D::kHubSize / 2)},
+                                      {"fill", colour(D::kHubRgb)}}));
+    Json out = nlohmann::json::object();
+    out["width"] = w;
+    out["height"] = h;
+    out["shapes"] = shapes;
     return out;
 }
 
@@ -147,47 +148,47 @@ layout::ThermometerFrame frame_of(const layout::InstrumentSpec& spec) {
                                      C::kFigurePixels * kFontHeight);
 }
 
-val thermometer_face(const layout::InstrumentSpec& spec) {
+Json thermometer_face(const layout::InstrumentSpec& spec) {
     const layout::ThermometerFrame f = frame_of(spec);
     const std::string column =
         spec.column_bgr ? css_colour_bgr(spec.column_bgr) : css_colour(C::kColumnRgb);
     const std::string tube =
         spec.tube_bgr ? css_colour_bgr(spec.tube_bgr) : css_colour(C::kTubeRgb);
-    val shapes = val::array();
-    push(shapes, shape("rect", {{"x", val(f.x - 1.5)},
-                                {"y", val(f.top - 1.5)},
-                                {"width", val(3)},
-                                {"height", val(f.bulb_y - f.top + 1.5)},
-                                {"rx", val(1.5)},
-                                {"fill", val(tube)},
-                                {"stroke", colour(C::kTubeEdgeRgb)}}));
-    push(shapes, shape("circle", {{"cx", val(f.x)},
-                                  {"cy", val(f.bulb_y)},
-                                  {"r", val(C::kBulbRadius)},
-                                  {"fill", val(column)},
-                                  {"stroke", colour(C::kTubeEdgeRgb)}}));
-    val level = shape("rect", {{"x", val(f.x - 0.5)},
-                               {"width", val(1)},
-                               {"fill", val(column)},
-                               {"shape-rendering", val("crispEdges")}});
-    level.set("part", "column");
-    push(shapes, level);
+    Json shapes = nlohmann::json::array();
+    shapes.push_back(shape("rect", {{"x", Json(f.x - 1.5)},
+                                    {"y", Json(f.top - 1.5)},
+                                    {"width", Json(3)},
+                                    {"height", Json(f.bulb_y - f.top + 1.5)},
+                                    {"rx", Json(1.5)},
+                                    {"fill", Json(tube)},
+                                    {"stroke", colour(C::kTubeEdgeRgb)}}));
+    shapes.push_back(shape("circle", {{"cx", Json(f.x)},
+                                      {"cy", Json(f.bulb_y)},
+                                      {"r", Json(C::kBulbRadius)},
+                                      {"fill", Json(column)},
+                                      {"stroke", colour(C::kTubeEdgeRgb)}}));
+    Json level = shape("rect", {{"x", Json(f.x - 0.5)},
+                                {"width", Json(1)},
+                                {"fill", Json(column)},
+                                {"shape-rendering", Json("crispEdges")}});
+    level["part"] = "column";
+    shapes.push_back(level);
     const int desired = is_room(spec) ? layout::kRoomThermometerTicks : 0;
     for (const layout::ScaleTick& t :
          layout::thermometer_ticks(spec.min, spec.max, C::kMajorTicks, desired)) {
         const double y = std::round(f.y_of(t.fraction)) + 0.5;
         const double x0 = f.x + C::kTickMargin;
-        val tick = line({x0, y}, {x0 + (t.major ? C::kMajorTick : C::kMinorTick), y}, 0, 1);
-        tick["attrs"].set("shape-rendering", "crispEdges");
-        push(shapes, tick);
+        Json tick = line({x0, y}, {x0 + (t.major ? C::kMajorTick : C::kMinorTick), y}, 0, 1);
+        tick["attrs"]["shape-rendering"] = "crispEdges";
+        shapes.push_back(tick);
         if (t.major && is_room(spec))
-            push(shapes, figure({x0 + C::kMajorTick + C::kFigureGap, y},
-                                layout::scale_label(t.value), C::kFigurePixels, "start"));
+            shapes.push_back(figure({x0 + C::kMajorTick + C::kFigureGap, y},
+                                    layout::scale_label(t.value), C::kFigurePixels, "start"));
     }
-    val out = val::object();
-    out.set("width", design_width(spec));
-    out.set("height", design_height(spec));
-    out.set("shapes", shapes);
+    Json out = nlohmann::json::object();
+    out["width"] = design_width(spec);
+    out["height"] = design_height(spec);
+    out["shapes"] = shapes;
     return out;
 }
 
@@ -203,25 +204,23 @@ const layout::InstrumentSpec* find_instrument(std::string_view name) {
     return name == layout::kRoomThermometer.name ? &layout::kRoomThermometer : nullptr;
 }
 
-val instrument_face(const layout::InstrumentSpec& spec) {
+Json instrument_face(const layout::InstrumentSpec& spec) {
     return is_gauge(spec) ? gauge_face(spec) : thermometer_face(spec);
 }
 
-val instrument_pose(const layout::InstrumentSpec& spec, double position, bool unset,
-                    const NumberStyle& style) {
+nlohmann::json instrument_pose(const layout::InstrumentSpec& spec, double position, bool unset,
+                               const NumberStyle& style) {
     const double fraction = layout::scale_fraction(position, spec.min, spec.max);
-    val out = val::object();
-    out.set("value", position);
+    nlohmann::json out = {{"value", position}};
     if (is_gauge(spec)) {
-        out.set("text", text(pressure_reading(position, style)));
-        out.set("rotate", -layout::dial_angle(fraction));
+        out["text"] = pressure_reading(position, style);
+        out["rotate"] = -layout::dial_angle(fraction);
     } else {
-        out.set("text",
-                text(temperature_reading(unset ? std::nullopt : std::optional(position), style)));
+        out["text"] = temperature_reading(unset ? std::nullopt : std::optional(position), style);
         const layout::ThermometerFrame f = frame_of(spec);
         const double top = f.y_of(fraction);
-        out.set("columnY", top);
-        out.set("columnHeight", f.bulb_y - top);
+        out["columnY"] = top;
+        out["columnHeight"] = f.bulb_y - top;
     }
     return out;
 }

@@ -21,6 +21,8 @@
 namespace gelvor::web {
 namespace {
 
+using Json = nlohmann::json;
+
 namespace L = layout;
 
 // The page finds a picture by its file name.
@@ -29,12 +31,12 @@ std::string file_name(std::string_view resource) {
 }
 
 // A picture's own size in pixels at 100 %.
-val natural_size(std::string_view resource) {
-    val out = val::object();
+Json natural_size(std::string_view resource) {
+    Json out = nlohmann::json::object();
     for (const assets::Picture& p : assets::kPictures) {
         if (resource == p.path) {
-            out.set("width", p.width);
-            out.set("height", p.height);
+            out["width"] = p.width;
+            out["height"] = p.height;
         }
     }
     return out;
@@ -54,53 +56,55 @@ const char* align_name(L::TextAlign align) {
 class Rows {
   public:
     // A row in `parent` (on its tab page `page`, or -1).
-    val add(std::string_view name, const char* kind, const char* parent, int page,
-            const L::TwipsRect& r) {
-        val row = val::object();
-        row.set("name", text(name));
-        row.set("kind", kind);
-        row.set("parent", parent);
-        row.set("page", page);
-        row.set("rect", rect(r));
+    Json& add(std::string_view name, const char* kind, const char* parent, int page,
+              const L::TwipsRect& r) {
+        Json row = nlohmann::json::object();
+        row["name"] = std::string(name);
+        row["kind"] = kind;
+        row["parent"] = parent;
+        row["page"] = page;
+        row["rect"] = rect(r);
         const auto stop = std::find(std::begin(L::kTabOrder), std::end(L::kTabOrder), name);
-        row.set("tabStop", stop != std::end(L::kTabOrder));
-        push(list_, row);
-        return row;
+        row["tabStop"] = stop != std::end(L::kTabOrder);
+        list_.push_back(std::move(row));
+        return list_.back();  // filled in before the next row is added
     }
-    val list() const { return list_; }
+    const Json& list() const { return list_; }
 
   private:
-    val list_ = val::array();
+    Json list_ = nlohmann::json::array();
 };
 
 void add_picture(Rows& rows, const L::PictureSpec& s, const char* parent, int page) {
-    val row = rows.add(s.name, "picture", parent, page, s.rect);
-    row.set("picture", file_name(s.resource));
-    row.set("natural", natural_size(s.resource));
-    row.set("stretched", s.stretched);
-    row.set("border", s.border);
-    row.set("visible", s.visible);
-    row.set("label", text(s.accessible));
+    Json& row = rows.add(s.name, "picture", parent, page, s.rect);
+    row["picture"] = file_name(s.resource);
+    row["natural"] = natural_size(s.resource);
+    row["stretched"] = s.stretched;
+    row["border"] = s.border;
+    row["visible"] = s.visible;
+    row["label"] = std::string(s.accessible);
 }
 
 void add_label(Rows& rows, const L::LabelSpec& s, const char* kind, const char* parent, int page) {
-    val row = rows.add(s.name, kind, parent, page, s.rect);
-    row.set("text", text(s.caption));
-    row.set("label", text(s.tooltip ? s.tooltip : s.caption));
-    row.set("tip", text(s.tooltip ? s.tooltip : ""));
+    Json& row = rows.add(s.name, kind, parent, page, s.rect);
+    row["text"] = std::string(s.caption);
+    row["label"] = std::string(s.tooltip ? s.tooltip : s.caption);
+    row["tip"] = std::string(s.tooltip ? s.tooltip : "");
 }
 
 void add_instrument(Rows& rows, const L::InstrumentSpec& s, const char* kind, const char* parent,
                     int page) {
-    val row = rows.add(s.name, kind, parent, page, s.rect);
-    row.set("min", s.min);
-    row.set("max", s.max);
-    row.set("start", s.start);
+    Json& row = rows.add(s.name, kind, parent, page, s.rect);
+    row["min"] = s.min;
+    row["max"] = s.max;
+    row["start"] = s.start;
     const bool gauge = std::string_view(kind) == "gauge";
-    row.set("label", text(gauge ? std::string(s.accessible)
-                                : L::kThermometerAccessible + std::string(s.accessible)));
-    row.set("tip", text(s.has_tooltip ? s.accessible : ""));
-    row.set("face", instrument_face(s));
+    row["label"] =
+        gauge ? std::string(s.accessible) : L::kThermometerAccessible + std::string(s.accessible);
+    // The tool tip names the instrument, or a thermometer's measuring point,
+    // above its reading.
+    row["tip"] = std::string(s.accessible);
+    row["face"] = instrument_face(s);
 }
 
 // A setting box is a spin's buddy; every other box is a read-out.
@@ -110,39 +114,39 @@ bool is_setting(std::string_view box) {
 }
 
 void add_box(Rows& rows, const L::BoxSpec& s, const char* parent, int page) {
-    val row = rows.add(s.name, "box", parent, page, s.rect);
-    row.set("text", text(s.text));
-    row.set("align", align_name(s.align));
-    row.set("readOnly", !is_setting(s.name));
-    row.set("label", text(s.accessible));
-    row.set("description", text(readout_description(s.name)));
+    Json& row = rows.add(s.name, "box", parent, page, s.rect);
+    row["text"] = std::string(s.text);
+    row["align"] = align_name(s.align);
+    row["readOnly"] = !is_setting(s.name);
+    row["label"] = std::string(s.accessible);
+    row["description"] = std::string(readout_description(s.name));
 }
 
 void add_spin(Rows& rows, const L::SpinSpec& s, const char* parent, int page) {
-    val row = rows.add(s.name, "spin", parent, page, s.rect);
-    row.set("min", s.range.min);
-    row.set("max", s.range.max);
-    row.set("start", s.range.initial);
-    row.set("buddy", s.buddy);
-    row.set("label", text(s.accessible));
+    Json& row = rows.add(s.name, "spin", parent, page, s.rect);
+    row["min"] = s.range.min;
+    row["max"] = s.range.max;
+    row["start"] = s.range.initial;
+    row["buddy"] = s.buddy;
+    row["label"] = std::string(s.accessible);
 }
 
-val captions(std::span<const char* const> tabs) {
-    val out = val::array();
-    for (const char* t : tabs) push(out, text(t));
+Json captions(std::span<const char* const> tabs) {
+    Json out = nlohmann::json::array();
+    for (const char* t : tabs) out.push_back(std::string(t));
     return out;
 }
 
 void add_tabs(Rows& rows, const char* name, const L::TwipsRect& r,
               std::span<const char* const> tabs, int per_row, unsigned page_rgb,
               unsigned caption_rgb, const char* accessible) {
-    val row = rows.add(name, "tabs", "Form1", -1, r);
-    row.set("captions", captions(tabs));
-    row.set("perRow", per_row);
-    row.set("rowTwips", L::kTabRowTwips);
-    row.set("pageColour", css_colour(page_rgb));
-    row.set("captionColour", css_colour(caption_rgb));
-    row.set("label", text(accessible));
+    Json& row = rows.add(name, "tabs", "Form1", -1, r);
+    row["captions"] = captions(tabs);
+    row["perRow"] = per_row;
+    row["rowTwips"] = L::kTabRowTwips;
+    row["pageColour"] = css_colour(page_rgb);
+    row["captionColour"] = css_colour(caption_rgb);
+    row["label"] = std::string(accessible);
 }
 
 // The drawing and what sits on it, the switch and bars in the order Tab goes.
@@ -160,17 +164,17 @@ void add_bench(Rows& rows) {
     for (const L::ScrollSpec* s :
          {&condenser, static_cast<const L::ScrollSpec*>(nullptr), &evaporator}) {
         if (!s) {
-            val power = rows.add("Interruptor", "switch", "Form1", -1, L::kSwitch);
-            power.set("label", text(L::kSwitchTip));
-            power.set("tip", text(L::kSwitchTip));
+            Json& power = rows.add("Interruptor", "switch", "Form1", -1, L::kSwitch);
+            power["label"] = std::string(L::kSwitchTip);
+            power["tip"] = std::string(L::kSwitchTip);
             continue;
         }
-        val bar = rows.add(s->name, "flowbar", "Form1", -1, s->rect);
-        bar.set("min", kFlowRange.min);
-        bar.set("max", kFlowRange.max);
-        bar.set("start", kFlowRange.initial);
-        bar.set("label", text(s->accessible));
-        bar.set("float", s == &evaporator ? L::floats()[0].name : L::floats()[1].name);
+        Json& bar = rows.add(s->name, "flowbar", "Form1", -1, s->rect);
+        bar["min"] = kFlowRange.min;
+        bar["max"] = kFlowRange.max;
+        bar["start"] = kFlowRange.initial;
+        bar["label"] = std::string(s->accessible);
+        bar["float"] = s == &evaporator ? L::floats()[0].name : L::floats()[1].name;
     }
 }
 
@@ -179,34 +183,34 @@ void add_lower_tabs(Rows& rows) {
              L::kSSTab2CaptionRgb, L::kSSTab2Accessible);
     add_picture(rows, L::sstab2_pictures()[0], "SSTab2", 0);
     add_picture(rows, L::sstab2_pictures()[1], "SSTab2", 1);
-    val overlay = val::array();
+    Json overlay = nlohmann::json::array();
     for (const L::OverlaySpec& s : L::overlay()) {
-        val item = val::object();
-        item.set("line", s.line);
-        item.set("lineColour", css_colour(s.line_rgb));
-        item.set("letterName", s.letter_name);
-        item.set("letter", s.letter);
-        item.set("letterColour", css_colour(s.letter_rgb));
-        push(overlay, item);
+        Json item = nlohmann::json::object();
+        item["line"] = s.line;
+        item["lineColour"] = css_colour(s.line_rgb);
+        item["letterName"] = s.letter_name;
+        item["letter"] = s.letter;
+        item["letterColour"] = css_colour(s.letter_rgb);
+        overlay.push_back(item);
     }
-    val chart =
+    Json& chart =
         rows.add("Line1", "overlay", L::sstab2_pictures()[1].name, -1,
                  {0, 0, L::sstab2_pictures()[1].rect.width, L::sstab2_pictures()[1].rect.height});
-    chart.set("items", overlay);
-    chart.set("linePixels", L::kOverlayLinePixels);
+    chart["items"] = overlay;
+    chart["linePixels"] = L::kOverlayLinePixels;
 }
 
 void add_datos(Rows& rows) {
     constexpr int page = L::datos;
-    val frame = rows.add("Frame1", "frame", "SSTab1", page, L::kFrame1);
-    frame.set("text", text(L::kFrame1Caption));
-    frame.set("label", text(L::kFrame1Caption));
+    Json& frame = rows.add("Frame1", "frame", "SSTab1", page, L::kFrame1);
+    frame["text"] = std::string(L::kFrame1Caption);
+    frame["label"] = std::string(L::kFrame1Caption);
     for (const auto& l : L::frame_labels()) add_label(rows, l, "label", "Frame1", -1);
     add_picture(rows, L::kBarometer, "Frame1", -1);
-    val mercury = rows.add("Line2", "line", "Frame1", -1, L::kMercuryLine);
-    mercury.set("colour", css_colour(L::colours::system_colour(L::kMercuryLineColourIndex)));
-    mercury.set("pixels", L::kMercuryLinePixels);
-    mercury.set("label", text(L::kMercuryAccessible));
+    Json& mercury = rows.add("Line2", "line", "Frame1", -1, L::kMercuryLine);
+    mercury["colour"] = css_colour(L::colours::system_colour(L::kMercuryLineColourIndex));
+    mercury["pixels"] = L::kMercuryLinePixels;
+    mercury["label"] = std::string(L::kMercuryAccessible);
     // Each spin right after its box, as Tab goes.
     for (int i = 0; i < L::kSpinsInFrame; ++i) {
         add_box(rows, L::frame_boxes()[i], "Frame1", -1);
@@ -227,13 +231,13 @@ void add_resultados(Rows& rows) {
     constexpr int page = L::resultados;
     for (const auto& s : L::result_captions()) {
         const std::string name = "l9_" + std::to_string(s.index);
-        val row = rows.add(name, "caption", "SSTab1", page, s.rect);
-        row.set("text", text(s.caption));
+        Json& row = rows.add(name, "caption", "SSTab1", page, s.rect);
+        row["text"] = std::string(s.caption);
         const bool density = s.index == L::kDensityCaption;
-        row.set("label", text(density ? std::string(L::kDensityAccessible) : s.caption));
-        row.set("background", css_colour(L::colours::system_colour(
-                                  s.head ? L::kHeadColourIndex : L::kCaptionColourIndex)));
-        row.set("fontPixels", density ? L::kDensityCaptionPixels : L::kDefaultFontPixels);
+        row["label"] = std::string(density ? std::string(L::kDensityAccessible) : s.caption);
+        row["background"] = css_colour(
+            L::colours::system_colour(s.head ? L::kHeadColourIndex : L::kCaptionColourIndex));
+        row["fontPixels"] = density ? L::kDensityCaptionPixels : L::kDefaultFontPixels;
     }
     for (const auto& b : L::result_boxes()) add_box(rows, b, "SSTab1", page);
 }
@@ -244,15 +248,15 @@ void add_right_tabs(Rows& rows) {
              L::kSSTab1Accessible);
     add_datos(rows);
     add_resultados(rows);
-    val manual = rows.add("Text2", "manual", "SSTab1", L::practicas, L::kText2);
-    manual.set("label", text(L::kManualAccessible));
+    Json& manual = rows.add("Text2", "manual", "SSTab1", L::practicas, L::kText2);
+    manual["label"] = std::string(L::kManualAccessible);
     add_picture(rows, L::sstab1_pictures()[0], "SSTab1", L::relacion);
     add_picture(rows, L::sstab1_pictures()[1], "SSTab1", L::fotografia);
 }
 
-val colours() {
+Json colours() {
     namespace K = L::colours;
-    val out = val::object();
+    Json out = nlohmann::json::object();
     const std::pair<const char*, unsigned> named[] = {
         {"bevel-light", K::kBevelLight},       {"bevel-shadow", K::kBevelShadow},
         {"bevel-dark", K::kBevelDarkShadow},   {"tab-light", K::kTabLight},
@@ -261,58 +265,58 @@ val colours() {
         {"warning-text", K::kWarningText},     {"pending-fill", K::kPendingFill},
         {"differing-fill", K::kDifferingFill}, {"focus-ring", K::kFocusRing},
     };
-    for (const auto& [name, rgb] : named) out.set(name, css_colour(rgb));
+    for (const auto& [name, rgb] : named) out[name] = css_colour(rgb);
     return out;
 }
 
 // The page's own words: its commands' captions ("&" before a command's key)
 // and the hint of a setting typed but not applied.
-val page_texts() {
-    val zoom = val::array();
-    for (const L::MenuSpec& m : L::kZoomItems) push(zoom, text(m.caption));
-    val out = val::object();
-    out.set("zoom", zoom);
-    out.set("zoomMenu", text(L::kVer.caption));
-    out.set("notebook", text(kNotebookTitle));
-    out.set("record", text(kRecordCaption));
-    out.set("export", text(kExportCaption));
-    out.set("save", text(kSaveCaption));
-    out.set("open", text(kOpenCaption));
-    out.set("accept", text(kAcceptCaption));
-    out.set("applyHint", text(kApplyHint));
+Json page_texts() {
+    Json zoom = nlohmann::json::array();
+    for (const L::MenuSpec& m : L::kZoomItems) zoom.push_back(std::string(m.caption));
+    Json out = nlohmann::json::object();
+    out["zoom"] = zoom;
+    out["zoomMenu"] = std::string(L::kVer.caption);
+    out["notebook"] = std::string(kNotebookTitle);
+    out["record"] = std::string(kRecordCaption);
+    out["export"] = std::string(kExportCaption);
+    out["save"] = std::string(kSaveCaption);
+    out["open"] = std::string(kOpenCaption);
+    out["accept"] = std::string(kAcceptCaption);
+    out["applyHint"] = std::string(kApplyHint);
     return out;
 }
 
 // {form, controls, zoomSteps, colours, texts}.
 val window_layout() {
-    val form = val::object();
-    form.set("name", "Form1");
-    form.set("caption", text(L::kCaption));
-    form.set("rect", rect(L::kClientArea));
-    form.set("statusTwips", L::kStatusLineTwips);
-    form.set("statusLabel", text(L::kStatusLineAccessible));
-    form.set("picture", file_name(assets::kBenchDrawing));
-    form.set("natural", natural_size(assets::kBenchDrawing));
-    form.set("background", css_colour(L::colours::system_colour(9)));
-    form.set("label", text(L::kBenchAccessible));
-    form.set("fontPixels", L::kDefaultFontPixels);
-    form.set("smallestCaptionPixels", L::kSmallestCaptionPixels);
-    form.set("smallestBoxTextPixels", L::kSmallestBoxTextPixels);
+    Json form = nlohmann::json::object();
+    form["name"] = "Form1";
+    form["caption"] = std::string(L::kCaption);
+    form["rect"] = rect(L::kClientArea);
+    form["statusTwips"] = L::kStatusLineTwips;
+    form["statusLabel"] = std::string(L::kStatusLineAccessible);
+    form["picture"] = file_name(assets::kBenchDrawing);
+    form["natural"] = natural_size(assets::kBenchDrawing);
+    form["background"] = css_colour(L::colours::system_colour(9));
+    form["label"] = std::string(L::kBenchAccessible);
+    form["fontPixels"] = L::kDefaultFontPixels;
+    form["smallestCaptionPixels"] = L::kSmallestCaptionPixels;
+    form["smallestBoxTextPixels"] = L::kSmallestBoxTextPixels;
 
     Rows rows;
     add_bench(rows);
     add_lower_tabs(rows);
     add_right_tabs(rows);
 
-    val steps = val::array();
-    for (int s : L::kZoomSteps) push(steps, val(s));
-    val out = val::object();
-    out.set("form", form);
-    out.set("controls", rows.list());
-    out.set("zoomSteps", steps);
-    out.set("colours", colours());
-    out.set("texts", page_texts());
-    return out;
+    Json steps = nlohmann::json::array();
+    for (int s : L::kZoomSteps) steps.push_back(Json(s));
+    Json out = nlohmann::json::object();
+    out["form"] = form;
+    out["controls"] = rows.list();
+    out["zoomSteps"] = steps;
+    out["colours"] = colours();
+    out["texts"] = page_texts();
+    return to_js(out);
 }
 
 }  // namespace

@@ -49,38 +49,23 @@ int bar_flow(const val& v) {
         std::clamp(std::round(flow), double{kFlowRange.min}, double{kFlowRange.max}));
 }
 
-val write_of(const DisplayWrite& w, const NumberStyle& style) {
-    val out = val::object();
-    out.set("target", w.target);
+nlohmann::json write_of(const DisplayWrite& w, const NumberStyle& style) {
+    nlohmann::json out = {{"target", w.target}};
     if (w.kind == DisplayWrite::Kind::text) {
-        out.set("text", text(w.text));
+        out["text"] = w.text;
     } else if (const layout::InstrumentSpec* spec = find_instrument(w.target)) {
-        out.set("pose", instrument_pose(*spec, w.position, w.unset, style));
+        out["pose"] = instrument_pose(*spec, w.position, w.unset, style);
     }
     return out;
 }
 
-val overlay_of(const ChartOverlay& overlay) {
-    val lines = val::array();
-    for (const ChartSegment& s : overlay.lines) {
-        val line = val::object();
-        line.set("x1", s.x1);
-        line.set("y1", s.y1);
-        line.set("x2", s.x2);
-        line.set("y2", s.y2);
-        push(lines, line);
-    }
-    val labels = val::array();
-    for (const ChartLabel& l : overlay.labels) {
-        val label = val::object();
-        label.set("left", l.left);
-        label.set("top", l.top);
-        push(labels, label);
-    }
-    val out = val::object();
-    out.set("lines", lines);
-    out.set("labels", labels);
-    return out;
+nlohmann::json overlay_of(const ChartOverlay& overlay) {
+    nlohmann::json lines = nlohmann::json::array();
+    for (const ChartSegment& s : overlay.lines)
+        lines.push_back({{"x1", s.x1}, {"y1", s.y1}, {"x2", s.x2}, {"y2", s.y2}});
+    nlohmann::json labels = nlohmann::json::array();
+    for (const ChartLabel& l : overlay.labels) labels.push_back({{"left", l.left}, {"top", l.top}});
+    return {{"lines", lines}, {"labels", labels}};
 }
 
 }  // namespace
@@ -104,30 +89,27 @@ namespace {
 val run_pass_for_page(const val& settings, const std::string& locale) {
     const NumberStyle& style = style_of(locale);
     const PassDisplay pass = run_pass(panel_settings(settings), style);
-    val writes = val::array();
-    for (const DisplayWrite& w : pass.writes) push(writes, write_of(w, style));
-    val unreached = val::array();
-    for (const char* target : pass.unreached()) push(unreached, val(target));
-    val boxes = val::object();
+    nlohmann::json writes = nlohmann::json::array();
+    for (const DisplayWrite& w : pass.writes) writes.push_back(write_of(w, style));
+    nlohmann::json unreached = nlohmann::json::array();
+    for (const char* target : pass.unreached()) unreached.push_back(target);
+    nlohmann::json boxes = nlohmann::json::object();
     for (const SettingBox& b : kSettingBoxes) {
         const bool out_of_range =
             std::any_of(pass.range_warnings.begin(), pass.range_warnings.end(),
                         [&b](const RangeWarning& w) { return w.setting == b.quantity; });
-        const char* state = pass.unreadable_box() == b.quantity ? "unreadable"
-                            : !pass.read_box(b.quantity)        ? "unreached"
-                            : out_of_range                      ? "out of range"
-                                                                : "read";
-        boxes.set(b.name, state);
+        boxes[b.name] = pass.unreadable_box() == b.quantity ? "unreadable"
+                        : !pass.read_box(b.quantity)        ? "unreached"
+                        : out_of_range                      ? "out of range"
+                                                            : "read";
     }
-    val out = val::object();
-    out.set("writes", writes);
-    out.set("unreached", unreached);
-    out.set("overlay", pass.overlay ? overlay_of(*pass.overlay) : val::null());
-    out.set("complete", pass.complete());
-    out.set("status", text(pass.status_message()));
-    out.set("tone", pass.complete() ? "warning" : "fault");
-    out.set("boxes", boxes);
-    return out;
+    return to_js({{"writes", writes},
+                  {"unreached", unreached},
+                  {"overlay", pass.overlay ? overlay_of(*pass.overlay) : nlohmann::json()},
+                  {"complete", pass.complete()},
+                  {"status", pass.status_message()},
+                  {"tone", pass.complete() ? "warning" : "fault"},
+                  {"boxes", boxes}});
 }
 
 // Enter in a setting box: {value} the number its text reads as, or null;
@@ -174,7 +156,7 @@ val flow_bar(int flow) {
 // An instrument that a setting moves (the room and water inlet thermometers).
 val instrument_at(const std::string& name, double position, const std::string& locale) {
     const layout::InstrumentSpec* spec = find_instrument(name);
-    return spec ? instrument_pose(*spec, position, false, style_of(locale)) : val::null();
+    return spec ? to_js(instrument_pose(*spec, position, false, style_of(locale))) : val::null();
 }
 
 }  // namespace

@@ -7,17 +7,18 @@ window.GelvorPage = window.GelvorPage || {};
 GelvorPage.instruments = (() => {
   // `tip` is what the tool tip says above the reading (the instrument's name
   // or measuring point).
+  const parts = new WeakMap(); // an instrument's needle or column
+
   function show(e, pose, tip) {
-    const needle = e.querySelector('[data-part="needle"]');
-    if (needle) {
-      const x = needle.getAttribute("x1");
-      const y = needle.getAttribute("y1");
-      needle.setAttribute("transform", `rotate(${pose.rotate} ${x} ${y})`);
-    }
-    const column = e.querySelector('[data-part="column"]');
-    if (column) {
-      column.setAttribute("y", pose.columnY);
-      column.setAttribute("height", pose.columnHeight);
+    if (!parts.has(e)) parts.set(e, e.querySelector("[data-part]"));
+    const part = parts.get(e);
+    if (part.dataset.part === "needle") {
+      const x = part.getAttribute("x1");
+      const y = part.getAttribute("y1");
+      part.setAttribute("transform", `rotate(${pose.rotate} ${x} ${y})`);
+    } else {
+      part.setAttribute("y", pose.columnY);
+      part.setAttribute("height", pose.columnHeight);
     }
     e.setAttribute("aria-valuenow", pose.value);
     e.setAttribute("aria-valuetext", pose.text);

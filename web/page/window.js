@@ -186,7 +186,8 @@ GelvorPage.BenchWindow = class {
     const tip = [];
     if (box.classList.contains("pending")) tip.push(this.texts.applyHint);
     if (box.dataset.cut) tip.push(box.value);
-    box.title = tip.join("\n");
+    const title = tip.join("\n");
+    if (box.title !== title) box.title = title;
   }
 
   // A red frame for a box whose text failed a pass, amber for one out of range.
@@ -231,10 +232,12 @@ GelvorPage.BenchWindow = class {
     document.dispatchEvent(new CustomEvent("gelvor:pass"));
   }
 
-  // A box's text; a text longer than its box shows its beginning.
+  // A box's text; a text longer than its box shows its beginning (a box
+  // without the focus does by itself).
   showText(box, text) {
+    if (box.value === text) return;
     box.value = text;
-    box.scrollLeft = 0;
+    if (box === document.activeElement) box.setSelectionRange(0, 0);
     this.fitText(box);
   }
 
@@ -249,13 +252,18 @@ GelvorPage.BenchWindow = class {
     const own = Math.round(form.fontPixels * this.zoom());
     const smallest = Math.round(form.smallestBoxTextPixels * this.zoom());
     const fits = (px) => {
-      this.measure.font = `${px}px ${this.fontFamily}`;
+      const font = `${px}px ${this.fontFamily}`;
+      if (this.measureFont !== font) {
+        this.measure.font = font;
+        this.measureFont = font;
+      }
       return this.measure.measureText(box.value).width <= room;
     };
     let size = own;
     while (size > smallest && !fits(size)) size -= 1;
     const cut = !fits(size);
-    box.style.fontSize = cut || size === own ? "" : `${size}px`;
+    const fontSize = cut || size === own ? "" : `${size}px`;
+    if (box.style.fontSize !== fontSize) box.style.fontSize = fontSize;
     if (cut) box.dataset.cut = "true";
     else delete box.dataset.cut;
     this.boxTip(box);
@@ -264,7 +272,7 @@ GelvorPage.BenchWindow = class {
   // The width a box's text has, known once it has been laid out at this zoom.
   textRoom(box) {
     if (!this.rooms.has(box)) {
-      if (!box.offsetParent) return undefined;
+      if (box.closest("[hidden]")) return undefined; // not laid out: asking would lay it out
       const style = getComputedStyle(box);
       this.fontFamily ??= style.fontFamily;
       this.rooms.set(box, box.clientWidth - parseFloat(style.paddingLeft) -
@@ -276,9 +284,7 @@ GelvorPage.BenchWindow = class {
   // Every box and caption on show, after a tab or the zoom changed.
   fitShown() {
     this.fitCaptions();
-    for (const box of document.querySelectorAll("input.box")) {
-      if (box.offsetParent) this.fitText(box);
-    }
+    for (const box of document.querySelectorAll("input.box")) this.fitText(box);
   }
 
   placeOverlay(overlay) {
@@ -308,8 +314,8 @@ GelvorPage.BenchWindow = class {
 
   // The status line: a fault in red, a warning in amber, a note in black.
   showStatus(message, tone = "fault") {
-    this.statusLine.textContent = message;
-    this.statusLine.dataset.tone = tone;
+    if (this.statusLine.textContent !== message) this.statusLine.textContent = message;
+    if (this.statusLine.dataset.tone !== tone) this.statusLine.dataset.tone = tone;
   }
 
   // The switch: the minimum-flow rule on every operation, a pass while on.
@@ -380,18 +386,22 @@ GelvorPage.BenchWindow = class {
   }
 
   // Captions shown for the first time or at another zoom step down in size
-  // until they fit their place, as on the desktop.
+  // until they fit their place, as on the desktop: all are read at once, then
+  // those cut off are made a pixel smaller, until none is or they are legible no more.
   fitCaptions() {
-    const zoom = this.zoom();
-    const smallest = this.layout.form.smallestCaptionPixels * zoom;
-    for (const e of document.querySelectorAll(".label:not(.autosize), .caption")) {
-      if (!e.offsetParent) continue; // on a page not shown: when it shows
-      e.style.fontSize = "";
-      let size = parseFloat(getComputedStyle(e).fontSize);
-      while ((e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight + 1) &&
-        size - 1 >= smallest) {
-        size -= 1;
-        e.style.fontSize = `${size}px`;
+    const smallest = this.layout.form.smallestCaptionPixels * this.zoom();
+    const shown = [...document.querySelectorAll(".label:not(.autosize), .caption")]
+      .filter((e) => !e.closest("[hidden]"));
+    for (const e of shown) e.style.fontSize = "";
+    let cut = shown;
+    const size = new Map(cut.map((e) => [e, parseFloat(getComputedStyle(e).fontSize)]));
+    for (;;) {
+      cut = cut.filter((e) => (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight + 1) &&
+        size.get(e) - 1 >= smallest);
+      if (cut.length === 0) return;
+      for (const e of cut) {
+        size.set(e, size.get(e) - 1);
+        e.style.fontSize = `${size.get(e)}px`;
       }
     }
   }
