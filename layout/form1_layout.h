@@ -15,6 +15,16 @@ namespace gelvor::layout {
 inline constexpr TwipsRect kClientArea{0, 0, 10710, 8010};
 inline constexpr double kStatusLineTwips = 300;  // under the layout area
 inline constexpr const char* kCaption = "MAQUINA FRIGORIFICA - BOMBA DE CALOR";
+inline constexpr const char* kBenchAccessible = "Banco de ensayo";
+inline constexpr const char* kStatusLineAccessible = "Aviso de la máquina";
+
+// Tab goes over the bench in reading order, then to the tab controls and
+// the settings of "Datos", each spin right after its box, and the manual.
+// Read-outs are no stops.
+inline constexpr const char* kTabOrder[] = {
+    "VScroll2", "Interruptor", "VScroll1", "SSTab2", "SSTab1",  "Text3",
+    "UpDown1",  "Text4",       "UpDown2",  "Text8",  "UpDown3", "Text2",
+};
 
 // An instrument; colours are &H00BBGGRR, 0 for "the instrument's own".
 struct InstrumentSpec {
@@ -63,6 +73,10 @@ struct PictureSpec {
 // On the bench drawing (container Form1).
 std::span<const InstrumentSpec> gauges();
 std::span<const InstrumentSpec> thermometers();  // ter_0..5 in index order
+// A thermometer is named by its measuring point after this.
+inline constexpr const char* kThermometerAccessible = "Termómetro ";
+// The evaporator's manometer sits in a lowered bevel border.
+inline constexpr const char* kLoweredBevelGauge = "GaugeX2";
 inline constexpr TwipsRect kSwitch{1515, 2685, 360, 495};
 inline constexpr const char* kSwitchTip = "Interuptor ON/OFF";
 struct ScrollSpec {
@@ -77,9 +91,17 @@ std::span<const LabelSpec> markers();             // Label11_0..7
 std::span<const LabelSpec> hot_spots();           // Label1_0..7
 inline constexpr int kNormalPointerHotSpot = 1;
 
-// The lower tab control.
+// A row of tabs is 420 hundredths of a millimetre high; the first row lies
+// next to the page, the others behind it.
+inline constexpr double kTabRowTwips = 420 * 1440 / 2540.0;
+
+// The lower tab control: white pages and blue captions.
 inline constexpr TwipsRect kSSTab2{255, 3825, 4605, 4155};
 inline constexpr const char* kSSTab2Tabs[] = {"Esquema", "Diagr. P-h"};
+inline constexpr int kSSTab2TabsPerRow = 2;
+inline constexpr unsigned kSSTab2PageRgb = 0xFFFFFF;
+inline constexpr unsigned kSSTab2CaptionRgb = 0x0000FF;
+inline constexpr const char* kSSTab2Accessible = "Esquema y diagrama P-h";
 std::span<const PictureSpec> sstab2_pictures();  // Picture3 on tab 0, Picture2 on tab 1
 
 // The chart overlay in Picture2: Line1_0..3 and Label2_0..3, colours as RGB.
@@ -93,10 +115,15 @@ struct OverlaySpec {
 std::span<const OverlaySpec> overlay();
 inline constexpr int kOverlayLinePixels = 3;
 
-// The right tab control and its pages.
+// The right tab control and its pages: the window's colour, black captions.
 inline constexpr TwipsRect kSSTab1{5520, 90, 4890, 7785};
 inline constexpr const char* kSSTab1Tabs[] = {"Datos", "Resultados",     "Prácticas",
                                               "Tab 3", "Relación Ps-Ts", "Fotografía"};
+inline constexpr int kSSTab1TabsPerRow = 3;
+inline constexpr int kSSTab1PageColourIndex = 9;
+inline constexpr unsigned kSSTab1CaptionRgb = 0x000000;
+inline constexpr const char* kSSTab1Accessible = "Datos, resultados y prácticas";
+inline constexpr const char* kManualAccessible = "Prácticas";
 enum Tab1 { datos = 0, resultados = 1, practicas = 2, tab3 = 3, relacion = 4, fotografia = 5 };
 inline constexpr TwipsRect kText2{60, 615, 4596, 7020};
 std::span<const PictureSpec>
@@ -110,6 +137,8 @@ inline constexpr PictureSpec kBarometer{
 inline constexpr TwipsRect kMercuryLine{600, 648, 600,
                                         1524};  // x1, y1, x2, y2: drawn over the tube
 inline constexpr int kMercuryLineColourIndex = 4;
+inline constexpr int kMercuryLinePixels = 3;
+inline constexpr const char* kMercuryAccessible = "Columna de mercurio";
 inline constexpr InstrumentSpec kRoomThermometer{
     "iThermometerX1", {2115, 195, 645, 1650}, 10, 50, 20, 0, 0, "ta: temperatura ambiente", false};
 inline constexpr int kRoomThermometerTicks = 6;  // desired: at round values
@@ -129,7 +158,12 @@ struct CaptionSpec {
 };
 std::span<const CaptionSpec> result_captions();
 inline constexpr int kDensityCaption = 15;  // the density row: a Greek rho
-std::span<const BoxSpec> result_boxes();    // Text7_0..31 in index order
+inline constexpr const char* kDensityAccessible = "ρ (densidad)";
+inline constexpr int kDensityCaptionPixels = 10;
+// The column heads' background; the other captions have system colour 15.
+inline constexpr int kHeadColourIndex = 10;
+inline constexpr int kCaptionColourIndex = 15;
+std::span<const BoxSpec> result_boxes();  // Text7_0..31 in index order
 inline constexpr int kArrowPointerBox = 14;
 
 // The menu: Ar with re and ce, ver with the zoom, then ay.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "present/operator_notices.h"
+
 class QLineEdit;
 
 namespace gelvor::ui {
@@ -13,8 +15,8 @@ void mark_box(QLineEdit* box, BoxMark mark);
 BoxMark box_mark(const QLineEdit* box);
 
 // A setting box holding text typed but not yet applied: a pale fill behind
-// its text and the tool tip "Pulse Intro para aplicar".
-inline constexpr const char* kApplyHint = "Pulse Intro para aplicar";
+// its text and the tool tip kApplyHint, "Pulse Intro para aplicar".
+using gelvor::kApplyHint;
 void mark_pending(QLineEdit* box, bool pending);
 bool is_pending(const QLineEdit* box);
 // A box's tool tip: the hint while it is pending, and its whole text when

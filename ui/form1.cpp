@@ -18,6 +18,7 @@
 #include "present/box_reading.h"
 #include "present/fault_message.h"
 #include "present/number_text.h"
+#include "present/operator_notices.h"
 #include "present/pass.h"
 #include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
@@ -43,11 +44,6 @@ std::size_t setting_index(Quantity box) {
 }
 
 constexpr int kMinimumFlowValue = bar_from_flow(kMinimumRunningFlow);
-
-// The flow it names is the bench's minimum running flow.
-const char* const kMinimumFlowText =
-    "Para el correcto funcionamiento de la máquina, deben circular al menos %1 g/s de agua por los "
-    "serpentines del evaporador y del condensador";
 
 }  // namespace
 
@@ -399,9 +395,8 @@ void Form1::showShortcuts() {
 }
 
 void Form1::showMinimumFlowNotice() {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("AVISO"),
-                    QString::fromUtf8(kMinimumFlowText).arg(kMinimumRunningFlow), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::Critical, qt::to_qstring(kNoticeTitle),
+                    qt::to_qstring(minimum_flow_notice()), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("minimumFlowNotice"));
     box.exec();
 }

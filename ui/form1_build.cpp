@@ -117,7 +117,7 @@ T* add_instrument(const Place& at, const L::InstrumentSpec& s) {
 Thermometer* add_thermometer(const Place& at, const L::InstrumentSpec& s) {
     auto* t = add_instrument<Thermometer>(at, s);
     const QString point = text(s.accessible);
-    t->setAccessibleName(QStringLiteral("Termómetro ") + point);
+    t->setAccessibleName(text(L::kThermometerAccessible) + point);
     set_live_tip(t, [t, point] {
         return point + u'\n' +
                qt::to_qstring(temperature_reading(
@@ -150,8 +150,8 @@ void build_bench(Form1Controls& c) {
 
     Manometer* gauges[2] = {add_instrument<Manometer>(at, L::gauges()[0]),
                             add_instrument<Manometer>(at, L::gauges()[1])};
-    gauges[1]->setLoweredBevel(true);
     for (Manometer* g : gauges) {
+        g->setLoweredBevel(g->objectName() == QLatin1String(L::kLoweredBevelGauge));
         const QString name = g->toolTip();
         set_live_tip(g, [g, name] {
             return name + u'\n' +
@@ -193,11 +193,11 @@ void build_bench(Form1Controls& c) {
 void build_lower_tabs(Form1Controls& c) {
     QStringList tabs;
     for (const char* t : L::kSSTab2Tabs) tabs << text(t);
-    auto* tab = new TabControl(tabs, 2, c.canvas);
+    auto* tab = new TabControl(tabs, L::kSSTab2TabsPerRow, c.canvas);
     tab->setObjectName(QStringLiteral("SSTab2"));
-    tab->setAccessibleName(QStringLiteral("Esquema y diagrama P-h"));
+    tab->setAccessibleName(text(L::kSSTab2Accessible));
     place(tab, L::kSSTab2);
-    tab->setColours(Qt::white, Qt::blue);
+    tab->setColours(look::rgb(L::kSSTab2PageRgb), look::rgb(L::kSSTab2CaptionRgb));
     c.sstab2 = tab;
 
     add_picture({tab->page(0)}, L::sstab2_pictures()[0]);
@@ -233,9 +233,10 @@ void build_datos(Form1Controls& c, TabControl* tab) {
     const Place in_frame{frame};
     for (const auto& l : L::frame_labels()) add_label(in_frame, l);
     add_picture(in_frame, L::kBarometer);
-    auto* mercury = new LineShape(look::system_colour(L::kMercuryLineColourIndex), 3, frame);
+    auto* mercury = new LineShape(look::system_colour(L::kMercuryLineColourIndex),
+                                  L::kMercuryLinePixels, frame);
     mercury->setObjectName(QStringLiteral("Line2"));
-    mercury->setAccessibleName(QStringLiteral("Columna de mercurio"));
+    mercury->setAccessibleName(text(L::kMercuryAccessible));
     mercury->setLine(
         static_cast<float>(L::kMercuryLine.left), static_cast<float>(L::kMercuryLine.top),
         static_cast<float>(L::kMercuryLine.width), static_cast<float>(L::kMercuryLine.height));
@@ -279,17 +280,18 @@ void build_resultados(Form1Controls& c, TabControl* tab) {
     for (const auto& s : L::result_captions()) {
         auto* l = new QLabel(text(s.caption), page);
         l->setObjectName(QStringLiteral("l9_%1").arg(s.index));
-        l->setAccessibleName(s.index == L::kDensityCaption ? QStringLiteral("ρ (densidad)")
+        l->setAccessibleName(s.index == L::kDensityCaption ? text(L::kDensityAccessible)
                                                            : text(s.caption).trimmed());
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         l->setLineWidth(1);
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);
         QPalette pal = l->palette();
-        pal.setColor(QPalette::Window, look::system_colour(s.head ? 10 : 15));
+        pal.setColor(QPalette::Window,
+                     look::system_colour(s.head ? L::kHeadColourIndex : L::kCaptionColourIndex));
         l->setPalette(pal);
         if (s.index == L::kDensityCaption)
-            l->setFont(look::sans(10));
+            l->setFont(look::sans(L::kDensityCaptionPixels));
         place(l, s.rect);
         fit_caption(l);
     }
@@ -304,7 +306,7 @@ void build_resultados(Form1Controls& c, TabControl* tab) {
 void build_manual(TabControl* tab) {
     auto* manual = new QPlainTextEdit(tab->page(L::practicas));
     manual->setObjectName(QStringLiteral("Text2"));
-    manual->setAccessibleName(QStringLiteral("Prácticas"));
+    manual->setAccessibleName(text(L::kManualAccessible));
     place(manual, L::kText2);
     manual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     manual->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -334,11 +336,12 @@ void build_teaching_pages(TabControl* tab) {
 void build_right_tabs(Form1Controls& c) {
     QStringList tabs;
     for (const char* t : L::kSSTab1Tabs) tabs << text(t);
-    auto* tab = new TabControl(tabs, 3, c.canvas);
+    auto* tab = new TabControl(tabs, L::kSSTab1TabsPerRow, c.canvas);
     tab->setObjectName(QStringLiteral("SSTab1"));
-    tab->setAccessibleName(QStringLiteral("Datos, resultados y prácticas"));
+    tab->setAccessibleName(text(L::kSSTab1Accessible));
     place(tab, L::kSSTab1);
-    tab->setColours(look::system_colour(9), Qt::black);
+    tab->setColours(look::system_colour(L::kSSTab1PageColourIndex),
+                    look::rgb(L::kSSTab1CaptionRgb));
     c.sstab1 = tab;
     build_datos(c, tab);
     build_resultados(c, tab);
@@ -346,18 +349,16 @@ void build_right_tabs(Form1Controls& c) {
     build_teaching_pages(tab);
 }
 
-// Tab goes over the bench in reading order, then to the tab controls and
-// the settings of "Datos", each spin right after its box. Read-outs are no stops.
-void set_tab_order(const Form1Controls& c, QMainWindow* window) {
-    QWidget* const order[] = {
-        c.condenser_bar,  c.power,
-        c.evaporator_bar, c.sstab2,
-        c.sstab1,         c.barometer_box,
-        c.barometer_spin, c.ambient_box,
-        c.ambient_spin,   c.water_box,
-        c.water_spin,     window->findChild<QPlainTextEdit*>(QStringLiteral("Text2")),
-    };
-    for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+// Tab goes in the layout's order; read-outs are no stops.
+void set_tab_order(QMainWindow* window) {
+    QWidget* previous = nullptr;
+    for (const char* name : L::kTabOrder) {
+        QWidget* next = window->findChild<QWidget*>(QLatin1String(name));
+        Q_ASSERT_X(next, "set_tab_order", name);
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 // "&Reiniciar" does nothing on purpose: the menu is kept as students know it.
@@ -432,7 +433,7 @@ Form1Controls build_form1(QMainWindow* window) {
     c.canvas =
         new Picture(QLatin1String(assets::kBenchDrawing), Picture::Fit::natural, false, window);
     c.canvas->setObjectName(QStringLiteral("bench"));
-    c.canvas->setAccessibleName(QStringLiteral("Banco de ensayo"));
+    c.canvas->setAccessibleName(text(L::kBenchAccessible));
     c.canvas->setAutoFillBackground(true);
     c.canvas->setMinimumSize(px(L::kClientArea).size());
     window->setCentralWidget(c.canvas);
@@ -441,14 +442,14 @@ Form1Controls build_form1(QMainWindow* window) {
     build_lower_tabs(c);
     build_right_tabs(c);
     build_menu(window, c);
-    set_tab_order(c, window);
+    set_tab_order(window);
 
     QStatusBar* status = window->statusBar();
     status->setSizeGripEnabled(false);
     status->setFixedHeight(px(L::kStatusLineTwips));
     c.status_line = new QLabel(status);
     c.status_line->setObjectName(QStringLiteral("statusLine"));
-    c.status_line->setAccessibleName(QStringLiteral("Aviso de la máquina"));
+    c.status_line->setAccessibleName(text(L::kStatusLineAccessible));
     c.status_line->setIndent(4);
     c.status_line->setWordWrap(true);  // a long message takes a second line, never cut
     status->addWidget(c.status_line, 1);

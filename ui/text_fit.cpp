@@ -6,13 +6,14 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "layout/window_look.h"
 #include "ui/box_mark.h"
 
 namespace gelvor::ui {
 namespace {
 
-constexpr int kSmallestCaption = 8;
-constexpr int kSmallestBoxText = 9;
+constexpr int kSmallestCaption = layout::kSmallestCaptionPixels;
+constexpr int kSmallestBoxText = layout::kSmallestBoxTextPixels;
 constexpr int kLineEditMargin = 2;  // Qt's own, on each side of a box's text
 constexpr const char* kOwnPixels = "fittedTextPixels";
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "layout/zoom_steps.h"
 #include "ui/twips.h"
 
 class QAction;
@@ -27,7 +28,7 @@ class Zoom : public QObject {
     Q_OBJECT
 
   public:
-    static constexpr std::array<int, 5> kSteps{100, 125, 150, 175, 200};
+    static constexpr std::array<int, 5> kSteps = layout::kZoomSteps;
 
     // `canvas` is the window's central widget, sized to the layout area.
     Zoom(QMainWindow* window, QWidget* canvas, QWidget* status_bar);

@@ -1,8 +1,9 @@
 # Writes one page from its template (cmake -P, called by gelvor_web_page):
 #   -DTEMPLATE=FILE -DOUTPUT=FILE -DINLINE=0|1
-#   -DSTYLES=A.css|... -DSCRIPTS=MODULE.js|A.js|... -DPICTURES=A.svg|...
-# The template's "<!-- gelvor:styles -->" becomes the style sheets and its
-# "<!-- gelvor:scripts -->" the table of pictures, then the scripts in order.
+#   -DSTYLES=A.css|... -DSCRIPTS=MODULE.js|A.js|... -DPICTURES=A.svg|... [-DMANUAL=A.txt]
+# The template's "<!-- gelvor:styles -->" becomes the style sheets, its
+# "<!-- gelvor:scripts -->" the table of pictures, then the scripts in order,
+# and its "<!-- gelvor:manual -->" the manual's text, as a text box holds it.
 foreach(list STYLES SCRIPTS PICTURES)
   string(REPLACE "|" ";" ${list} "${${list}}")
   list(REMOVE_ITEM ${list} "")
@@ -74,8 +75,20 @@ foreach(file IN LISTS SCRIPTS)
   endif()
 endforeach()
 
+# Inside <textarea> only "&" and "<" are not text as they stand.
+set(manual "")
+if(MANUAL)
+  file(READ ${MANUAL} manual)
+  string(REPLACE "&" "&amp;" manual "${manual}")  # first, before any other adds one
+  string(REPLACE "<" "&lt;" manual "${manual}")
+endif()
+
 file(READ ${TEMPLATE} page)
-foreach(marker styles scripts)
+set(markers styles scripts)
+if(MANUAL)
+  list(APPEND markers manual)
+endif()
+foreach(marker IN LISTS markers)
   string(FIND "${page}" "<!-- gelvor:${marker} -->" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "${TEMPLATE} has no <!-- gelvor:${marker} -->")

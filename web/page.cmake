@@ -14,13 +14,14 @@ function(gelvor_web_module target output_name)
 endfunction()
 
 # gelvor_web_page(OUTPUT TEMPLATE FILE MODULE TARGET [INLINE] STYLES... SCRIPTS...
-#                 PICTURES...) writes the page OUTPUT from TEMPLATE with its
-# style sheets, the module's script, the page's scripts and a table of its
-# pictures. INLINE puts all of them into the page, the pictures as data URIs,
-# so that it opens from disk; otherwise the page links them by name, with the
-# pictures in pictures/.
+#                 PICTURES... [MANUAL FILE]) writes the page OUTPUT from TEMPLATE
+# with its style sheets, the module's script, the page's scripts, a table of
+# its pictures and the manual's text. INLINE puts all of them into the page,
+# the pictures as data URIs, so that it opens from disk; otherwise the page
+# links them by name, with the pictures in pictures/. The manual is always
+# inside: it is the text of a box.
 function(gelvor_web_page output)
-  cmake_parse_arguments(arg "INLINE" "TEMPLATE;MODULE" "STYLES;SCRIPTS;PICTURES" ${ARGN})
+  cmake_parse_arguments(arg "INLINE" "TEMPLATE;MODULE;MANUAL" "STYLES;SCRIPTS;PICTURES" ${ARGN})
   get_filename_component(template ${arg_TEMPLATE} ABSOLUTE)
   set(script ${GELVOR_SOURCE_ROOT}/web/assemble_page.cmake)
   add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${output}
@@ -28,8 +29,9 @@ function(gelvor_web_page output)
       -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/${output} -DINLINE=$<BOOL:${arg_INLINE}>
       "-DSTYLES=$<JOIN:${arg_STYLES},|>"
       "-DSCRIPTS=$<TARGET_FILE:${arg_MODULE}>|$<JOIN:${arg_SCRIPTS},|>"
-      "-DPICTURES=$<JOIN:${arg_PICTURES},|>" -P ${script}
+      "-DPICTURES=$<JOIN:${arg_PICTURES},|>" -DMANUAL=${arg_MANUAL} -P ${script}
     DEPENDS ${template} ${script} ${arg_MODULE} ${arg_STYLES} ${arg_SCRIPTS} ${arg_PICTURES}
+      ${arg_MANUAL}
     VERBATIM)
   string(MAKE_C_IDENTIFIER "page_${output}" page_target)
   add_custom_target(${page_target} ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${output})

@@ -29,9 +29,11 @@ export async function launchBrowser() {
 // Opens `url` in a context of its own (no cache, no storage from before) and
 // waits for the page to be ready. Returns the page, every URL it asked for,
 // what it failed to load or reported as an error, and readyMs: the time from
-// the start of the navigation to the page's "ready" mark.
-export async function openReadyPage(browser, url, { timeout = 15_000 } = {}) {
-  const context = await browser.createBrowserContext();
+// the start of the navigation to the page's "ready" mark. `downloads` names a
+// folder for the files the page downloads.
+export async function openReadyPage(browser, url, { timeout = 15_000, downloads } = {}) {
+  const context = await browser.createBrowserContext(
+    downloads ? { downloadBehavior: { policy: "allow", downloadPath: downloads } } : {});
   const page = await context.newPage();
   const requests = [];
   const errors = [];

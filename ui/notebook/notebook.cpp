@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "model/settings_ranges.h"
+#include "notebook/notebook_messages.h"
 #include "present/notebook_columns.h"
 #include "ui/form1.h"
 #include "ui/form1_controls.h"
@@ -48,7 +49,7 @@ QMenu* add_menu(QMenuBar* bar) {
     add_actions(menu, nullptr,
                 {
                     {"fijarCondiciones", "&Fijar condiciones…", QKeySequence(Qt::Key_F2)},
-                    {"anotarLecturas", "&Anotar lecturas", QKeySequence(Qt::CTRL | Qt::Key_L)},
+                    {"anotarLecturas", kRecordCaption, QKeySequence(Qt::CTRL | Qt::Key_L)},
                     {"verRegistro", "&Ver registro", QKeySequence(Qt::CTRL | Qt::Key_R)},
                     {"borrarRegistro", "&Borrar registro", QKeySequence()},
                 });
@@ -58,8 +59,8 @@ QMenu* add_menu(QMenuBar* bar) {
 void add_file_actions(QMenu* archivo, QAction* before) {
     add_actions(archivo, before,
                 {
-                    {"abrirRegistro", "&Abrir registro…", QKeySequence(Qt::CTRL | Qt::Key_O)},
-                    {"guardarRegistro", "&Guardar registro", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                    {"abrirRegistro", kOpenCaption, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                    {"guardarRegistro", kSaveCaption, QKeySequence(Qt::CTRL | Qt::Key_S)},
                     {"guardarRegistroComo", "Guardar registro &como…",
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                 });
@@ -175,20 +176,18 @@ void Notebook::showLiveState() {
 void Notebook::record() {
     const auto& pass = form_.lastPass();
     if (!form_.machineOn() || !pass) {
-        say(QStringLiteral("Encienda la máquina para anotar lecturas"), Form1::Tone::warning);
+        say(qt::to_qstring(kRecordNeedsMachine), Form1::Tone::warning);
         return;
     }
     if (!recordable(*pass)) {
-        say(QStringLiteral("No se anotan lecturas mientras el cálculo falle: ") +
-                qt::to_qstring(pass->fault_message),
-            Form1::Tone::fault);
+        say(qt::to_qstring(record_refused(pass->fault_message)), Form1::Tone::fault);
         return;
     }
     // The settings the pass read, not what has been typed since.
     auto* command =
         new RecordCommand(model_, NotebookModel::pointOf(pass_settings_, *pass, QLocale()));
     stack_.push(command);
-    say(QStringLiteral("Lecturas anotadas como punto %1 del registro").arg(command->number()));
+    say(qt::to_qstring(point_recorded(command->number())));
 }
 
 void Notebook::showWindow() {

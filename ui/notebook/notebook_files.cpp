@@ -12,7 +12,9 @@
 
 #include "cli/file_error.h"
 #include "notebook/notebook_file.h"
+#include "notebook/notebook_messages.h"
 #include "ui/notebook/notebook_model.h"
+#include "ui/text_qt.h"
 #include "version/version.h"
 
 namespace gelvor::ui::notebook {
@@ -137,9 +139,7 @@ std::optional<NotebookDocument> NotebookFiles::read(QWidget* parent, const QStri
     const QByteArray bytes = file.read(static_cast<qint64>(kNotebookMaxBytes) + 1);
     const NotebookRead read = notebook_from_json(std::string_view(bytes.data(), bytes.size()));
     if (!read.document) {
-        tell(parent, title,
-             QStringLiteral("No se pudo abrir «%1»: %2 El registro que había no ha cambiado.")
-                 .arg(shown(path), QString::fromStdString(read.error)),
+        tell(parent, title, qt::to_qstring(open_refused(qt::to_utf8(shown(path)), read.error)),
              "errorAbrir");
     }
     return read.document;

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "notebook/notebook_messages.h"
 #include "ui/help.h"
 #include "ui/look.h"
 #include "ui/notebook/chart_export.h"
@@ -53,7 +54,7 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> kCommands = {
         {"copiarRegistro", "&Copiar", {QKeySequence::Copy}, true},
         {"quitarFilas", "&Quitar filas", {QKeySequence::Delete}, true},
-        {"exportarCsv", "&Exportar CSV…", {QKeySequence(Qt::CTRL | Qt::Key_E)}, true},
+        {"exportarCsv", kExportCaption, {QKeySequence(Qt::CTRL | Qt::Key_E)}, true},
         {"exportarGrafica", "E&xportar gráfica…", {QKeySequence(Qt::CTRL | Qt::Key_G)}, true},
         {"imprimirRegistro", "&Imprimir…", {QKeySequence::Print}, true},
         {"pestanaSiguiente",

@@ -5,11 +5,13 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "ui/look.h"
+
 namespace gelvor::ui {
 namespace {
 
 const char* const kCueProperty = "gelvorFocusCue";
-const QColor kRing{0, 84, 227};
+const QColor kRing = look::rgb(layout::colours::kFocusRing);
 
 // Shared by every control: notes a focus that came by the operator's hand.
 class FocusCue : public QObject {

@@ -1,8 +1,8 @@
 #include "ui/widgets/instrument.h"
 
 #include <QAccessible>
-#include <algorithm>
-#include <cmath>
+
+#include "layout/instrument_dials.h"
 
 namespace gelvor::ui {
 
@@ -50,9 +50,7 @@ double Instrument::fraction() const {
 }
 
 double Instrument::fractionOf(double value) const {
-    if (!(max_ > min_) || !std::isfinite(value))
-        return 0;
-    return std::clamp((value - min_) / (max_ - min_), 0.0, 1.0);
+    return layout::scale_fraction(value, min_, max_);
 }
 
 }  // namespace gelvor::ui

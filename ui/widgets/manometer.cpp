@@ -2,34 +2,21 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
-#include <numbers>
 
+#include "layout/instrument_dials.h"
 #include "ui/look.h"
 
 namespace gelvor::ui {
 namespace {
 
-constexpr double kStartAngle = 233;  // the minimum, lower left
-constexpr double kSpan = 280;        // clockwise up to the maximum, lower right
-constexpr double kArcRadius = 14;
-constexpr double kHubSize = 5;
-constexpr double kPointerWidth = 2;
-constexpr double kMajorTick = 3;
-constexpr double kMinorTick = 1.5;
-constexpr int kMajorTicks = 5;  // -100, -50, 0, 50, 100
-constexpr int kMinorPerMajor = 4;
-const QColor kFace = look::bgr(0x0080FFFF);
-const QColor kSecondSection{0, 160, 0};
+namespace D = layout::dial;
 
-QPointF polar(QPointF centre, double radius, double degrees) {
-    const double r = degrees * std::numbers::pi / 180;
-    return {centre.x() + radius * std::cos(r), centre.y() - radius * std::sin(r)};
+QPointF qt_point(layout::Point p) {
+    return {p.x, p.y};
 }
 
-// Tick values as the dial writes them: significant digits, no trailing zeros.
-QString tick_text(double v) {
-    return QString::number(v, 'g', 6);
+QPointF polar(QPointF centre, double radius, double degrees) {
+    return qt_point(layout::polar({centre.x(), centre.y()}, radius, degrees));
 }
 
 }  // namespace
@@ -44,17 +31,17 @@ void Manometer::setLoweredBevel(bool on) {
 }
 
 double Manometer::angleOf(double fraction) const {
-    return kStartAngle - kSpan * fraction;
+    return layout::dial_angle(fraction);
 }
 
 // The dial sits a little above the middle: its open side is at the bottom.
 QPointF Manometer::centre() const {
     const QSizeF box = designExtent();
-    return {box.width() / 2.0, box.height() / 2.0 + 0.5};
+    return qt_point(layout::dial_centre(box.width(), box.height()));
 }
 
 QPointF Manometer::tip() const {
-    return polar(centre(), kArcRadius - 2, angleOf(fraction()));
+    return polar(centre(), D::kArcRadius - D::kPointerInset, angleOf(fraction()));
 }
 
 QPointF Manometer::needleTip() const {
@@ -77,15 +64,15 @@ void Manometer::paintEvent(QPaintEvent*) {
     }
 
     const QPointF centre = this->centre();
-    const double face_radius = kArcRadius + kMajorTick + 0.5;
-    p.setPen(QPen(QColor(96, 96, 96), 1));
-    p.setBrush(kFace);
-    p.drawEllipse(centre, face_radius, face_radius);
+    p.setPen(QPen(look::rgb(D::kFaceEdgeRgb), 1));
+    p.setBrush(look::rgb(D::kFaceRgb));
+    p.drawEllipse(centre, D::kFaceRadius, D::kFaceRadius);
 
     // Colour sections as bands just inside the arc.
-    const double band = 2.5;
-    const QRectF band_rect(centre.x() - kArcRadius + band / 2, centre.y() - kArcRadius + band / 2,
-                           2 * kArcRadius - band, 2 * kArcRadius - band);
+    const double band = D::kSectionBand;
+    const QRectF band_rect(centre.x() - D::kArcRadius + band / 2,
+                           centre.y() - D::kArcRadius + band / 2, 2 * D::kArcRadius - band,
+                           2 * D::kArcRadius - band);
     auto section = [&](double from, double to, const QColor& colour) {
         const double a0 = angleOf(fractionOf(from));
         const double a1 = angleOf(fractionOf(to));
@@ -93,44 +80,47 @@ void Manometer::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawArc(band_rect, static_cast<int>(a0 * 16), static_cast<int>((a1 - a0) * 16));
     };
-    section(positionMin(), 0, Qt::white);
-    section(0, 30, kSecondSection);
+    double from = positionMin();
+    for (const D::Section& s : D::kSections) {
+        section(from, s.to, look::rgb(s.rgb));
+        from = s.to;
+    }
 
     // The arc line and its ticks, outwards.
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
-    const QRectF arc_rect(centre.x() - kArcRadius, centre.y() - kArcRadius, 2 * kArcRadius,
-                          2 * kArcRadius);
-    p.drawArc(arc_rect, static_cast<int>(kStartAngle * 16), static_cast<int>(-kSpan * 16));
-    const int steps = (kMajorTicks - 1) * kMinorPerMajor;
-    for (int i = 0; i <= steps; ++i) {
-        const double a = angleOf(double(i) / steps);
-        const double len = i % kMinorPerMajor == 0 ? kMajorTick : kMinorTick;
-        p.drawLine(polar(centre, kArcRadius, a), polar(centre, kArcRadius + len, a));
+    const QRectF arc_rect(centre.x() - D::kArcRadius, centre.y() - D::kArcRadius, 2 * D::kArcRadius,
+                          2 * D::kArcRadius);
+    p.drawArc(arc_rect, static_cast<int>(D::kStartAngle * 16), static_cast<int>(-D::kSpan * 16));
+    for (const layout::DialTick& t : layout::dial_ticks()) {
+        const double len = t.major ? D::kMajorTick : D::kMinorTick;
+        p.drawLine(polar(centre, D::kArcRadius, t.angle),
+                   polar(centre, D::kArcRadius + len, t.angle));
     }
 
     // Tick label: the middle of the scale under the top of the arc. At this
     // size the values at the two ends would not be legible beside the unit.
-    const QFont small = look::sans(7);
+    const QFont small = look::sans(D::kFigurePixels);
     const QFontMetricsF fm(small);
     p.setFont(small);
-    const QPointF mid_at = polar(centre, kArcRadius - 6.5, angleOf(0.5));
-    const QString mid = tick_text((positionMin() + positionMax()) / 2);
+    const QPointF mid_at = polar(centre, D::kArcRadius - D::kFigureInset, angleOf(0.5));
+    const QString mid =
+        QString::fromStdString(layout::scale_label((positionMin() + positionMax()) / 2));
     p.drawText(QRectF(mid_at.x() - 8, mid_at.y() - fm.height() / 2, 16, fm.height()),
                Qt::AlignCenter, mid);
 
     // Unit, 10 pixels below the centre.
-    QFont unit = look::sans(8);
+    QFont unit = look::sans(D::kUnitPixels);
     p.setFont(unit);
-    p.drawText(QRectF(centre.x() - 12, centre.y() + 10 - 5, 24, 10), Qt::AlignCenter,
-               QStringLiteral("KPa"));
+    p.drawText(QRectF(centre.x() - 12, centre.y() + D::kUnitBelowCentre - 5, 24, 10),
+               Qt::AlignCenter, QString::fromUtf8(D::kUnit));
 
     // Pointer and hub.
-    p.setPen(QPen(Qt::black, kPointerWidth, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Qt::black, D::kPointerWidth, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(centre, tip());
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 40, 40));
-    p.drawEllipse(centre, kHubSize / 2, kHubSize / 2);
+    p.setBrush(look::rgb(D::kHubRgb));
+    p.drawEllipse(centre, D::kHubSize / 2, D::kHubSize / 2);
 }
 
 }  // namespace gelvor::ui

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "layout/form1_layout.h"
 #include "ui/look.h"
 #include "ui/twips.h"
 #include "ui/widgets/bevel.h"
@@ -13,9 +14,6 @@
 
 namespace gelvor::ui {
 namespace {
-
-// A row of tabs is 420 hundredths of a millimetre high.
-constexpr double kRowTwips = 420 * 1440 / 2540.0;
 
 // Part of `r` on a grid of u-pixel cells anchored at its corners, from cell
 // (x0, y0) to cell (x1, y1), both included. Indices from 0 count from the left
@@ -50,7 +48,7 @@ int TabControl::rowCount() const {
 }
 
 int TabControl::rowTop(int visual_row) const {
-    return px(visual_row * kRowTwips, zoom_);
+    return px(visual_row * layout::kTabRowTwips, zoom_);
 }
 
 void TabControl::setZoom(double zoom) {

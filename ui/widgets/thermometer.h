@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "layout/instrument_dials.h"
 #include "ui/widgets/instrument.h"
 
 namespace gelvor::ui {
@@ -33,22 +34,13 @@ class Thermometer : public Instrument {
     void paintEvent(QPaintEvent*) override;
 
   private:
-    struct Tick {
-        double value;
-        double fraction;  // of the scale, from the minimum
-        bool major;
-    };
-    std::vector<Tick> ticks() const;
+    std::vector<layout::ScaleTick> ticks() const;
     static QString labelOf(double value);
     // The column's centre line, its bulb and the scale's ends, in logical pixels.
-    struct Frame {
-        double x, bulb_y, top, bottom;
-        double yOf(double fraction) const;
-    };
-    Frame frame() const;
-    QColor column_{255, 0, 0};
-    QColor tube_{Qt::white};
-    int major_ticks_ = 4;
+    layout::ThermometerFrame frame() const;
+    QColor column_{QColor::fromRgb(layout::column::kColumnRgb)};
+    QColor tube_{QColor::fromRgb(layout::column::kTubeRgb)};
+    int major_ticks_ = layout::column::kMajorTicks;
     bool tick_labels_ = false;
     int desired_ticks_ = 0;
 };

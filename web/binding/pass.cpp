@@ -1,115 +1,171 @@
-// One bench pass for the page, in plain JavaScript values: the settings come
-// in as the page's controls hold them, the readings go out in the order the
-// page shows them, each one the pass left unset or did not reach as null.
+// One bench pass for the page, as the window shows it: the settings come in
+// as the page's controls hold them, and the display writes, the chart
+// overlay and the status line go out as plain JavaScript values.
+#include "web/binding/pass.h"
+
 #include <emscripten/bind.h>
-#include <emscripten/val.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <limits>
-#include <optional>
 
-#include "model/bench.h"
+#include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
+#include "present/box_reading.h"
+#include "present/fault_message.h"
+#include "present/operator_notices.h"
+#include "present/pass.h"
+#include "web/binding/instruments.h"
 
 namespace gelvor::web {
 namespace {
 
-using emscripten::val;
-using Q = Quantity;
+// The setting boxes, their quantities and where the settings keep their text.
+struct SettingBox {
+    const char* name;
+    Quantity quantity;
+    std::string PanelSettings::*text;
+};
+constexpr SettingBox kSettingBoxes[] = {
+    {"Text3", Quantity::barometric_pressure, &PanelSettings::barometer_text},
+    {"Text8", Quantity::water_inlet_temperature, &PanelSettings::water_text},
+    {"Text4", Quantity::ambient_temperature, &PanelSettings::ambient_text},
+};
 
-// A flow comes from a bar: a whole number of g/s within the bar's range.
-std::int16_t bar_flow(double v) {
-    if (std::isnan(v)) {
+const SettingBox* box_named(const std::string& name) {
+    for (const SettingBox& b : kSettingBoxes) {
+        if (name == b.name)
+            return &b;
+    }
+    return nullptr;
+}
+
+// A flow as a bar sets it: a whole number of g/s within the bar's range.
+int bar_flow(const val& v) {
+    const double flow = v.isNumber() ? v.as<double>() : kFlowRange.min;
+    if (std::isnan(flow))
         return kFlowRange.min;
-    }
-    const double whole = std::clamp(std::round(v), double{kFlowRange.min}, double{kFlowRange.max});
-    return static_cast<std::int16_t>(whole);
+    return static_cast<int>(
+        std::clamp(std::round(flow), double{kFlowRange.min}, double{kFlowRange.max}));
 }
 
-// A setting control of the page: its name, its range and where the pass reads it.
-struct Control {
-    const char* name;
-    const SettingRange& range;
-    void (*store)(BenchInputs&, double);
-};
-
-const Control kControls[] = {
-    {"evaporator_water_flow", kFlowRange,
-     [](BenchInputs& in, double v) { in.evaporator_water_flow = bar_flow(v); }},
-    {"condenser_water_flow", kFlowRange,
-     [](BenchInputs& in, double v) { in.condenser_water_flow = bar_flow(v); }},
-    {"barometer", kBarometerRange,
-     [](BenchInputs& in, double v) { in.barometric_pressure = v / kMbarPerKpa; }},
-    {"water", kWaterInletRange, [](BenchInputs& in, double v) { in.water_inlet_temperature = v; }},
-    {"ambient", kAmbientRange, [](BenchInputs& in, double v) { in.ambient_temperature = v; }},
-};
-
-// A reading of the pass: its name, the step that computes it and its value.
-struct Reading {
-    const char* name;
-    Q after;
-    std::optional<double> (*value)(const BenchState&);
-};
-
-#define FIELD(f) [](const BenchState& s) -> std::optional<double> { return s.f; }
-
-// The instruments of the bench picture, in the order a pass writes them.
-constexpr Reading kReadings[] = {
-    {"evap_gauge_pressure", Q::evap_gauge_pressure, FIELD(evap_gauge_pressure)},
-    {"evap_temp", Q::evap_temp, FIELD(evap_temp)},
-    {"cond_gauge_pressure", Q::cond_gauge_pressure, FIELD(cond_gauge_pressure)},
-    {"cond_temp", Q::cond_temp, FIELD(cond_temp)},
-    {"evap_water_outlet_temp", Q::evap_water_outlet_temp, FIELD(evap_water_outlet_temp)},
-    {"cond_water_outlet_temp", Q::cond_water_outlet_temp, FIELD(cond_water_outlet_temp)},
-};
-
-#undef FIELD
-
-// [{name, min, max, initial}] for each setting control, in the page's order.
-val setting_controls() {
-    val out = val::array();
-    for (const Control& c : kControls) {
-        val control = val::object();
-        control.set("name", c.name);
-        control.set("min", c.range.min);
-        control.set("max", c.range.max);
-        control.set("initial", c.range.initial);
-        out.call<void>("push", control);
+nlohmann::json write_of(const DisplayWrite& w, const NumberStyle& style) {
+    nlohmann::json out = {{"target", w.target}};
+    if (w.kind == DisplayWrite::Kind::text) {
+        out["text"] = w.text;
+    } else if (const layout::InstrumentSpec* spec = find_instrument(w.target)) {
+        out["pose"] = instrument_pose(*spec, w.position, w.unset, style);
     }
     return out;
 }
 
-// {complete, readings: [{name, value}]} for the settings {name: number}. A
-// control that holds no number reads as NaN, which faults the pass.
-val bench_pass(const val& settings) {
-    BenchInputs in;
-    for (const Control& c : kControls) {
-        const val v = settings[c.name];
-        c.store(in, v.isNumber() ? v.as<double>() : std::numeric_limits<double>::quiet_NaN());
-    }
-    const PassResult result = recompute(in);
+nlohmann::json overlay_of(const ChartOverlay& overlay) {
+    nlohmann::json lines = nlohmann::json::array();
+    for (const ChartSegment& s : overlay.lines)
+        lines.push_back({{"x1", s.x1}, {"y1", s.y1}, {"x2", s.x2}, {"y2", s.y2}});
+    nlohmann::json labels = nlohmann::json::array();
+    for (const ChartLabel& l : overlay.labels) labels.push_back({{"left", l.left}, {"top", l.top}});
+    return {{"lines", lines}, {"labels", labels}};
+}
 
-    val readings = val::array();
-    for (const Reading& r : kReadings) {
-        const std::optional<double> v =
-            result.reached(r.after) ? r.value(result.state) : std::nullopt;
-        val reading = val::object();
-        reading.set("name", r.name);
-        reading.set("value", v ? val(*v) : val::null());
-        readings.call<void>("push", reading);
+}  // namespace
+
+PanelSettings panel_settings(const val& settings) {
+    PanelSettings p;
+    p.evaporator_water_flow = bar_flow(settings["evaporatorFlow"]);
+    p.condenser_water_flow = bar_flow(settings["condenserFlow"]);
+    for (const SettingBox& b : kSettingBoxes) {
+        const val t = settings[b.name];
+        p.*b.text = t.isString() ? t.as<std::string>() : std::string();
     }
+    return p;
+}
+
+namespace {
+
+// {writes: [{target, text} or {target, pose}], unreached: [target], overlay:
+// {lines, labels} or null, complete, status, tone: "fault" or "warning",
+// boxes: {Text3: "read" | "unreadable" | "out of range" | "unreached"}}.
+val run_pass_for_page(const val& settings, const std::string& locale) {
+    const NumberStyle& style = style_of(locale);
+    const PassDisplay pass = run_pass(panel_settings(settings), style);
+    nlohmann::json writes = nlohmann::json::array();
+    for (const DisplayWrite& w : pass.writes) writes.push_back(write_of(w, style));
+    nlohmann::json unreached = nlohmann::json::array();
+    for (const char* target : pass.unreached()) unreached.push_back(target);
+    nlohmann::json boxes = nlohmann::json::object();
+    for (const SettingBox& b : kSettingBoxes) {
+        const bool out_of_range =
+            std::any_of(pass.range_warnings.begin(), pass.range_warnings.end(),
+                        [&b](const RangeWarning& w) { return w.setting == b.quantity; });
+        boxes[b.name] = pass.unreadable_box() == b.quantity ? "unreadable"
+                        : !pass.read_box(b.quantity)        ? "unreached"
+                        : out_of_range                      ? "out of range"
+                                                            : "read";
+    }
+    return to_js({{"writes", writes},
+                  {"unreached", unreached},
+                  {"overlay", pass.overlay ? overlay_of(*pass.overlay) : nlohmann::json()},
+                  {"complete", pass.complete()},
+                  {"status", pass.status_message()},
+                  {"tone", pass.complete() ? "warning" : "fault"},
+                  {"boxes", boxes}});
+}
+
+// Enter in a setting box: {value} the number its text reads as, or null;
+// and when it reads none, {fault} the message a pass would give for it.
+val apply_box(const std::string& box, const val& settings, const std::string& locale) {
+    const NumberStyle& style = style_of(locale);
+    const SettingBox* b = box_named(box);
     val out = val::object();
-    out.set("complete", !result.fault);
-    out.set("readings", readings);
+    if (!b)
+        return out;
+    const PanelSettings panel = panel_settings(settings);
+    const std::optional<double> value = read_box_number(panel.*b->text, style);
+    out.set("value", value ? val(*value) : val::null());
+    if (!value) {
+        const BenchInputs inputs = read_settings(panel, style);
+        out.set("fault",
+                text(fault_message(Fault{b->quantity, FaultKind::not_a_number, b->quantity}, panel,
+                                   inputs, {})));
+    }
     return out;
+}
+
+// The switch operated with a coil without water: {title, text, flow}, the
+// notice and the flow both bars are then set to; null when both run.
+val minimum_flow_rule(int evaporator_flow, int condenser_flow) {
+    if (evaporator_flow != kFlowRange.min && condenser_flow != kFlowRange.min)
+        return val::null();
+    val out = val::object();
+    out.set("title", text(kNoticeTitle));
+    out.set("text", text(minimum_flow_notice()));
+    out.set("flow", kMinimumRunningFlow);
+    return out;
+}
+
+// A flow bar at `flow` g/s: {floatTop} where its float stands (twips), and
+// {text} what a screen reader says.
+val flow_bar(int flow) {
+    val out = val::object();
+    out.set("floatTop", float_top_twips(bar_from_flow(flow)));
+    out.set("text", std::to_string(flow) + " g/s");
+    return out;
+}
+
+// An instrument that a setting moves (the room and water inlet thermometers).
+val instrument_at(const std::string& name, double position, const std::string& locale) {
+    const layout::InstrumentSpec* spec = find_instrument(name);
+    return spec ? to_js(instrument_pose(*spec, position, false, style_of(locale))) : val::null();
 }
 
 }  // namespace
 }  // namespace gelvor::web
 
 EMSCRIPTEN_BINDINGS(gelvor_pass) {
-    emscripten::function("settingControls", &gelvor::web::setting_controls);
-    emscripten::function("benchPass", &gelvor::web::bench_pass);
+    emscripten::function("runPass", &gelvor::web::run_pass_for_page);
+    emscripten::function("applyBox", &gelvor::web::apply_box);
+    emscripten::function("minimumFlowRule", &gelvor::web::minimum_flow_rule);
+    emscripten::function("flowBar", &gelvor::web::flow_bar);
+    emscripten::function("instrumentAt", &gelvor::web::instrument_at);
 }
