@@ -262,8 +262,9 @@ Json colours() {
         {"bevel-dark", K::kBevelDarkShadow},   {"tab-light", K::kTabLight},
         {"button-face", K::system_colour(15)}, {"fault-mark", K::kFaultMark},
         {"warning-mark", K::kWarningMark},     {"fault-text", K::kFaultText},
-        {"warning-text", K::kWarningText},     {"pending-fill", K::kPendingFill},
-        {"differing-fill", K::kDifferingFill}, {"focus-ring", K::kFocusRing},
+        {"warning-text", K::kWarningText},     {"validity-text", K::kValidityText},
+        {"pending-fill", K::kPendingFill},     {"differing-fill", K::kDifferingFill},
+        {"focus-ring", K::kFocusRing},
     };
     for (const auto& [name, rgb] : named) out[name] = css_colour(rgb);
     return out;

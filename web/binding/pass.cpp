@@ -84,8 +84,9 @@ PanelSettings panel_settings(const val& settings) {
 namespace {
 
 // {writes: [{target, text} or {target, pose}], unreached: [target], overlay:
-// {lines, labels} or null, complete, status, tone: "fault" or "warning",
-// boxes: {Text3: "read" | "unreadable" | "out of range" | "unreached"}}.
+// {lines, labels} or null, complete, status, statusLines: [{text, tone:
+// "fault" | "warning" | "validity"}], boxes: {Text3: "read" | "unreadable" |
+// "out of range" | "unreached"}}.
 val run_pass_for_page(const val& settings, const std::string& locale) {
     const NumberStyle& style = style_of(locale);
     const PassDisplay pass = run_pass(panel_settings(settings), style);
@@ -103,12 +104,19 @@ val run_pass_for_page(const val& settings, const std::string& locale) {
                         : out_of_range                      ? "out of range"
                                                             : "read";
     }
+    nlohmann::json lines = nlohmann::json::array();
+    if (!pass.complete())
+        lines.push_back({{"text", pass.fault_message}, {"tone", "fault"}});
+    for (const RangeWarning& w : pass.range_warnings)
+        lines.push_back({{"text", w.text}, {"tone", "warning"}});
+    for (const ValidityNote& n : pass.validity_notes)
+        lines.push_back({{"text", n.text}, {"tone", "validity"}});
     return to_js({{"writes", writes},
                   {"unreached", unreached},
                   {"overlay", pass.overlay ? overlay_of(*pass.overlay) : nlohmann::json()},
                   {"complete", pass.complete()},
                   {"status", pass.status_message()},
-                  {"tone", pass.complete() ? "warning" : "fault"},
+                  {"statusLines", lines},
                   {"boxes", boxes}});
 }
 
@@ -127,7 +135,7 @@ val apply_box(const std::string& box, const val& settings, const std::string& lo
         const BenchInputs inputs = read_settings(panel, style);
         out.set("fault",
                 text(fault_message(Fault{b->quantity, FaultKind::not_a_number, b->quantity}, panel,
-                                   inputs, {})));
+                                   inputs, {}, style)));
     }
     return out;
 }

@@ -227,7 +227,7 @@ GelvorPage.BenchWindow = class {
       else if (state === "out of range") this.markBox(box, "warning");
       else if (state === "read") this.markBox(box, "");
     }
-    this.showStatus(pass.status, pass.tone);
+    this.showStatusLines(pass.statusLines);
     this.showOverlayIfDrawn();
     document.dispatchEvent(new CustomEvent("gelvor:pass"));
   }
@@ -314,8 +314,22 @@ GelvorPage.BenchWindow = class {
 
   // The status line: a fault in red, a warning in amber, a note in black.
   showStatus(message, tone = "fault") {
-    if (this.statusLine.textContent !== message) this.statusLine.textContent = message;
-    if (this.statusLine.dataset.tone !== tone) this.statusLine.dataset.tone = tone;
+    this.showStatusLines(message ? [{ text: message, tone }] : []);
+  }
+
+  // One line of the status line for each message, each in its tone: a fault
+  // in red, a warning in amber, where the model is not physical in violet.
+  showStatusLines(lines) {
+    const shown = [...this.statusLine.children].map((l) => [l.textContent, l.dataset.tone]);
+    if (JSON.stringify(shown) === JSON.stringify(lines.map((l) => [l.text, l.tone]))) return;
+    this.statusLine.replaceChildren();
+    lines.forEach((line, i) => {
+      if (i > 0) this.statusLine.append("\n");
+      const span = document.createElement("span");
+      span.textContent = line.text;
+      span.dataset.tone = line.tone;
+      this.statusLine.append(span);
+    });
   }
 
   // The switch: the minimum-flow rule on every operation, a pass while on.
