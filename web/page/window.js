@@ -428,6 +428,7 @@ GelvorPage.BenchWindow = class {
   setZoomStep(index) {
     this.zoomIndex = Math.min(this.layout.zoomSteps.length - 1, Math.max(0, index));
     document.getElementById("Form1").style.setProperty("--zoom", this.zoom());
+    document.documentElement.style.setProperty("--page-zoom", this.zoom());
     this.rooms.clear();
     this.fitShown();
     document.dispatchEvent(new CustomEvent("gelvor:zoom"));
