@@ -14,7 +14,7 @@
 #include <functional>
 
 #include "present/ph_chart.h"
-#include "tests/ui/window_driver.h"
+#include "tests/ui/notebook_driver.h"
 #include "ui/notebook/conditions_dialog.h"
 #include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_model.h"
@@ -29,52 +29,10 @@ using notebook::NotebookModel;
 using notebook::NotebookWindow;
 using notebook::PhDiagram;
 
-constexpr int kExercisePoints = 3;
 constexpr int kChartTab = 1, kDiagramTab = 2;
 
-class NotebookCharts : public WindowTest {
+class NotebookCharts : public NotebookDriver {
   protected:
-    QAction* action(const char* name) {
-        auto* a = form->findChild<QAction*>(QLatin1String(name));
-        EXPECT_NE(a, nullptr) << name;
-        return a;
-    }
-    NotebookWindow* window() {
-        action("verRegistro")->trigger();
-        return find<NotebookWindow>("frmRegistro");
-    }
-    NotebookModel& model() { return *static_cast<NotebookModel*>(window()->table()->model()); }
-
-    // Sets the flows of exercise point `k` through "Fijar condiciones".
-    void exercisePoint(int k) {
-        bool seen = false;
-        QTimer poll;
-        poll.setInterval(5);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* d = qobject_cast<ConditionsDialog*>(QApplication::activeModalWidget());
-            if (!d || seen)
-                return;
-            seen = true;
-            d->findChild<QPushButton*>(QStringLiteral("puntoEjercicio%1").arg(k))->click();
-            if (d->isVisible())
-                d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
-        poll.start();
-        action("fijarCondiciones")->trigger();
-        EXPECT_TRUE(seen);
-    }
-    // Records the manual's three points (mc, me: 20, 20; 4, 20; 40, 10 g/s).
-    void recordExercise() {
-        exercisePoint(1);
-        operateSwitch();
-        ASSERT_TRUE(on());
-        for (int k = 1; k <= kExercisePoints; ++k) {
-            exercisePoint(k);
-            action("anotarLecturas")->trigger();
-        }
-        ASSERT_EQ(model().count(), kExercisePoints);
-    }
-
     // The diagram on show at a size of its own, over the bench's region or the whole dome.
     PhDiagram* diagramOnShow(bool bench_region) {
         NotebookWindow* w = window();

@@ -24,7 +24,7 @@
 #include "notebook/notebook_file.h"
 #include "present/mask_format.h"
 #include "present/notebook_columns.h"
-#include "tests/ui/window_driver.h"
+#include "tests/ui/notebook_driver.h"
 #include "ui/box_mark.h"
 #include "ui/form1_controls.h"
 #include "ui/look.h"
@@ -55,7 +55,6 @@ const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 // The manual's exercise on the condensing and evaporating temperatures.
-constexpr int kExercisePoints = 3;
 
 // An RFC 4180 reader: quoted fields may hold separators, quotes and breaks.
 QList<QStringList> read_csv(const QString& text, QChar separator) {
@@ -92,59 +91,13 @@ QList<QStringList> read_csv(const QString& text, QChar separator) {
     return rows;
 }
 
-class Notebook : public WindowTest {
+class Notebook : public NotebookDriver {
   protected:
     void newWindow() {
         form = std::make_unique<Form1>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
-    QAction* action(const char* name) {
-        auto* a = form->findChild<QAction*>(QLatin1String(name));
-        EXPECT_NE(a, nullptr) << name;
-        return a;
-    }
-    NotebookWindow* window() {
-        action("verRegistro")->trigger();
-        return find<NotebookWindow>("frmRegistro");
-    }
-    NotebookModel& model() { return *static_cast<NotebookModel*>(window()->table()->model()); }
-
-    // Opens "Fijar condiciones", lets `fill` work in it, then accepts it.
-    void fixConditions(const std::function<void(ConditionsDialog*)>& fill) {
-        bool seen = false;
-        QTimer poll;
-        poll.setInterval(5);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* d = qobject_cast<ConditionsDialog*>(QApplication::activeModalWidget());
-            if (!d || seen)
-                return;
-            seen = true;
-            fill(d);
-            if (d->isVisible())
-                d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
-        poll.start();
-        action("fijarCondiciones")->trigger();
-        EXPECT_TRUE(seen);
-    }
-    void exercisePoint(int k) {
-        fixConditions([k](ConditionsDialog* d) {
-            d->findChild<QPushButton*>(QStringLiteral("puntoEjercicio%1").arg(k))->click();
-        });
-    }
-    // Records the manual's three points with the machine on.
-    void recordExercise() {
-        exercisePoint(1);
-        operateSwitch();
-        ASSERT_TRUE(on());
-        for (int k = 1; k <= kExercisePoints; ++k) {
-            exercisePoint(k);
-            action("anotarLecturas")->trigger();
-        }
-        ASSERT_EQ(model().count(), kExercisePoints);
-    }
-
     // What the window shows now, as a notebook row taken from the widgets.
     // The columns the window shows, first in the notebook; the ideal cycle's follow.
     static int shownColumns() { return notebook_column("COP Carnot maq frigorifica"); }
