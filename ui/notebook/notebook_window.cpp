@@ -94,6 +94,12 @@ void NotebookWindow::setZoom(double factor) {
     table_->resizeColumnsToContents();
     chart_->setZoom(factor);
     diagram_->setZoom(factor);
+    // Check boxes keep the style's own size unless asked: grown with their text.
+    constexpr int kIndicatorPixels = 13;
+    setStyleSheet(factor == 1
+                      ? QString()
+                      : QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
+                            .arg(std::lround(kIndicatorPixels * factor)));
     // As large as the bench grows, within the screen.
     QSize size = size_at_100_ * factor;
     if (!screen()) {
