@@ -31,8 +31,8 @@ struct ActionSpec {
     QKeySequence key;
 };
 
-void add_actions(QMenu* menu, QAction* before, std::initializer_list<ActionSpec> specs) {
-    for (const ActionSpec& a : specs) {
+void add_actions(QMenu* menu, QAction* before, std::initializer_list<ActionSpec> actions_to_add) {
+    for (const ActionSpec& a : actions_to_add) {
         auto* action = new QAction(QString::fromUtf8(a.text), menu);
         action->setObjectName(QLatin1String(a.name));
         action->setShortcut(a.key);

@@ -22,20 +22,20 @@ using layout::Point;
 // 0.905 and 0.212 of its size, the height of a line of figures.
 constexpr double kFontHeight = 0.905 + 0.212;
 
-bool is_gauge(const layout::InstrumentSpec& spec) {
-    return std::string_view(spec.name).starts_with("GaugeX");
+bool is_gauge(const layout::InstrumentSpec& instrument) {
+    return std::string_view(instrument.name).starts_with("GaugeX");
 }
 
-bool is_room(const layout::InstrumentSpec& spec) {
-    return std::string_view(spec.name) == layout::kRoomThermometer.name;
+bool is_room(const layout::InstrumentSpec& instrument) {
+    return std::string_view(instrument.name) == layout::kRoomThermometer.name;
 }
 
 // The drawing's logical size: the instrument's pixels at 100 %.
-double design_width(const layout::InstrumentSpec& spec) {
-    return layout::px(spec.rect.width);
+double design_width(const layout::InstrumentSpec& instrument) {
+    return layout::px(instrument.rect.width);
 }
-double design_height(const layout::InstrumentSpec& spec) {
-    return layout::px(spec.rect.height);
+double design_height(const layout::InstrumentSpec& instrument) {
+    return layout::px(instrument.rect.height);
 }
 
 using Attr = std::pair<const char*, Json>;
@@ -83,11 +83,11 @@ std::string arc_path(Point centre, double radius, double from, double to) {
            std::to_string(b.x) + ' ' + std::to_string(b.y);
 }
 
-Json gauge_face(const layout::InstrumentSpec& spec) {
-    const double w = design_width(spec), h = design_height(spec);
+Json gauge_face(const layout::InstrumentSpec& instrument) {
+    const double w = design_width(instrument), h = design_height(instrument);
     const Point c = layout::dial_centre(w, h);
     Json shapes = nlohmann::json::array();
-    if (std::string_view(spec.name) == layout::kLoweredBevelGauge) {
+    if (std::string_view(instrument.name) == layout::kLoweredBevelGauge) {
         using namespace layout::colours;
         shapes.push_back(line({0, 0}, {w, 0}, kBevelShadow, 1));
         shapes.push_back(line({0, 0}, {0, h}, kBevelShadow, 1));
@@ -99,10 +99,12 @@ Json gauge_face(const layout::InstrumentSpec& spec) {
                                       {"r", Json(D::kFaceRadius)},
                                       {"fill", colour(D::kFaceRgb)},
                                       {"stroke", colour(D::kFaceEdgeRgb)}}));
-    double from = spec.min;
+    double from = instrument.min;
     for (const D::Section& s : D::kSections) {
-        const double a0 = layout::dial_angle(layout::scale_fraction(from, spec.min, spec.max));
-        const double a1 = layout::dial_angle(layout::scale_fraction(s.to, spec.min, spec.max));
+        const double a0 =
+            layout::dial_angle(layout::scale_fraction(from, instrument.min, instrument.max));
+        const double a1 =
+            layout::dial_angle(layout::scale_fraction(s.to, instrument.min, instrument.max));
         shapes.push_back(
             shape("path", {{"d", Json(arc_path(c, D::kArcRadius - D::kSectionBand / 2, a0, a1))},
                            {"fill", Json("none")},
@@ -119,9 +121,9 @@ Json gauge_face(const layout::InstrumentSpec& spec) {
         shapes.push_back(line(layout::polar(c, D::kArcRadius, t.angle),
                               layout::polar(c, D::kArcRadius + length, t.angle), 0, 1));
     }
-    shapes.push_back(
-        figure(layout::polar(c, D::kArcRadius - D::kFigureInset, layout::dial_angle(0.5)),
-               layout::scale_label((spec.min + spec.max) / 2), D::kFigurePixels, "middle"));
+    shapes.push_back(figure(
+        layout::polar(c, D::kArcRadius - D::kFigureInset, layout::dial_angle(0.5)),
+        layout::scale_label((instrument.min + instrument.max) / 2), D::kFigurePixels, "middle"));
     shapes.push_back(figure({c.x, c.y + D::kUnitBelowCentre}, D::kUnit, D::kUnitPixels, "middle"));
     Json needle = shape("line", {{"x1", Json(c.x)},
                                  {"y1", Json(c.y)},
@@ -143,17 +145,17 @@ Json gauge_face(const layout::InstrumentSpec& spec) {
     return out;
 }
 
-layout::ThermometerFrame frame_of(const layout::InstrumentSpec& spec) {
-    return layout::thermometer_frame(design_width(spec), design_height(spec), is_room(spec),
-                                     C::kFigurePixels * kFontHeight);
+layout::ThermometerFrame frame_of(const layout::InstrumentSpec& instrument) {
+    return layout::thermometer_frame(design_width(instrument), design_height(instrument),
+                                     is_room(instrument), C::kFigurePixels * kFontHeight);
 }
 
-Json thermometer_face(const layout::InstrumentSpec& spec) {
-    const layout::ThermometerFrame f = frame_of(spec);
+Json thermometer_face(const layout::InstrumentSpec& instrument) {
+    const layout::ThermometerFrame f = frame_of(instrument);
     const std::string column =
-        spec.column_bgr ? css_colour_bgr(spec.column_bgr) : css_colour(C::kColumnRgb);
+        instrument.column_bgr ? css_colour_bgr(instrument.column_bgr) : css_colour(C::kColumnRgb);
     const std::string tube =
-        spec.tube_bgr ? css_colour_bgr(spec.tube_bgr) : css_colour(C::kTubeRgb);
+        instrument.tube_bgr ? css_colour_bgr(instrument.tube_bgr) : css_colour(C::kTubeRgb);
     Json shapes = nlohmann::json::array();
     shapes.push_back(shape("rect", {{"x", Json(f.x - 1.5)},
                                     {"y", Json(f.top - 1.5)},
@@ -173,21 +175,21 @@ Json thermometer_face(const layout::InstrumentSpec& spec) {
                                 {"shape-rendering", Json("crispEdges")}});
     level["part"] = "column";
     shapes.push_back(level);
-    const int desired = is_room(spec) ? layout::kRoomThermometerTicks : 0;
+    const int desired = is_room(instrument) ? layout::kRoomThermometerTicks : 0;
     for (const layout::ScaleTick& t :
-         layout::thermometer_ticks(spec.min, spec.max, C::kMajorTicks, desired)) {
+         layout::thermometer_ticks(instrument.min, instrument.max, C::kMajorTicks, desired)) {
         const double y = std::round(f.y_of(t.fraction)) + 0.5;
         const double x0 = f.x + C::kTickMargin;
         Json tick = line({x0, y}, {x0 + (t.major ? C::kMajorTick : C::kMinorTick), y}, 0, 1);
         tick["attrs"]["shape-rendering"] = "crispEdges";
         shapes.push_back(tick);
-        if (t.major && is_room(spec))
+        if (t.major && is_room(instrument))
             shapes.push_back(figure({x0 + C::kMajorTick + C::kFigureGap, y},
                                     layout::scale_label(t.value), C::kFigurePixels, "start"));
     }
     Json out = nlohmann::json::object();
-    out["width"] = design_width(spec);
-    out["height"] = design_height(spec);
+    out["width"] = design_width(instrument);
+    out["height"] = design_height(instrument);
     out["shapes"] = shapes;
     return out;
 }
@@ -204,20 +206,20 @@ const layout::InstrumentSpec* find_instrument(std::string_view name) {
     return name == layout::kRoomThermometer.name ? &layout::kRoomThermometer : nullptr;
 }
 
-Json instrument_face(const layout::InstrumentSpec& spec) {
-    return is_gauge(spec) ? gauge_face(spec) : thermometer_face(spec);
+Json instrument_face(const layout::InstrumentSpec& instrument) {
+    return is_gauge(instrument) ? gauge_face(instrument) : thermometer_face(instrument);
 }
 
-nlohmann::json instrument_pose(const layout::InstrumentSpec& spec, double position, bool unset,
-                               const NumberStyle& style) {
-    const double fraction = layout::scale_fraction(position, spec.min, spec.max);
+nlohmann::json instrument_pose(const layout::InstrumentSpec& instrument, double position,
+                               bool unset, const NumberStyle& style) {
+    const double fraction = layout::scale_fraction(position, instrument.min, instrument.max);
     nlohmann::json out = {{"value", position}};
-    if (is_gauge(spec)) {
+    if (is_gauge(instrument)) {
         out["text"] = pressure_reading(position, style);
         out["rotate"] = -layout::dial_angle(fraction);
     } else {
         out["text"] = temperature_reading(unset ? std::nullopt : std::optional(position), style);
-        const layout::ThermometerFrame f = frame_of(spec);
+        const layout::ThermometerFrame f = frame_of(instrument);
         const double top = f.y_of(fraction);
         out["columnY"] = top;
         out["columnHeight"] = f.bulb_y - top;

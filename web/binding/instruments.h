@@ -17,12 +17,12 @@ const layout::InstrumentSpec* find_instrument(std::string_view name);
 
 // {width, height, shapes: [{tag, attrs, text?, part?}]}: SVG elements in
 // drawing order; the needle or the column is marked with its part.
-nlohmann::json instrument_face(const layout::InstrumentSpec& spec);
+nlohmann::json instrument_face(const layout::InstrumentSpec& instrument);
 
 // {value, text, rotate} for a manometer (the needle's rotation in SVG's
 // degrees) or {value, text, columnY, columnHeight} for a thermometer. An
 // unset value (no water flows) shows as 0 and says so.
-nlohmann::json instrument_pose(const layout::InstrumentSpec& spec, double position, bool unset,
-                               const NumberStyle& style);
+nlohmann::json instrument_pose(const layout::InstrumentSpec& instrument, double position,
+                               bool unset, const NumberStyle& style);
 
 }  // namespace gelvor::web

@@ -53,8 +53,8 @@ nlohmann::json write_of(const DisplayWrite& w, const NumberStyle& style) {
     nlohmann::json out = {{"target", w.target}};
     if (w.kind == DisplayWrite::Kind::text) {
         out["text"] = w.text;
-    } else if (const layout::InstrumentSpec* spec = find_instrument(w.target)) {
-        out["pose"] = instrument_pose(*spec, w.position, w.unset, style);
+    } else if (const layout::InstrumentSpec* instrument = find_instrument(w.target)) {
+        out["pose"] = instrument_pose(*instrument, w.position, w.unset, style);
     }
     return out;
 }
@@ -163,8 +163,9 @@ val flow_bar(int flow) {
 
 // An instrument that a setting moves (the room and water inlet thermometers).
 val instrument_at(const std::string& name, double position, const std::string& locale) {
-    const layout::InstrumentSpec* spec = find_instrument(name);
-    return spec ? to_js(instrument_pose(*spec, position, false, style_of(locale))) : val::null();
+    const layout::InstrumentSpec* instrument = find_instrument(name);
+    return instrument ? to_js(instrument_pose(*instrument, position, false, style_of(locale)))
+                      : val::null();
 }
 
 }  // namespace
