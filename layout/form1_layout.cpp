@@ -213,13 +213,23 @@ constexpr SpinSpec kSpins[] = {
      {1332, 432, 192, 348},
      kBarometerRange,
      "Text3",
-     "Ajuste de la presión barométrica"},
-    {"UpDown2", {3120, 444, 192, 348}, kAmbientRange, "Text4", "Ajuste de la temperatura ambiente"},
+     "Ajuste de la presión barométrica",
+     {},
+     false},
+    {"UpDown2",
+     {3120, 444, 192, 348},
+     kAmbientRange,
+     "Text4",
+     "Ajuste de la temperatura ambiente",
+     {"iThermometerX1", nullptr},
+     false},
     {"UpDown3",
      {3465, 3840, 195, 345},
      kWaterInletRange,
      "Text8",
-     "Ajuste de la temperatura de entrada de agua"},
+     "Ajuste de la temperatura de entrada de agua",
+     {"ter_0", "ter_3"},
+     true},
 };
 
 constexpr CaptionSpec kResultCaptions[] = {
@@ -327,6 +337,13 @@ std::span<const BoxSpec> datos_boxes() {
 }
 std::span<const SpinSpec> spins() {
     return kSpins;
+}
+const SpinSpec& spin_of_box(std::string_view box) {
+    for (const SpinSpec& s : kSpins) {
+        if (box == s.buddy)
+            return s;
+    }
+    return kSpins[0];
 }
 std::span<const CaptionSpec> result_captions() {
     return kResultCaptions;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <span>
+#include <string_view>
 
 #include "assets/pictures.h"
 #include "layout/twips.h"
@@ -60,6 +62,11 @@ struct SpinSpec {
     SettingRange range;
     const char* buddy;
     const char* accessible;
+    // The thermometers the setting moves to its number (nullptr past the
+    // last), before the pass its change runs or after it, as the bench's
+    // handlers did: the room's before, the water inlet's after.
+    std::array<const char*, 2> thermometers;
+    bool thermometers_after_pass;
 };
 
 struct PictureSpec {
@@ -147,6 +154,9 @@ std::span<const BoxSpec> frame_boxes();
 std::span<const LabelSpec> datos_labels();
 std::span<const BoxSpec> datos_boxes();
 std::span<const SpinSpec> spins();  // UpDown1 and UpDown2 in the frame, UpDown3 on the page
+// The spin whose buddy is the setting box `box` ("Text3", "Text4" or "Text8";
+// any other name gives UpDown1's).
+const SpinSpec& spin_of_box(std::string_view box);
 inline constexpr int kSpinsInFrame = 2;
 
 // Tab "Resultados".

@@ -232,41 +232,50 @@ void Form1::onFlowBarChanged(bool evaporator) {
 }
 
 void Form1::onBarometerSpin() {
-    setApplied(Quantity::barometric_pressure, c_->barometer_box->text());
-    markPendingBoxes();
-    if (machineOn())
-        marcha();
+    onSettingChanged(Quantity::barometric_pressure, c_->barometer_spin->position());
 }
 
 void Form1::onAmbientSpin() {
-    setApplied(Quantity::ambient_temperature, c_->ambient_box->text());
-    markPendingBoxes();
-    c_->room_thermometer->setPosition(c_->ambient_spin->position());
-    if (machineOn())
-        marcha();
+    onSettingChanged(Quantity::ambient_temperature, c_->ambient_spin->position());
 }
 
 void Form1::onWaterSpin() {
-    setApplied(Quantity::water_inlet_temperature, c_->water_box->text());
-    markPendingBoxes();
-    if (machineOn())
-        marcha();
-    c_->ter[0]->setPosition(c_->water_spin->position());
-    c_->ter[3]->setPosition(c_->water_spin->position());
+    onSettingChanged(Quantity::water_inlet_temperature, c_->water_spin->position());
 }
 
-void Form1::applyTypedSetting(Quantity box) {
+// A setting's change, from its spin or from Enter in its box: the box's text
+// is applied, its thermometers follow the number, before or after the pass
+// the change runs while the machine is on, as the bench's handlers did.
+// Without a number, only the pass runs.
+void Form1::onSettingChanged(Quantity box, std::optional<double> value) {
     QLineEdit* edit = settingBox(box);
     setApplied(box, edit->text());
     markPendingBoxes();
+    const layout::SpinSpec& spin = layout::spin_of_box(qt::to_utf8(edit->objectName()));
+    const auto move = [&](bool after_pass) {
+        if (!value || spin.thermometers_after_pass != after_pass)
+            return;
+        for (const char* name : spin.thermometers) {
+            if (name)
+                findChild<Instrument*>(QLatin1String(name))->setPosition(*value);
+        }
+    };
+    move(false);
+    if (machineOn())
+        marcha();
+    move(true);
+}
+
+// The spin's handler, with the typed number where the spin's position would
+// be; the spin stays where it was.
+void Form1::applyTypedSetting(Quantity box) {
+    QLineEdit* edit = settingBox(box);
     const std::optional<double> value =
         read_box_number(qt::to_utf8(edit->text()), qt::number_style(QLocale()));
-    // The spin's handler, with the typed number where the spin's position would be.
-    if (box == Quantity::ambient_temperature && value)
-        c_->room_thermometer->setPosition(*value);
-    if (machineOn()) {
-        marcha();
-    } else if (!value) {
+    onSettingChanged(box, value);
+    if (machineOn())
+        return;
+    if (!value) {
         // Nothing computes while the machine is off, but the box says at once why it is refused.
         const PanelSettings settings = panelSettings();
         const NumberStyle style = qt::number_style(QLocale());
@@ -277,10 +286,6 @@ void Form1::applyTypedSetting(Quantity box) {
     } else if (box_mark(edit) == BoxMark::fault) {
         mark_box(edit, BoxMark::none);
         showStatusMessage(QString());
-    }
-    if (box == Quantity::water_inlet_temperature && value) {
-        c_->ter[0]->setPosition(*value);
-        c_->ter[3]->setPosition(*value);
     }
 }
 

@@ -71,6 +71,7 @@ class Form1 : public QMainWindow {
     void onBarometerSpin();
     void onAmbientSpin();
     void onWaterSpin();
+    void onSettingChanged(Quantity box, std::optional<double> value);
     void onSwitchOperated();
     void onSettingTyped();
     void setApplied(Quantity box, const QString& text);

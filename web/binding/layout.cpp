@@ -129,6 +129,13 @@ void add_spin(Rows& rows, const L::SpinSpec& s, const char* parent, int page) {
     row["start"] = s.range.initial;
     row["buddy"] = s.buddy;
     row["label"] = std::string(s.accessible);
+    Json thermometers = nlohmann::json::array();
+    for (const char* t : s.thermometers) {
+        if (t)
+            thermometers.push_back(t);
+    }
+    row["thermometers"] = thermometers;
+    row["thermometersAfterPass"] = s.thermometers_after_pass;
 }
 
 Json captions(std::span<const char* const> tabs) {

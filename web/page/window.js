@@ -21,6 +21,7 @@ GelvorPage.BenchWindow = class {
     this.positions = {};
     this.applied = {}; // each setting box's text last applied
     this.settingBoxes = [];
+    this.spinOfBox = {}; // each setting box's spin row
     this.results = [...this.e.keys()].filter((name) => name.startsWith("Text7_"));
     this.zoomIndex = 0;
     this.statusLine = document.getElementById("statusLine");
@@ -98,6 +99,7 @@ GelvorPage.BenchWindow = class {
     const box = this.e.get(row.buddy);
     this.positions[row.name] = row.start;
     spin.setAttribute("aria-valuenow", row.start);
+    this.spinOfBox[box.id] = row;
     this.settingBoxes.push(box);
     this.applied[box.id] = box.value;
     const onKey = (event) => {
@@ -124,40 +126,42 @@ GelvorPage.BenchWindow = class {
     const position = Math.min(row.max, Math.max(row.min, this.positions[row.name] + step));
     if (position === this.positions[row.name]) return;
     this.positions[row.name] = position;
-    const spin = this.e.get(row.name);
-    spin.setAttribute("aria-valuenow", position);
+    this.e.get(row.name).setAttribute("aria-valuenow", position);
     const box = this.e.get(row.buddy);
     box.value = String(position);
+    this.settingChanged(box, position);
+  }
+
+  // A setting's change, from its spin or from Enter in its box: the box's
+  // text is applied, and its thermometers follow the number, before or after
+  // the pass the change runs while the machine is on. Without a number, only
+  // the pass runs.
+  settingChanged(box, value) {
     this.applied[box.id] = box.value;
     this.markPendingBoxes();
-    if (row.buddy === "Text4") this.moveInstrument("iThermometerX1", position);
+    const row = this.spinOfBox[box.id];
+    const move = (afterPass) => {
+      if (value === null || row.thermometersAfterPass !== afterPass) return;
+      for (const name of row.thermometers) this.moveInstrument(name, value);
+    };
+    move(false);
     if (this.on) this.marcha();
-    if (row.buddy === "Text8") {
-      this.moveInstrument("ter_0", position);
-      this.moveInstrument("ter_3", position);
-    }
+    move(true);
   }
 
   // Enter in a setting box: that box's spin handler, with the typed number
   // where the spin's position would be; the spin stays where it was.
   applyTypedSetting(box) {
-    this.applied[box.id] = box.value;
-    this.markPendingBoxes();
     const read = this.gelvor.applyBox(box.id, this.settings(), this.locale);
-    if (box.id === "Text4" && read.value !== null) this.moveInstrument("iThermometerX1", read.value);
-    if (this.on) {
-      this.marcha();
-    } else if (read.value === null) {
+    this.settingChanged(box, read.value);
+    if (this.on) return;
+    if (read.value === null) {
       // Nothing computes while the machine is off, but the box says at once why it is refused.
       this.markBox(box, "fault");
       this.showStatus(read.fault, "fault");
     } else if (box.dataset.mark === "fault") {
       this.markBox(box, "");
       this.showStatus("");
-    }
-    if (box.id === "Text8" && read.value !== null) {
-      this.moveInstrument("ter_0", read.value);
-      this.moveInstrument("ter_3", read.value);
     }
   }
 
