@@ -310,6 +310,9 @@ val window_layout() {
     form["fontPixels"] = L::kDefaultFontPixels;
     form["smallestCaptionPixels"] = L::kSmallestCaptionPixels;
     form["smallestBoxTextPixels"] = L::kSmallestBoxTextPixels;
+    Json running = nlohmann::json::array();
+    for (const auto& p : L::running_pictures()) running.push_back(p.name);
+    form["runningPictures"] = running;  // shown exactly while the machine runs
 
     Rows rows;
     add_bench(rows);

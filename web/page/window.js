@@ -349,7 +349,7 @@ GelvorPage.BenchWindow = class {
       this.setFlow("VScroll2", rule.flow);
     }
     if (this.on) this.marcha();
-    for (const name of ["Picture1_0", "Picture1_1", "Picture1_2"]) this.e.get(name).hidden = !this.on;
+    for (const name of this.layout.form.runningPictures) this.e.get(name).hidden = !this.on;
     if (this.on) {
       this.showOverlayIfDrawn();
       return;
