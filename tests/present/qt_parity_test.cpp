@@ -16,20 +16,17 @@
 #include "present/number_text.h"
 #include "present/reading_text.h"
 #include "present/text_units.h"
+#include "tests/test_environment.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
 
 namespace gelvor {
 namespace {
 
-unsigned seed_from_environment() {
-    const QByteArray s = qgetenv("GELVOR_SEED");
-    return s.isEmpty() ? 20261208u : s.toUInt();
-}
+using testing::seed_from_environment;
 
 int cases_per_locale(int fallback) {
-    const QByteArray s = qgetenv("GELVOR_PARITY_CASES");
-    return s.isEmpty() ? fallback : s.toInt();
+    return testing::count_from_environment("GELVOR_PARITY_CASES", fallback);
 }
 
 // Spain and the United States, whose tables the browser uses; the C locale;

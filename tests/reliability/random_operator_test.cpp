@@ -18,6 +18,7 @@
 
 #include "present/notebook_columns.h"
 #include "present/pass.h"
+#include "tests/test_environment.h"
 #include "tests/ui/window_driver.h"
 #include "ui/notebook/notebook.h"
 #include "ui/notebook/notebook_model.h"
@@ -28,14 +29,10 @@
 namespace gelvor::ui::testing {
 namespace {
 
-unsigned seed_from_environment() {
-    const QByteArray s = qgetenv("GELVOR_SEED");
-    return s.isEmpty() ? 20261208u : s.toUInt();
-}
+using gelvor::testing::seed_from_environment;
 
 int actions_from_environment(int fallback) {
-    const QByteArray s = qgetenv("GELVOR_RANDOM_ACTIONS");
-    return s.isEmpty() ? fallback : s.toInt();
+    return gelvor::testing::count_from_environment("GELVOR_RANDOM_ACTIONS", fallback);
 }
 
 class RandomOperator : public WindowTest {
