@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What the notebook tells the user, in Spanish (UTF-8), for every front end:
 // its commands, and what recording a point and opening a file answer.
@@ -16,6 +17,8 @@ inline constexpr const char* kSaveCaption = "&Guardar registro";
 inline constexpr const char* kExportCaption = "&Exportar CSV…";
 
 inline constexpr const char* kRecordNeedsMachine = "Encienda la máquina para anotar lecturas";
+inline constexpr const char* kNotebookAlreadyEmpty = "El registro ya está vacío";
+inline constexpr const char* kNotebookEmptied = "Registro borrado";
 
 // A point is not recorded while the pass on show has faulted.
 inline std::string record_refused(std::string_view fault_message) {
@@ -32,6 +35,27 @@ inline std::string open_refused(std::string_view file_name, std::string_view rea
     return "No se pudo abrir «" + std::string(file_name) + "»: " + std::string(reason) +
            " El registro que había no ha cambiado.";
 }
+
+// A point's readings that a pass of its settings no longer gives, by their headers.
+inline std::string readings_differ(const std::vector<std::string>& headers) {
+    std::string list;
+    for (const std::string& h : headers) list += (list.empty() ? "" : ", ") + h;
+    return "Estas lecturas no son las que da hoy un cálculo con los mismos ajustes: " + list;
+}
+
+// What each change of the notebook is called where it can be undone.
+inline constexpr const char* kRecordEdit = "anotar lecturas";
+inline std::string remove_rows_edit(std::size_t rows) {
+    return rows == 1 ? "quitar una fila" : "quitar " + std::to_string(rows) + " filas";
+}
+inline constexpr const char* kClearEdit = "borrar el registro";
+inline std::string note_edit(int point) {
+    return "cambiar la nota del punto " + std::to_string(point);
+}
+inline constexpr const char* kHeaderEdit = "cambiar los datos del registro";
+// The commands that undo and redo them, before the change's name.
+inline constexpr const char* kUndoCaption = "&Deshacer";
+inline constexpr const char* kRedoCaption = "&Rehacer";
 
 // A browser asks with OK and Cancel before a notebook it has not saved is
 // replaced by one opened; OK lets the readings go.

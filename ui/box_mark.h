@@ -1,6 +1,7 @@
 #pragma once
 
 #include "present/operator_notices.h"
+#include "session/bench_view.h"
 
 class QLineEdit;
 
@@ -9,7 +10,7 @@ namespace gelvor::ui {
 // A frame drawn over a box's edge to draw the operator's eye to it: red for
 // a text that made a pass fail, amber for a warning. The box itself, its
 // text and its font stay as they are.
-enum class BoxMark { none, warning, fault };
+using session::BoxMark;
 
 void mark_box(QLineEdit* box, BoxMark mark);
 BoxMark box_mark(const QLineEdit* box);

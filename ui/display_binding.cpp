@@ -8,40 +8,31 @@
 
 namespace gelvor::ui {
 
-DisplayBinding::DisplayBinding(QWidget* root) {
-    for (const char* name : display_targets()) {
-        QWidget* w = root->findChild<QWidget*>(QLatin1String(name));
+DisplayBinding::DisplayBinding(QWidget* root, const std::vector<session::DisplayView>& displays) {
+    for (const session::DisplayView& d : displays) {
+        QWidget* w = root->findChild<QWidget*>(QLatin1String(d.target));
         Target t{qobject_cast<QLineEdit*>(w), qobject_cast<Instrument*>(w)};
-        Q_ASSERT_X(t.box || t.instrument, "DisplayBinding", name);
-        targets_.emplace(name, t);
+        Q_ASSERT_X(t.box || t.instrument, "DisplayBinding", d.target);
+        targets_.push_back(t);
     }
 }
 
-const DisplayBinding::Target* DisplayBinding::find(const char* name) const {
-    const auto it = targets_.find(name);
-    return it == targets_.end() ? nullptr : &it->second;
-}
-
-void DisplayBinding::apply(const PassDisplay& pass) const {
-    for (const DisplayWrite& w : pass.writes) {
-        const Target* t = find(w.target);
-        if (!t)
+void DisplayBinding::draw(const std::vector<session::DisplayView>& now,
+                          const std::vector<session::DisplayView>* before) const {
+    for (std::size_t i = 0; i < now.size() && i < targets_.size(); ++i) {
+        const session::DisplayView& d = now[i];
+        if (before && (*before)[i] == d)
             continue;
-        if (w.kind == DisplayWrite::Kind::text && t->box) {
-            t->box->setText(qt::to_qstring(w.text));
-            t->box->setCursorPosition(0);  // a text longer than its box shows its beginning
-        }
-        if (w.kind == DisplayWrite::Kind::position && t->instrument) {
-            if (w.unset)
-                t->instrument->setUnset();
+        const Target& t = targets_[i];
+        if (t.box) {
+            t.box->setText(qt::to_qstring(d.text));
+            t.box->setCursorPosition(0);  // a text longer than its box shows its beginning
+        } else if (t.instrument) {
+            if (d.unset)
+                t.instrument->setUnset();
             else
-                t->instrument->setPosition(w.position);
+                t.instrument->setPosition(d.position);
         }
-    }
-    for (const char* name : pass.unreached()) {
-        const Target* t = find(name);
-        if (t && t->box)
-            t->box->clear();
     }
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <string_view>
-#include <unordered_map>
+#include <vector>
 
-#include "present/pass.h"
+#include "session/bench_view.h"
 
 class QLineEdit;
 class QWidget;
@@ -12,23 +11,22 @@ namespace gelvor::ui {
 
 class Instrument;
 
-// Carries a pass's display writes to the widgets they name: text boxes get
+// Carries the session's displays to the widgets they name: text boxes get
 // their texts, instruments their positions. The names are looked up once.
 class DisplayBinding {
   public:
-    explicit DisplayBinding(QWidget* root);
+    DisplayBinding(QWidget* root, const std::vector<session::DisplayView>& displays);
 
-    // Applies the writes in order; a faulted pass also empties the text
-    // boxes it did not reach. Instruments it did not reach keep their needles.
-    void apply(const PassDisplay& pass) const;
+    // Draws the displays that differ from `before` (all of them without it).
+    void draw(const std::vector<session::DisplayView>& now,
+              const std::vector<session::DisplayView>* before) const;
 
   private:
     struct Target {
         QLineEdit* box = nullptr;
         Instrument* instrument = nullptr;
     };
-    const Target* find(const char* name) const;
-    std::unordered_map<std::string_view, Target> targets_;
+    std::vector<Target> targets_;  // in the order of the session's displays
 };
 
 }  // namespace gelvor::ui

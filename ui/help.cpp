@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -31,6 +32,27 @@ QString key_names(const QList<QKeySequence>& keys) {
     QStringList names;
     for (const QKeySequence& k : keys) names << k.toString(QKeySequence::NativeText);
     return names.join(QStringLiteral(" o "));
+}
+
+QList<KeyGroup> bench_keys(QMenuBar* menus) {
+    KeyGroup bench{QStringLiteral("Banco"), {}, {}};
+    for (QAction* menu : menus->actions()) {
+        if (menu->menu())
+            bench.commands += menu->menu()->actions();
+    }
+    const auto keys = [](std::initializer_list<QKeySequence> k) { return key_names(k); };
+    bench.fixed = {
+        {keys({Qt::Key_Tab, Qt::SHIFT | Qt::Key_Tab}),
+         QStringLiteral("Pasar de un control al siguiente o al anterior")},
+        {keys({Qt::Key_Up, Qt::Key_Down}),
+         QStringLiteral("Subir o bajar el caudal o el ajuste que tiene el foco, también desde su "
+                        "casilla")},
+        {keys({Qt::Key_Space}), QStringLiteral("Accionar el interruptor")},
+        {keys({Qt::Key_Return, Qt::Key_Enter}),
+         QStringLiteral("Aplicar lo escrito en una casilla de ajuste")},
+        {keys({Qt::Key_Left, Qt::Key_Right}), QStringLiteral("Elegir la pestaña")},
+    };
+    return {bench};
 }
 
 void add_help_items(QMenu* menu) {

@@ -6,6 +6,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QWidget;
 
 namespace gelvor::ui {
@@ -23,6 +24,10 @@ struct KeyGroup {
     QList<QAction*> commands;
     QList<std::pair<QString, QString>> fixed;
 };
+
+// The keys of the bench window: its menus' commands, then the keys that
+// are not commands.
+QList<KeyGroup> bench_keys(QMenuBar* menus);
 
 // Keys as the shortcuts dialog names them, in the user's words ("Mayúsculas+Tab o Intro").
 QString key_names(const QList<QKeySequence>& keys);

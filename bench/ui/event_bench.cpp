@@ -35,7 +35,7 @@ struct RunningWindow {
 
 void FlowStepWithMachineOn(benchmark::State& state) {
     RunningWindow w;
-    if (!w.form.machineOn())
+    if (!w.form.session().view().machine_on)
         state.SkipWithError("the machine did not start");
     bool up = true;
     for (auto _ : state) w.step(up);

@@ -50,7 +50,7 @@ struct NotebookWithPoints {
         }
         QApplication::processEvents();
     }
-    bool ready() const { return form.machineOn() && window->isVisible(); }
+    bool ready() const { return form.session().view().machine_on && window->isVisible(); }
     // Back to 1,000 points, outside the timing.
     void dropLast() {
         auto* model = window->table()->model();

@@ -49,7 +49,7 @@ class WindowBadInput : public WindowTest {
             (e.box == corpus::Box::barometer ? typed.barometer_text
              : e.box == corpus::Box::ambient ? typed.ambient_text
                                              : typed.water_text) = qt::to_utf8(e.text);
-            find<QLineEdit>(box_control(e.box))->setText(e.text);
+            retype(box_control(e.box), e.text);
             nudge();
             ASSERT_TRUE(form->isVisible());
             const PassDisplay expected = run_pass(typed, style);
@@ -73,10 +73,9 @@ class WindowBadInput : public WindowTest {
             }
             expect_all_displays_as(expected);
 
-            find<QLineEdit>(box_control(e.box))
-                ->setText(e.box == corpus::Box::barometer ? "1010"
-                          : e.box == corpus::Box::ambient ? "18"
-                                                          : "15");
+            retype(box_control(e.box), e.box == corpus::Box::barometer ? "1010"
+                                       : e.box == corpus::Box::ambient ? "18"
+                                                                       : "15");
             nudge();
             EXPECT_TRUE(status().isEmpty());
             EXPECT_TRUE(overlayShown());

@@ -129,7 +129,7 @@ TEST_F(Faults, AValidityNoteHasItsOwnColourBesideARangeWarning) {
     switchOnWith(20, 20);
     type("Text4", "50");
     QTest::keyClick(find<QLineEdit>("Text4"), Qt::Key_Return);
-    const PassDisplay pass = run_pass(form->panelSettings(), qt::number_style(QLocale()));
+    const PassDisplay pass = run_pass(form->session().settings(), qt::number_style(QLocale()));
     ASSERT_EQ(pass.validity_notes.size(), 1u);
     EXPECT_EQ(status(), qt::to_qstring(pass.validity_notes[0].text));
     EXPECT_EQ(find<QLabel>("statusLine")->palette().color(QPalette::WindowText),
@@ -169,7 +169,7 @@ TEST_F(Faults, ASettingOutOfRangeIsWarnedInAmberUntilAFaultOrItsRangeClearsIt) {
     for (const auto& c : cases) {
         type(c.box, c.typed);
         pass_again();
-        const PassDisplay pass = run_pass(form->panelSettings(), qt::number_style(QLocale()));
+        const PassDisplay pass = run_pass(form->session().settings(), qt::number_style(QLocale()));
         for (const DisplayWrite& w : pass.writes) {
             if (w.kind == DisplayWrite::Kind::text) {
                 EXPECT_EQ(text(w.target), qt::to_qstring(w.text))

@@ -133,7 +133,7 @@ TEST(Salir, EndsTheProgramAtOnceWithTheMachineRunning) {
         form.findChild<QScrollBar*>("VScroll1")->setValue(30);
         form.findChild<QScrollBar*>("VScroll2")->setValue(30);
         QTest::mouseClick(form.findChild<QWidget*>("Interruptor"), Qt::LeftButton);
-        if (!form.machineOn())
+        if (!form.session().view().machine_on)
             std::_Exit(2);
         QTimer::singleShot(0, [&] { form.findChild<QAction*>("ce")->trigger(); });
         QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });  // not ended: fail, not hang
@@ -331,7 +331,7 @@ TEST_F(Spins, EnterAppliesATypedSettingAndMendsItsFault) {
     EXPECT_EQ(position("iThermometerX1"), 25.0);
     EXPECT_EQ(find("UpDown2")->property("position").toInt(), 18);
     for (const DisplayWrite& w :
-         run_pass(form->panelSettings(), qt::number_style(QLocale())).writes) {
+         run_pass(form->session().settings(), qt::number_style(QLocale())).writes) {
         if (w.kind == DisplayWrite::Kind::text) {
             EXPECT_EQ(text(w.target), qt::to_qstring(w.text)) << w.target;
         }

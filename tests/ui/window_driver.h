@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -17,10 +18,18 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ui/form1.h"
 
 namespace gelvor::ui::testing {
+
+// Texts of the notebook's points as the window's tests compare them.
+inline QStringList qt_texts(const std::vector<std::string>& texts) {
+    QStringList out;
+    for (const std::string& t : texts) out << QString::fromStdString(t);
+    return out;
+}
 
 // Accepts every modal message box as soon as it shows, noting what it said.
 class NoticeCatcher {
@@ -140,6 +149,14 @@ class WindowTest : public ::testing::Test {
         QLineEdit* b = find<QLineEdit>(box);
         b->selectAll();
         QTest::keyClicks(b, t);
+    }
+    // Any text in place of the box's, in one edit, as an input method
+    // commits it: the box tells the window, as it does of typing.
+    void retype(const char* box, const QString& t) {
+        QLineEdit* b = find<QLineEdit>(box);
+        QInputMethodEvent commit;
+        commit.setCommitString(t, -b->cursorPosition(), int(b->text().size()));
+        QCoreApplication::sendEvent(b, &commit);
     }
     // Switches on with both flows set first, so that no notice interrupts.
     void switchOnWith(int evaporator_gs, int condenser_gs) {

@@ -13,10 +13,6 @@
 namespace gelvor::ui::notebook {
 namespace {
 
-// The flows of the manual's exercise on the condensing and evaporating
-// temperatures: condenser, evaporator, in g/s.
-constexpr struct { int condenser, evaporator; } kExercisePoints[] = {{20, 20}, {4, 20}, {40, 10}};
-
 template <typename Spin>
 Spin* spin(const char* name, const char* label, const SettingRange& range, double value,
            const char* suffix, QWidget* parent) {
@@ -63,7 +59,7 @@ ConditionsDialog::ConditionsDialog(const Conditions& present, QWidget* parent) :
     auto* exercise = new QGroupBox(QStringLiteral("Puntos del ejercicio (mc, me)"), this);
     auto* points = new QHBoxLayout(exercise);
     for (int k = 0; k < 3; ++k) {
-        const auto& p = kExercisePoints[k];
+        const auto& p = session::kExercisePoints[static_cast<std::size_t>(k)];
         auto* b = new QPushButton(
             QStringLiteral("&%1) %2 y %3 g/s").arg(k + 1).arg(p.condenser).arg(p.evaporator),
             exercise);

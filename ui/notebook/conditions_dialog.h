@@ -2,20 +2,14 @@
 
 #include <QDialog>
 
+#include "session/conditions.h"
+
 class QDoubleSpinBox;
 class QSpinBox;
 
 namespace gelvor::ui::notebook {
 
-// The five settings at once, within their controls' ranges: the flows in
-// whole g/s, the others to a tenth, as the boxes may hold them.
-struct Conditions {
-    int condenser_flow = 0;   // g/s
-    int evaporator_flow = 0;  // g/s
-    double barometer = 0;     // mbar
-    double water = 0;         // ºC
-    double ambient = 0;       // ºC
-};
+using session::Conditions;
 
 // frmCondiciones: the operating conditions in spin boxes, starting at the
 // controls' present values, with the manual's three exercise points a

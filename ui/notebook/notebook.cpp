@@ -1,6 +1,7 @@
 #include "ui/notebook/notebook.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include "model/settings_ranges.h"
+#include "notebook/marked_point.h"
 #include "notebook/notebook_messages.h"
 #include "present/notebook_columns.h"
 #include "ui/form1.h"
@@ -68,7 +70,16 @@ void add_file_actions(QMenu* archivo, QAction* before) {
 }
 
 Notebook::Notebook(Form1& form, QMenu* menu, QMenu* archivo)
-    : form_(form), files_(model_, stack_), recovery_(model_, stack_, files_) {
+    : form_(form),
+      history_(
+          [](const std::string& locale) {
+              return qt::number_style(QLocale(qt::to_qstring(locale)));
+          },
+          qt::to_utf8(QDate::currentDate().toString(Qt::ISODate))),  // today by default
+      model_(history_),
+      files_(model_, stack_),
+      recovery_(model_, stack_, files_) {
+    follow_clean_state(stack_, history_);
     const auto on = [&](QMenu* in, const char* name, auto slot) {
         QAction* a = in->findChild<QAction*>(QLatin1String(name));
         connect(a, &QAction::triggered, this, slot);
@@ -82,10 +93,10 @@ Notebook::Notebook(Form1& form, QMenu* menu, QMenu* archivo)
     on(archivo, "guardarRegistroComo", [this] { files_.saveAs(dialogParent()); });
 
     menu->addSeparator();
-    QAction* undo = stack_.createUndoAction(menu, QStringLiteral("&Deshacer"));
+    QAction* undo = stack_.createUndoAction(menu, qt::to_qstring(kUndoCaption));
     undo->setObjectName(QStringLiteral("deshacer"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = stack_.createRedoAction(menu, QStringLiteral("&Rehacer"));
+    QAction* redo = stack_.createRedoAction(menu, qt::to_qstring(kRedoCaption));
     redo->setObjectName(QStringLiteral("rehacer"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -93,10 +104,10 @@ Notebook::Notebook(Form1& form, QMenu* menu, QMenu* archivo)
     menu->addAction(redo);
 
     connect(&model_, &NotebookModel::noteEditRequested, this, [this](int row, const QString& note) {
-        stack_.push(new NoteCommand(model_, row, note));
+        push_change(stack_, history_, history_.set_note(row, qt::to_utf8(note)));
     });
     connect(&files_, &NotebookFiles::stateChanged, this, &Notebook::showFileState);
-    connect(&form_, &Form1::passShown, this, &Notebook::onPassShown);
+    connect(&form_, &Form1::passShown, this, &Notebook::showLiveState);
     connect(&form_.zoom(), &Zoom::zoomed, this, [this](double factor) {
         if (window_)
             window_->setZoom(factor);
@@ -113,8 +124,8 @@ QList<KeyGroup> Notebook::keyGroups() const {
                QStringLiteral("Poner los caudales de un punto del ejercicio y aceptar")}}}};
 }
 
-void Notebook::say(const QString& message, Form1::Tone tone) {
-    form_.showStatusMessage(message, tone);
+void Notebook::say(std::string message, session::Tone tone) {
+    form_.act([&](session::BenchSession& s) { s.say(std::move(message), tone); });
 }
 
 // Dialogs open over the window the user is working in.
@@ -123,37 +134,12 @@ QWidget* Notebook::dialogParent() const {
     return active && (active == window_.get() || active == &form_) ? active : &form_;
 }
 
-// The values the boxes would apply, typed or not.
-Conditions Notebook::presentConditions() const {
-    Form1Controls& c = form_.controls();
-    return {flow_from_bar(c.condenser_bar->value()), flow_from_bar(c.evaporator_bar->value()),
-            form_.settingToApply(Quantity::barometric_pressure),
-            form_.settingToApply(Quantity::water_inlet_temperature),
-            form_.settingToApply(Quantity::ambient_temperature)};
-}
-
-void Notebook::applyConditions(const Conditions& v) {
-    Form1Controls& c = form_.controls();
-    // Each assignment that changes a value runs that control's handler at once.
-    c.condenser_bar->setValue(bar_from_flow(v.condenser_flow));
-    c.evaporator_bar->setValue(bar_from_flow(v.evaporator_flow));
-    form_.setSetting(Quantity::barometric_pressure, v.barometer);
-    form_.setSetting(Quantity::water_inlet_temperature, v.water);
-    form_.setSetting(Quantity::ambient_temperature, v.ambient);
-}
-
 void Notebook::askConditions() {
-    ConditionsDialog dialog(presentConditions(), dialogParent());
+    ConditionsDialog dialog(form_.session().conditions_to_apply(), dialogParent());
     if (dialog.exec() == QDialog::Accepted) {
-        applyConditions(dialog.conditions());
+        const Conditions chosen = dialog.conditions();
+        form_.act([&](session::BenchSession& s) { s.set_conditions(chosen); });
     }
-}
-
-void Notebook::onPassShown() {
-    if (form_.lastPass()) {
-        pass_settings_ = form_.panelSettings();
-    }
-    showLiveState();
 }
 
 // The diagram draws the cycle on show while the machine runs.
@@ -161,33 +147,33 @@ void Notebook::showLiveState() {
     if (!window_ || !window_->isVisible()) {
         return;
     }
-    const auto& pass = form_.lastPass();
-    if (!pass || !recordable(*pass)) {
+    const session::ShownPass* pass = form_.session().pass_on_show();
+    if (!pass || !recordable(pass->display)) {
         window_->setLiveState(std::nullopt);
         return;
     }
-    const bool flagged = std::ranges::any_of(pass->validity_notes, [](const ValidityNote& n) {
-        return n.issue == ValidityIssue::discharge_in_dome;
-    });
-    window_->setLiveState(
-        recompute(read_settings(pass_settings_, qt::number_style(QLocale()))).state, flagged);
+    const bool flagged = std::ranges::any_of(
+        pass->display.validity_notes,
+        [](const ValidityNote& n) { return n.issue == ValidityIssue::discharge_in_dome; });
+    window_->setLiveState(pass->result.state, flagged);
 }
 
+// The pass on show, as its displays show it, becomes the next point.
 void Notebook::record() {
-    const auto& pass = form_.lastPass();
-    if (!form_.machineOn() || !pass) {
-        say(qt::to_qstring(kRecordNeedsMachine), Form1::Tone::warning);
+    const session::ShownPass* pass = form_.session().pass_on_show();
+    if (!pass) {
+        say(kRecordNeedsMachine, session::Tone::warning);
         return;
     }
-    if (!recordable(*pass)) {
-        say(qt::to_qstring(record_refused(pass->fault_message)), Form1::Tone::fault);
+    if (!recordable(pass->display)) {
+        say(record_refused(pass->display.fault_message), session::Tone::fault);
         return;
     }
-    // The settings the pass read, not what has been typed since.
-    auto* command =
-        new RecordCommand(model_, NotebookModel::pointOf(pass_settings_, *pass, QLocale()));
-    stack_.push(command);
-    say(qt::to_qstring(point_recorded(command->number())));
+    const QLocale locale;
+    push_change(stack_, history_,
+                history_.record(
+                    point_on_show(*pass, qt::to_utf8(locale.name()), qt::number_style(locale))));
+    say(point_recorded(history_.points().back().number));
 }
 
 void Notebook::showWindow() {
@@ -225,7 +211,7 @@ void Notebook::showFileState() {
 
 void Notebook::askAndClear() {
     if (model_.count() == 0) {
-        say(QStringLiteral("El registro ya está vacío"));
+        say(kNotebookAlreadyEmpty);
         return;
     }
     QMessageBox box(QMessageBox::Question, QStringLiteral("Borrar registro"),
@@ -238,8 +224,8 @@ void Notebook::askAndClear() {
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() == QMessageBox::Ok) {
-        stack_.push(new ClearCommand(model_));
-        say(QStringLiteral("Registro borrado"));
+        push_change(stack_, history_, history_.clear());
+        say(kNotebookEmptied);
     }
 }
 

@@ -4,7 +4,7 @@
 #include <QUndoStack>
 #include <memory>
 
-#include "present/pass.h"
+#include "notebook/notebook_history.h"
 #include "ui/form1.h"
 #include "ui/help.h"
 #include "ui/notebook/conditions_dialog.h"
@@ -28,10 +28,9 @@ QMenu* add_menu(QMenuBar* bar);
 void add_file_actions(QMenu* archivo, QAction* before);
 
 // The lab notebook of the bench window: sets the operating conditions
-// through the controls' own handlers, records the points the window shows,
-// keeps them as a document with its file, undo history and recovery file,
-// and keeps the notebook window. It only reads the bench window and moves
-// its controls as the operator would.
+// through the bench session, records the pass the session has on show,
+// keeps the points in the notebook's history with its file, undo stack and
+// recovery file, and keeps the notebook window.
 class Notebook : public QObject {
     Q_OBJECT
 
@@ -39,10 +38,6 @@ class Notebook : public QObject {
     Notebook(Form1& form, QMenu* menu, QMenu* archivo);
     ~Notebook() override;
 
-    // Moves each control that differs, through its own change handler, in
-    // the order condenser flow, evaporator flow, barometer, water, ambient.
-    void applyConditions(const Conditions& conditions);
-    Conditions presentConditions() const;
     // Appends the point on show, or says on the status line why not.
     void record();
     void showWindow();
@@ -54,6 +49,7 @@ class Notebook : public QObject {
     // The program ends: the recovery file goes.
     void finish();
 
+    NotebookHistory& history() { return history_; }
     NotebookModel& model() { return model_; }
     QUndoStack& undoStack() { return stack_; }
     NotebookFiles& files() { return files_; }
@@ -65,19 +61,18 @@ class Notebook : public QObject {
   private:
     void askConditions();
     void askAndClear();
-    void onPassShown();
     void showLiveState();
     void showFileState();
-    void say(const QString& message, Form1::Tone tone = Form1::Tone::note);
+    void say(std::string message, session::Tone tone = session::Tone::note);
     QWidget* dialogParent() const;
 
     Form1& form_;
-    NotebookModel model_;  // the document's points and header
-    QUndoStack stack_;     // every change to the model; clean when saved
-    NotebookFiles files_;  // where the model is kept
-    Recovery recovery_;    // where it is kept safe meanwhile
+    NotebookHistory history_;  // the points, the header and every change to them
+    NotebookModel model_;      // the history as a table
+    QUndoStack stack_;         // the history's changes, for Qt's actions; clean when saved
+    NotebookFiles files_;      // where the notebook is kept
+    Recovery recovery_;        // where it is kept safe meanwhile
     std::unique_ptr<NotebookWindow> window_;
-    PanelSettings pass_settings_;  // what the last pass read
 };
 
 }  // namespace gelvor::ui::notebook

@@ -1,80 +1,21 @@
 #pragma once
 
-#include <QUndoCommand>
-#include <vector>
+#include <QUndoStack>
+#include <optional>
 
-#include "ui/notebook/notebook_model.h"
+#include "notebook/notebook_history.h"
 
-// Every change a class makes to the notebook, undoable and redoable.
+// The desktop's undo stack follows the notebook's history: each change made
+// in the history is pushed as a step whose undo and redo are the history's,
+// so that Qt gives the Undo and Redo actions and the clean state.
 namespace gelvor::ui::notebook {
 
-// "Anotar lecturas": the point on show, numbered when first recorded.
-class RecordCommand : public QUndoCommand {
-  public:
-    RecordCommand(NotebookModel& model, RecordedPoint point);
-    void redo() override;
-    void undo() override;
-    int number() const { return point_.number; }
+// Pushes a change the history has just made (nothing when there was none);
+// a change that merged into the one before merges on the stack too.
+void push_change(QUndoStack& stack, NotebookHistory& history,
+                 const std::optional<NotebookHistory::Change>& change);
 
-  private:
-    NotebookModel& model_;
-    RecordedPoint point_;
-    int next_number_before_;
-};
-
-// "Quitar filas": the rows given, in any order.
-class RemoveRowsCommand : public QUndoCommand {
-  public:
-    RemoveRowsCommand(NotebookModel& model, std::vector<int> rows);
-    void redo() override;
-    void undo() override;
-
-  private:
-    NotebookModel& model_;
-    std::vector<int> rows_;  // ascending
-    std::vector<std::pair<int, RecordedPoint>> removed_;
-};
-
-// "Borrar registro": every point, and the numbers start again at 1.
-class ClearCommand : public QUndoCommand {
-  public:
-    explicit ClearCommand(NotebookModel& model);
-    void redo() override;
-    void undo() override;
-
-  private:
-    NotebookModel& model_;
-    std::vector<std::pair<int, RecordedPoint>> removed_;
-    int next_number_before_;
-};
-
-// A point's note; typing on in the same note makes one edit.
-class NoteCommand : public QUndoCommand {
-  public:
-    NoteCommand(NotebookModel& model, int row, QString note);
-    void redo() override;
-    void undo() override;
-    int id() const override { return 1; }
-    bool mergeWith(const QUndoCommand* other) override;
-
-  private:
-    NotebookModel& model_;
-    int row_;
-    QString before_, after_;
-};
-
-// The students, the group and the date; edits of one field merge.
-class HeaderCommand : public QUndoCommand {
-  public:
-    HeaderCommand(NotebookModel& model, NotebookHeader header);
-    void redo() override;
-    void undo() override;
-    int id() const override { return 2; }
-    bool mergeWith(const QUndoCommand* other) override;
-
-  private:
-    NotebookModel& model_;
-    NotebookHeader before_, after_;
-};
+// Keeps the history's saved mark where the stack's clean state is.
+void follow_clean_state(QUndoStack& stack, NotebookHistory& history);
 
 }  // namespace gelvor::ui::notebook

@@ -146,8 +146,8 @@ std::optional<NotebookDocument> NotebookFiles::read(QWidget* parent, const QStri
 }
 
 void NotebookFiles::replace(const NotebookDocument& document, const QString& path) {
-    model_.resetTo(document);
     stack_.clear();
+    model_.history().open(document);
     path_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     emit stateChanged();
 }

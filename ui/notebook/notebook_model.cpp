@@ -2,17 +2,13 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QDate>
+#include <QIcon>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "notebook/notebook_points.h"
-#include "present/box_reading.h"
 #include "present/table_text.h"
-#include "present/validity.h"
 #include "ui/look.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
@@ -20,55 +16,11 @@
 namespace gelvor::ui::notebook {
 namespace {
 
-QString joined_messages(const RecordedPoint& p) {
-    QStringList lines;
-    for (const SettingOutOfRange& o : p.out_of_range) lines << qt::to_qstring(o.message);
-    if (!p.differing.isEmpty()) {
-        QStringList headers;
-        for (int c : p.differing)
-            headers << QString::fromUtf8(notebook_columns()[static_cast<std::size_t>(c)].header);
-        lines << QStringLiteral(
-                     "Estas lecturas no son las que da hoy un cálculo con los mismos "
-                     "ajustes: %1")
-                     .arg(headers.join(QStringLiteral(", ")));
-    }
-    lines << p.validity;
-    return lines.join(u'\n');
-}
-
-QStringList qt_fields(const std::vector<std::string>& fields) {
-    QStringList out;
-    out.reserve(static_cast<qsizetype>(fields.size()));
-    for (const std::string& f : fields) out << qt::to_qstring(f);
-    return out;
-}
-
 std::vector<std::string> utf8_fields(const QStringList& fields) {
     std::vector<std::string> out;
     out.reserve(static_cast<std::size_t>(fields.size()));
     for (const QString& f : fields) out.push_back(qt::to_utf8(f));
     return out;
-}
-
-// The numbers, marks and state behind a point's texts, read in its own
-// number format.
-void derive(RecordedPoint& p) {
-    const NumberStyle style = qt::number_style(QLocale(p.locale));
-    p.values.clear();
-    p.values.reserve(static_cast<std::size_t>(p.cells.size()));
-    for (const QString& cell : p.cells) {
-        p.values.push_back(read_box_number(qt::to_utf8(cell), style)
-                               .value_or(std::numeric_limits<double>::quiet_NaN()));
-    }
-    p.out_of_range = settings_out_of_range(p.settings, style);
-    // The same settings give the same pass: the state behind the texts.
-    const BenchInputs inputs = read_settings(p.settings, style);
-    const PassResult pass = recompute(inputs);
-    p.state = pass.state;
-    p.validity.clear();
-    for (const ValidityNote& n : validity_notes(inputs, pass, ideal_cycle(pass.state),
-                                                Language::spanish, style.decimal_point))
-        p.validity << qt::to_qstring(n.text);
 }
 
 // The marks of a point's number: a warning sign for readings out of range
@@ -101,107 +53,37 @@ QIcon mark_icon(bool warning, bool validity) {
 
 }  // namespace
 
-NotebookModel::NotebookModel(QObject* parent) : QAbstractTableModel(parent) {
-    header_.date = QDate::currentDate().toString(Qt::ISODate).toStdString();  // today by default
+NotebookModel::NotebookModel(NotebookHistory& history, QObject* parent)
+    : QAbstractTableModel(parent), history_(history) {
+    history_.set_observer(this);
 }
 
-RecordedPoint NotebookModel::pointOf(const PanelSettings& settings, const PassDisplay& pass,
-                                     const QLocale& locale) {
-    RecordedPoint p;
-    p.settings = settings;
-    p.locale = locale.name();
-    for (const auto& [header, text] :
-         notebook_point(settings, pass, qt::to_utf8(p.locale), qt::number_style(locale)).readings)
-        p.cells << qt::to_qstring(text);
-    derive(p);
-    return p;
+NotebookModel::~NotebookModel() {
+    history_.set_observer(nullptr);
 }
 
-RecordedPoint NotebookModel::pointOf(const NotebookPoint& stored) {
-    RecordedPoint p;
-    p.number = stored.number;
-    p.settings = panel_settings(stored.settings);
-    p.locale = qt::to_qstring(stored.locale);
-    p.note = qt::to_qstring(stored.note);
-    std::vector<int> differing;
-    p.cells = qt_fields(point_cells(stored, qt::number_style(QLocale(p.locale)), differing));
-    p.differing = QList<int>(differing.begin(), differing.end());
-    derive(p);
-    return p;
-}
-
-NotebookDocument NotebookModel::document() const {
-    NotebookDocument d;
-    d.header = header_;
-    d.next_number = next_number_;
-    const std::vector<std::string> headers = notebook_headers();
-    for (const RecordedPoint& p : points_) {
-        NotebookPoint stored;
-        stored.number = p.number;
-        stored.settings = {p.settings.evaporator_water_flow, p.settings.condenser_water_flow,
-                           p.settings.barometer_text, p.settings.water_text,
-                           p.settings.ambient_text};
-        stored.locale = p.locale.toStdString();
-        for (std::size_t c = 0; c < headers.size() && c < std::size_t(p.cells.size()); ++c)
-            stored.readings.emplace_back(headers[c], qt::to_utf8(p.cells[qsizetype(c)]));
-        stored.note = qt::to_utf8(p.note);
-        d.points.push_back(std::move(stored));
-    }
-    return d;
-}
-
-int NotebookModel::append(RecordedPoint point) {
-    point.number = next_number_++;
-    const int row = count();
+void NotebookModel::inserting(int row) {
     beginInsertRows({}, row, row);
-    points_.push_back(std::move(point));
+}
+void NotebookModel::inserted(int) {
     endInsertRows();
-    return points_.back().number;
 }
-
-void NotebookModel::insertPoints(const std::vector<std::pair<int, RecordedPoint>>& points) {
-    for (const auto& [row, point] : points) {
-        beginInsertRows({}, row, row);
-        points_.insert(points_.begin() + row, point);
-        endInsertRows();
-    }
+void NotebookModel::removing(int row) {
+    beginRemoveRows({}, row, row);
 }
-
-std::vector<std::pair<int, RecordedPoint>> NotebookModel::takeRows(const std::vector<int>& rows) {
-    std::vector<std::pair<int, RecordedPoint>> taken;
-    // From the bottom up, so that the rows still to go keep their places.
-    for (auto r = rows.rbegin(); r != rows.rend(); ++r) {
-        if (*r < 0 || *r >= count())
-            continue;
-        beginRemoveRows({}, *r, *r);
-        taken.emplace_back(*r, std::move(points_[static_cast<std::size_t>(*r)]));
-        points_.erase(points_.begin() + *r);
-        endRemoveRows();
-    }
-    std::reverse(taken.begin(), taken.end());
-    return taken;
+void NotebookModel::removed(int) {
+    endRemoveRows();
 }
-
-void NotebookModel::setNote(int row, const QString& note) {
-    if (row < 0 || row >= count())
-        return;
-    points_[static_cast<std::size_t>(row)].note = note;
+void NotebookModel::note_changed(int row) {
     emit dataChanged(index(row, noteColumn()), index(row, noteColumn()));
 }
-
-void NotebookModel::setHeader(const NotebookHeader& header) {
-    if (header == header_)
-        return;
-    header_ = header;
+void NotebookModel::header_changed() {
     emit headerChanged();
 }
-
-void NotebookModel::resetTo(const NotebookDocument& document) {
+void NotebookModel::resetting() {
     beginResetModel();
-    points_.clear();
-    for (const NotebookPoint& p : document.points) points_.push_back(pointOf(p));
-    next_number_ = document.next_number;
-    header_ = document.header;
+}
+void NotebookModel::reset() {
     endResetModel();
     emit headerChanged();
 }
@@ -215,12 +97,13 @@ int NotebookModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString NotebookModel::cellText(int row, int column) const {
-    const RecordedPoint& p = point(row);
+    const MarkedPoint& p = point(row);
     if (column == kNumberColumn)
         return QString::number(p.number);
     if (column == noteColumn())
-        return p.note;
-    return p.cells.value(column - 1);
+        return qt::to_qstring(p.note);
+    const auto c = static_cast<std::size_t>(column - 1);
+    return c < p.cells.size() ? qt::to_qstring(p.cells[c]) : QString();
 }
 
 QString NotebookModel::headerText(int column) const {
@@ -241,7 +124,7 @@ bool NotebookModel::setData(const QModelIndex& index, const QVariant& value, int
         index.row() >= count())
         return false;
     const QString note = value.toString();
-    if (note != point(index.row()).note)
+    if (qt::to_utf8(note) != point(index.row()).note)
         emit noteEditRequested(index.row(), note);
     return true;
 }
@@ -250,15 +133,13 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count()) {
         return {};
     }
-    const RecordedPoint& p = point(index.row());
+    const MarkedPoint& p = point(index.row());
     const int column = index.column();
-    const bool marked_setting =
-        std::any_of(p.out_of_range.begin(), p.out_of_range.end(),
-                    [&](const SettingOutOfRange& o) { return modelColumn(o.column) == column; });
-    const bool differing =
-        column != kNumberColumn && column != noteColumn() && p.differing.contains(column - 1);
-    const bool warned = !p.out_of_range.empty() || !p.differing.isEmpty();
-    const bool marked = warned || !p.validity.isEmpty();
+    const bool marked_setting = std::ranges::any_of(
+        p.out_of_range,
+        [&](const SettingOutOfRange& o) { return modelColumn(o.column) == column; });
+    const bool differing = column != kNumberColumn && column != noteColumn() &&
+                           std::ranges::find(p.differing, column - 1) != p.differing.end();
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
@@ -271,13 +152,13 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const {
                    : differing    ? QVariant(look::kDifferingFill)
                                   : QVariant();
         case Qt::DecorationRole:
-            if (column == kNumberColumn && marked) {
-                return mark_icon(warned, !p.validity.isEmpty());
+            if (column == kNumberColumn && p.marked()) {
+                return mark_icon(p.warned(), !p.validity.empty());
             }
             return {};
         case Qt::ToolTipRole:
-            if (marked && (column == kNumberColumn || marked_setting || differing)) {
-                return joined_messages(p);
+            if (p.marked() && (column == kNumberColumn || marked_setting || differing)) {
+                return qt::to_qstring(marks_explained(p));
             }
             return {};
         default:
@@ -307,7 +188,8 @@ QString NotebookModel::tabSeparated(const QList<int>& rows, const QList<int>& co
 
 QByteArray NotebookModel::csv(const QLocale& locale) const {
     std::vector<std::vector<std::string>> cells;
-    for (const RecordedPoint& p : points_) cells.push_back(utf8_fields(p.cells));
+    cells.reserve(history_.points().size());
+    for (const MarkedPoint& p : history_.points()) cells.push_back(p.cells);
     return QByteArray::fromStdString(
         notebook_csv(document(), cells, qt::number_style(locale), true));
 }

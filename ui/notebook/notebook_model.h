@@ -3,73 +3,34 @@
 #include <QAbstractTableModel>
 #include <QLocale>
 #include <QStringList>
-#include <vector>
 
-#include "model/bench.h"
-#include "notebook/notebook_document.h"
+#include "notebook/notebook_history.h"
 #include "present/notebook_columns.h"
-#include "present/pass.h"
 
 namespace gelvor::ui::notebook {
 
-// One recorded operating point: the settings as the pass read them and what
-// each display showed, its note, and what the program derives from them for
-// the table's marks, the chart and the p-h diagram.
-struct RecordedPoint {
-    int number = 0;
-    PanelSettings settings;
-    QString locale;     // the number format of every text ("es_ES")
-    QStringList cells;  // the notebook row: display texts without units, as recorded
-    QString note;
-    // Derived, never saved.
-    std::vector<double> values;  // the cells read as numbers; NaN where empty
-    std::vector<SettingOutOfRange> out_of_range;
-    BenchState state;                // a pass of the settings, behind the texts
-    QStringList validity;            // where the bench's model is not physical at this point
-    bool discharge_flagged = false;  // among them, B: ringed on the p-h diagram
-    QList<int>
-        differing;  // notebook columns whose recorded text a pass of the settings no longer gives
-};
-
-// The lab notebook: its header (students, group, date) and the recorded
-// points in the order they were taken. Column 0 is the point's number, then
-// one column per notebook quantity, then the note, the only editable cell.
-// The model only changes through the calls below, which the notebook's undo
-// commands make; an edit of a note in the table asks for one.
-class NotebookModel : public QAbstractTableModel {
+// The lab notebook as a table, for the notebook window's views: column 0 is
+// the point's number, then one column per notebook quantity, then the note,
+// the only editable cell. It shows the history's points and follows its
+// changes; an edit of a note asks the notebook for an undoable change.
+class NotebookModel : public QAbstractTableModel, private NotebookObserver {
     Q_OBJECT
 
   public:
-    explicit NotebookModel(QObject* parent = nullptr);
+    explicit NotebookModel(NotebookHistory& history, QObject* parent = nullptr);
+    ~NotebookModel() override;
 
     static constexpr int kNumberColumn = 0;
     // The model column of a notebook quantity, and back.
     static int modelColumn(int notebook_column) { return notebook_column + 1; }
     int noteColumn() const { return static_cast<int>(notebook_columns().size()) + 1; }
 
-    // The point a pass showed, not yet numbered.
-    static RecordedPoint pointOf(const PanelSettings& settings, const PassDisplay& pass,
-                                 const QLocale& locale);
-    // A point as a file holds it, with its marks: the texts are kept as
-    // recorded, and those a pass of its settings no longer gives are marked.
-    static RecordedPoint pointOf(const NotebookPoint& stored);
-
-    // Appends a point and gives it the next number; returns that number.
-    int append(RecordedPoint point);
-    // Puts points back at the rows they had, in ascending order of rows.
-    void insertPoints(const std::vector<std::pair<int, RecordedPoint>>& points);
-    // Removes the rows (ascending) and returns them with their points.
-    std::vector<std::pair<int, RecordedPoint>> takeRows(const std::vector<int>& rows);
-    void setNote(int row, const QString& note);
-    void setHeader(const NotebookHeader& header);
-    void setNextNumber(int number) { next_number_ = number; }
-    void resetTo(const NotebookDocument& document);
-
-    const RecordedPoint& point(int row) const { return points_[static_cast<std::size_t>(row)]; }
-    int count() const { return static_cast<int>(points_.size()); }
-    int nextNumber() const { return next_number_; }
-    const NotebookHeader& header() const { return header_; }
-    NotebookDocument document() const;
+    NotebookHistory& history() { return history_; }
+    const MarkedPoint& point(int row) const { return history_.point(row); }
+    int count() const { return history_.count(); }
+    const NotebookHeader& header() const { return history_.header(); }
+    int nextNumber() const { return history_.next_number(); }
+    NotebookDocument document() const { return history_.document(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -94,9 +55,16 @@ class NotebookModel : public QAbstractTableModel {
     void headerChanged();
 
   private:
-    std::vector<RecordedPoint> points_;
-    NotebookHeader header_;
-    int next_number_ = 1;
+    void inserting(int row) override;
+    void inserted(int row) override;
+    void removing(int row) override;
+    void removed(int row) override;
+    void note_changed(int row) override;
+    void header_changed() override;
+    void resetting() override;
+    void reset() override;
+
+    NotebookHistory& history_;
 };
 
 }  // namespace gelvor::ui::notebook

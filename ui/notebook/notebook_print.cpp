@@ -9,6 +9,7 @@
 #include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/ph_diagram.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
@@ -63,8 +64,10 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
     // Notes, after the table: a point's number and its note, each as long as it is.
     QStringList notes;
     for (int r = 0; r < model.count(); ++r) {
-        if (!model.point(r).note.isEmpty())
-            notes << QStringLiteral("%1: %2").arg(model.point(r).number).arg(model.point(r).note);
+        if (!model.point(r).note.empty())
+            notes << QStringLiteral("%1: %2")
+                         .arg(model.point(r).number)
+                         .arg(qt::to_qstring(model.point(r).note));
     }
 
     // Quantities down the page, points across; the notes apart.

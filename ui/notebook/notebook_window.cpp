@@ -304,7 +304,8 @@ void NotebookWindow::deleteSelectedRows() {
     std::set<int> rows;
     for (const QModelIndex& i : table_->selectionModel()->selectedIndexes()) rows.insert(i.row());
     if (!rows.empty())
-        stack_.push(new RemoveRowsCommand(model_, std::vector<int>(rows.begin(), rows.end())));
+        push_change(stack_, model_.history(),
+                    model_.history().remove_rows(std::vector<int>(rows.begin(), rows.end())));
 }
 
 QByteArray NotebookWindow::csvBytes() const {
@@ -362,8 +363,7 @@ void NotebookWindow::showHeader() {
 void NotebookWindow::editHeader() {
     const NotebookHeader h{students_->text().toStdString(), group_->text().toStdString(),
                            date_->date().toString(Qt::ISODate).toStdString()};
-    if (!(h == model_.header()))
-        stack_.push(new HeaderCommand(model_, h));
+    push_change(stack_, model_.history(), model_.history().set_header(h));
 }
 
 void NotebookWindow::askAndPrint() {
