@@ -69,7 +69,7 @@ MarkedPoint point_from_file(const NotebookPoint& stored, const NumberStyle& styl
         if (text != now[static_cast<std::size_t>(c)])
             p.differing.push_back(c);
     }
-    std::ranges::sort(p.differing);
+    std::sort(p.differing.begin(), p.differing.end());
     p.differing.erase(std::unique(p.differing.begin(), p.differing.end()), p.differing.end());
     derive(p, pass, style);
     return p;

@@ -169,7 +169,7 @@ NotebookHistory::Change NotebookHistory::record(MarkedPoint point) {
 
 std::optional<NotebookHistory::Change> NotebookHistory::remove_rows(std::vector<int> rows) {
     std::erase_if(rows, [this](int r) { return r < 0 || r >= count(); });
-    std::ranges::sort(rows);
+    std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.empty())
         return std::nullopt;

@@ -127,8 +127,8 @@ const SettingView& BenchSession::setting(Quantity box) const {
 
 DisplayView& BenchSession::display(const char* target) {
     const std::string_view name = target;
-    return *std::ranges::find_if(view_.displays,
-                                 [name](const DisplayView& d) { return name == d.target; });
+    return *std::find_if(view_.displays.begin(), view_.displays.end(),
+                         [name](const DisplayView& d) { return name == d.target; });
 }
 
 PanelSettings BenchSession::settings() const {
@@ -165,8 +165,6 @@ void BenchSession::step_flow(FlowBar bar, int steps) {
 
 void BenchSession::type(Quantity box, std::string text) {
     SettingView& s = setting(box);
-    if (s.text == text)
-        return;
     s.text = std::move(text);
     mark_pending();
     if (s.pending)
@@ -203,6 +201,12 @@ void BenchSession::write_box(Quantity box, std::string text) {
 
 void BenchSession::change_setting(Quantity box, std::optional<double> value, bool& pass_due) {
     applied_[box_index(box)] = setting(box).text;
+    // A number applied mends the box, whether or not a pass comes to read it.
+    if (value && setting(box).mark == BoxMark::fault) {
+        setting(box).mark = BoxMark::none;
+        if (!view_.machine_on)
+            view_.status.clear();
+    }
     move_thermometers(box, value, false);
     pass_due = true;
 }
@@ -224,8 +228,7 @@ void BenchSession::move_thermometers(Quantity box, std::optional<double> value, 
 
 // What follows every change: one pass while the machine runs, the
 // thermometers that wait for it, and the marks. While it is off a box that
-// reads no number says at once why it is refused, and a mended one loses its
-// red frame.
+// reads no number says at once why it is refused.
 void BenchSession::after_change(const std::optional<Quantity>& box, std::optional<double> value,
                                 bool pass_due) {
     if (pass_due && view_.machine_on)
@@ -240,9 +243,6 @@ void BenchSession::after_change(const std::optional<Quantity>& box, std::optiona
             view_.status = {{fault_message(Fault{*box, FaultKind::not_a_number, *box}, now,
                                            read_settings(now, style_), {}, style_),
                              Tone::fault}};
-        } else if (s.mark == BoxMark::fault) {
-            s.mark = BoxMark::none;
-            view_.status.clear();
         }
     }
     mark_pending();
@@ -265,8 +265,9 @@ void BenchSession::marcha() {
             s.mark = BoxMark::fault;
         } else if (shown.read_box(q)) {
             applied_[i] = s.text;
-            const bool out_of_range = std::ranges::any_of(
-                shown.range_warnings, [q](const RangeWarning& w) { return w.setting == q; });
+            const bool out_of_range =
+                std::any_of(shown.range_warnings.begin(), shown.range_warnings.end(),
+                            [q](const RangeWarning& w) { return w.setting == q; });
             s.mark = out_of_range ? BoxMark::warning : BoxMark::none;
         }
     }
@@ -379,14 +380,8 @@ void BenchSession::set_conditions(const Conditions& c) {
     if (pass_due && view_.machine_on)
         marcha();
     for (std::size_t i = 0; i < moved.size(); ++i) {
-        if (!moved[i])
-            continue;
-        move_thermometers(kBoxes[i].quantity, moved[i], true);
-        SettingView& s = view_.settings[i];
-        if (!view_.machine_on && s.mark == BoxMark::fault) {
-            s.mark = BoxMark::none;
-            view_.status.clear();
-        }
+        if (moved[i])
+            move_thermometers(kBoxes[i].quantity, moved[i], true);
     }
     mark_pending();
 }

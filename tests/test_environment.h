@@ -2,19 +2,19 @@
 // (GELVOR_SEED) and a count that a variable of its own may change.
 #pragma once
 
-#include <QByteArray>
-#include <QtGlobal>
+#include <cstdlib>
+#include <string>
 
 namespace gelvor::testing {
 
 inline unsigned seed_from_environment() {
-    const QByteArray s = qgetenv("GELVOR_SEED");
-    return s.isEmpty() ? 20261208u : s.toUInt();
+    const char* s = std::getenv("GELVOR_SEED");
+    return s && *s ? static_cast<unsigned>(std::strtoul(s, nullptr, 10)) : 20261208u;
 }
 
 inline int count_from_environment(const char* variable, int fallback) {
-    const QByteArray s = qgetenv(variable);
-    return s.isEmpty() ? fallback : s.toInt();
+    const char* s = std::getenv(variable);
+    return s && *s ? std::atoi(s) : fallback;
 }
 
 }  // namespace gelvor::testing

@@ -5,6 +5,7 @@
 // pass of the same settings shows.
 #include <QProcess>
 #include <QScrollBar>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 
 #include "present/notebook_columns.h"
 #include "present/pass.h"
+#include "tests/random_texts.h"
 #include "tests/test_environment.h"
 #include "tests/ui/window_driver.h"
 #include "ui/box_mark.h"
@@ -30,6 +32,7 @@
 namespace gelvor::ui::testing {
 namespace {
 
+using gelvor::testing::random_box_text;
 using gelvor::testing::seed_from_environment;
 
 int actions_from_environment(int fallback) {
@@ -56,27 +59,6 @@ class RandomOperator : public WindowTest {
         s.ambient_text = qt::to_utf8(text("Text4"));
         s.water_text = qt::to_utf8(text("Text8"));
         return s;
-    }
-
-    // Half the time a number within the box's spin range, else anything.
-    QString random_text(int lo, int hi) {
-        static const char* const odd[] = {
-            "",     "abc",  "1e999", "nan", "12,5,3",    " ",
-            "-",    "0",    "100",   "597", "1e308",     "\xF0\x9F\x98\x80",
-            "15,5", "15.5", "1.010", "-40", "9999999999"};
-        switch (rng() % 6) {
-            case 0:
-            case 1:
-            case 2:
-                return QString::number(lo + int(rng() % (hi - lo + 1)));
-            case 3:
-                return QString::number(int(rng() % 2000) - 500);
-            case 4:
-                return QString::number(lo + int(rng() % (hi - lo + 1))) +
-                       (rng() % 2 ? u',' : u'.') + QString::number(int(rng() % 10));
-            default:
-                return QString::fromUtf8(odd[rng() % std::size(odd)]);
-        }
     }
 
     QAction* action(const char* name) { return form->findChild<QAction*>(QLatin1String(name)); }
@@ -220,7 +202,8 @@ class RandomOperator : public WindowTest {
                 {"Text3", kBarometerRange}, {"Text4", kAmbientRange}, {"Text8", kWaterInletRange}};
             const auto& b = boxes[rng() % 3];
             const char* box = b.name;
-            const QString t = random_text(b.range.min, b.range.max);
+            const QString t =
+                QString::fromStdString(random_box_text(rng, b.range.min, b.range.max));
             retype(box, t);
             what = QString::fromLatin1(box) + " = \"" + t + "\"";
             if (rng() % 2) {
@@ -346,6 +329,7 @@ class RandomOperator : public WindowTest {
         std::optional<PassDisplay> last;
         PanelSettings last_settings;
         int passes = 0, faulted = 0, command_checks = 0;
+        const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < actions; ++i) {
             QString what;
             if (rng() % 100 < 3) {
@@ -374,11 +358,14 @@ class RandomOperator : public WindowTest {
                 return;  // the first broken invariant, with its seed and action
             }
         }
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf(
             "random operator, %s, seed %u: %d actions, %d passes, %d of them faulted; %d "
-            "compared with the readings command; %zu rows in the notebook\n",
+            "compared with the readings command; %zu rows in the notebook; %.0f actions a "
+            "second\n",
             qPrintable(locale.name()), seed, actions, passes, faulted, command_checks,
-            shadow_.rows.size());
+            shadow_.rows.size(), actions / seconds);
     }
 
     std::mt19937 rng;

@@ -295,6 +295,33 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
       assert.deepEqual(table.rows.map((r) => r.slice(1, -1)), native.rows);
       assert.deepEqual(table.rows.map((r) => r[0]), ["1", "2", "3"]);
 
+      // Undo takes the last point back, and redo records it again with its number.
+      const chord = async (...keys) => {
+        for (const k of keys.slice(0, -1)) await page.keyboard.down(k);
+        await page.keyboard.press(keys.at(-1));
+        for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
+      };
+      const numbers = () => page.$$eval("#notebookTable tbody tr", (rows) =>
+        rows.map((tr) => tr.cells[0].textContent));
+      await chord("Control", "KeyZ");
+      assert.deepEqual(await numbers(), ["1", "2"]);
+      assert.equal(await page.$eval("#rehacer", (b) => b.disabled), false);
+      await chord("Control", "Shift", "KeyZ");
+      assert.deepEqual(await numbers(), ["1", "2", "3"]);
+      await chord("Control", "KeyZ");
+      await chord("Control", "KeyY");
+      assert.deepEqual(await numbers(), ["1", "2", "3"]);
+      assert.equal(await page.$eval("#rehacer", (b) => b.disabled), true);
+
+      // Switched off, the evaporator at rest shows again, under no running machine.
+      await page.focus("#Interruptor");
+      await page.keyboard.press("Space");
+      const pictures = await page.evaluate(() => Object.fromEntries(
+        ["c_0", "Picture1_0", "Picture1_1", "Picture1_2"].map((id) => [id, document.getElementById(id).hidden])));
+      assert.deepEqual(pictures, { c_0: false, Picture1_0: true, Picture1_1: true, Picture1_2: true });
+      await page.focus("#Interruptor");
+      await page.keyboard.press("Space");
+
       // The export and the file, as downloads.
       const download = async (key, name) => {
         await page.keyboard.down("Control");

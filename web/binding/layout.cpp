@@ -290,6 +290,8 @@ Json page_texts() {
     out["export"] = std::string(kExportCaption);
     out["save"] = std::string(kSaveCaption);
     out["open"] = std::string(kOpenCaption);
+    out["undo"] = std::string(kUndoCaption);
+    out["redo"] = std::string(kRedoCaption);
     out["accept"] = std::string(kAcceptCaption);
     out["applyHint"] = std::string(kApplyHint);
     return out;
@@ -310,9 +312,6 @@ val window_layout() {
     form["fontPixels"] = L::kDefaultFontPixels;
     form["smallestCaptionPixels"] = L::kSmallestCaptionPixels;
     form["smallestBoxTextPixels"] = L::kSmallestBoxTextPixels;
-    Json running = nlohmann::json::array();
-    for (const auto& p : L::running_pictures()) running.push_back(p.name);
-    form["runningPictures"] = running;  // shown exactly while the machine runs
 
     Rows rows;
     add_bench(rows);

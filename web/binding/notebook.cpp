@@ -1,104 +1,92 @@
-// The lab notebook in the page: the same document, points, CSV and file as
-// the desktop's, kept here for the page's one session. The page records the
-// pass on show, shows the table, and saves and opens the file's bytes.
+// The lab notebook in the page: the same history, points, marks, CSV and
+// file as the desktop's, kept here for the page's one session. The page
+// records the pass on show, undoes and redoes, shows the table, and saves
+// and opens the file's bytes.
 #include <emscripten/bind.h>
 
 #include <string>
 #include <vector>
 
+#include "notebook/marked_point.h"
 #include "notebook/notebook_file.h"
+#include "notebook/notebook_history.h"
 #include "notebook/notebook_messages.h"
 #include "notebook/notebook_points.h"
 #include "present/notebook_columns.h"
 #include "version/version.h"
-#include "web/binding/pass.h"
+#include "web/binding/bench.h"
 
 namespace gelvor::web {
 namespace {
 
-// The page's notebook, and whether it holds readings not yet saved.
-struct Session {
-    NotebookDocument document;
-    bool unsaved = false;
-};
-
-Session& session() {
-    static Session s;
-    return s;
+// The page's notebook. Its date starts empty: the page fills it in.
+NotebookHistory& history() {
+    static NotebookHistory h([](const std::string& locale) { return style_of(locale); }, "");
+    return h;
 }
 
-val said(const std::string& message, const char* tone) {
-    val out = val::object();
-    out.set("message", text(message));
-    out.set("tone", tone);
-    return out;
+// The status line's word, and the bench's view that shows it.
+val said(std::string message, session::Tone tone) {
+    bench().say(std::move(message), tone);
+    return bench_changes();
 }
 
-// Ctrl+L: the pass on show, of `settings` (null while the machine is off),
-// becomes the notebook's next point. {recorded, message, tone} for the status line.
-val record_point(const val& settings, const std::string& locale) {
-    if (settings.isNull() || settings.isUndefined()) {
-        val out = said(kRecordNeedsMachine, "warning");
-        out.set("recorded", false);
-        return out;
-    }
-    const NumberStyle& style = style_of(locale);
-    const PanelSettings panel = panel_settings(settings);
-    const PassDisplay pass = run_pass(panel, style);
-    if (!recordable(pass)) {
-        val out = said(record_refused(pass.fault_message), "fault");
-        out.set("recorded", false);
-        return out;
-    }
-    NotebookDocument& d = session().document;
-    NotebookPoint point = notebook_point(panel, pass, locale, style);
-    point.number = d.next_number++;
-    d.points.push_back(std::move(point));
-    session().unsaved = true;
-    val out = said(point_recorded(d.points.back().number), "note");
-    out.set("recorded", true);
-    return out;
+// Ctrl+L: the pass on show, exactly as shown, becomes the notebook's next
+// point; the status line says so, or why not.
+val record_point() {
+    const session::ShownPass* pass = bench().pass_on_show();
+    if (!pass)
+        return said(kRecordNeedsMachine, session::Tone::warning);
+    if (!recordable(pass->display))
+        return said(record_refused(pass->display.fault_message), session::Tone::fault);
+    history().record(point_on_show(*pass, page_locale(), style_of(page_locale())));
+    return said(point_recorded(history().points().back().number), session::Tone::note);
 }
 
-// Each point's cells as recorded, in its own number format.
-std::vector<std::vector<std::string>> all_cells(std::vector<std::vector<int>>* differing) {
-    std::vector<std::vector<std::string>> cells;
-    for (const NotebookPoint& p : session().document.points) {
-        std::vector<int> changed;
-        cells.push_back(point_cells(p, style_of(p.locale), changed));
-        if (differing)
-            differing->push_back(std::move(changed));
-    }
-    return cells;
-}
-
-// {headers, rows: [{cells, differing}]}: the point's number, its readings
-// and its note; `differing` the readings a pass of its settings no longer gives.
+// {headers, rows: [{cells, differing, marks}], canUndo, canRedo, undo,
+// redo, unsaved}: each point's number, readings and note; `differing` the
+// readings a pass of its settings no longer gives, `marks` why it is marked.
 val notebook_table() {
     val headers = val::array();
     push(headers, text(kPointNumberHeader));
     for (const std::string& h : notebook_headers()) push(headers, text(h));
     push(headers, text(kNoteHeader));
-    std::vector<std::vector<int>> differing;
-    const std::vector<std::vector<std::string>> cells = all_cells(&differing);
     val rows = val::array();
-    const auto& points = session().document.points;
-    for (std::size_t r = 0; r < points.size(); ++r) {
-        val row_cells = val::array();
-        push(row_cells, val(std::to_string(points[r].number)));
-        for (const std::string& c : cells[r]) push(row_cells, text(c));
-        push(row_cells, text(points[r].note));
-        val changed = val::array();
-        for (int c : differing[r]) push(changed, val(c + 1));  // after the number
+    for (const MarkedPoint& p : history().points()) {
+        val cells = val::array();
+        push(cells, val(std::to_string(p.number)));
+        for (const std::string& c : p.cells) push(cells, text(c));
+        push(cells, text(p.note));
+        val differing = val::array();
+        for (int c : p.differing) push(differing, val(c + 1));  // after the number
         val row = val::object();
-        row.set("cells", row_cells);
-        row.set("differing", changed);
+        row.set("cells", cells);
+        row.set("differing", differing);
+        row.set("marks", text(marks_explained(p)));
         push(rows, row);
     }
+    const auto undo_caption = [](const char* command, const std::string& change) {
+        std::string caption = command;
+        std::erase(caption, '&');
+        return change.empty() ? caption : caption + " " + change;
+    };
     val out = val::object();
     out.set("headers", headers);
     out.set("rows", rows);
+    out.set("canUndo", history().can_undo());
+    out.set("canRedo", history().can_redo());
+    out.set("undo", text(undo_caption(kUndoCaption, history().undo_name())));
+    out.set("redo", text(undo_caption(kRedoCaption, history().redo_name())));
+    out.set("unsaved", history().unsaved());
     return out;
+}
+
+void undo() {
+    history().undo();
+}
+
+void redo() {
+    history().redo();
 }
 
 // A file's bytes as a Uint8Array of its own: a string would lose the CSV's
@@ -109,34 +97,36 @@ val bytes_of(const std::string& file) {
                                             reinterpret_cast<const unsigned char*>(file.data())));
 }
 
-// The CSV as the desktop exports it, separated as `locale` wants.
-val notebook_csv_bytes(const std::string& locale) {
-    return bytes_of(notebook_csv(session().document, all_cells(nullptr), style_of(locale), true));
+// The CSV as the desktop exports it, separated as the page's locale wants.
+val notebook_csv_bytes() {
+    std::vector<std::vector<std::string>> cells;
+    for (const MarkedPoint& p : history().points()) cells.push_back(p.cells);
+    return bytes_of(notebook_csv(history().document(), cells, style_of(page_locale()), true));
 }
 
 // The .gelvor file's bytes; the notebook counts as saved from here on.
 val save_notebook() {
-    session().unsaved = false;
-    return bytes_of(notebook_to_json(session().document, "Gelvor " + std::string(version::kText)));
+    history().mark_saved();
+    return bytes_of(
+        notebook_to_json(history().document(), "Gelvor " + std::string(version::kText)));
 }
 
-// A file's bytes (a Uint8Array) and its name: {opened} and, when it is no
-// notebook, {message} why; the notebook on show then stays as it was.
+// A file's bytes (a Uint8Array) and its name: {opened, view}; when it is no
+// notebook, the status line says why and the notebook on show stays as it was.
 val open_notebook(const std::string& bytes, const std::string& file_name) {
+    const NotebookRead read = notebook_from_json(bytes);
+    if (read.document)
+        history().open(*read.document);
     val out = val::object();
-    NotebookRead read = notebook_from_json(bytes);
     out.set("opened", read.document.has_value());
-    if (!read.document) {
-        out.set("message", text(open_refused(file_name, read.error)));
-        return out;
-    }
-    session().document = std::move(*read.document);
-    session().unsaved = false;
+    out.set("view", read.document
+                        ? said("", session::Tone::note)
+                        : said(open_refused(file_name, read.error), session::Tone::fault));
     return out;
 }
 
 bool notebook_unsaved() {
-    return session().unsaved;
+    return history().unsaved();
 }
 
 val notebook_texts() {
@@ -154,6 +144,8 @@ val notebook_texts() {
 EMSCRIPTEN_BINDINGS(gelvor_notebook) {
     emscripten::function("recordPoint", &gelvor::web::record_point);
     emscripten::function("notebookTable", &gelvor::web::notebook_table);
+    emscripten::function("undoNotebook", &gelvor::web::undo);
+    emscripten::function("redoNotebook", &gelvor::web::redo);
     emscripten::function("notebookCsv", &gelvor::web::notebook_csv_bytes);
     emscripten::function("saveNotebook", &gelvor::web::save_notebook);
     emscripten::function("openNotebook", &gelvor::web::open_notebook);

@@ -1,6 +1,7 @@
 // The lab notebook beside the bench: the module records the pass on show,
-// and gives the table, the CSV and the .gelvor file; the page shows the
-// table, downloads the files and hands an opened file's bytes to the module.
+// undoes and redoes, and gives the table, the CSV and the .gelvor file; the
+// page shows the table, downloads the files and hands an opened file's
+// bytes to the module.
 "use strict";
 window.GelvorPage = window.GelvorPage || {};
 
@@ -23,14 +24,22 @@ GelvorPage.Notebook = class {
 
   // Ctrl+L: the pass on show becomes the next point, or the status line says why not.
   record() {
-    const answer = this.gelvor.recordPoint(this.bench.on ? this.bench.lastSettings : null,
-      this.bench.locale);
-    this.bench.showStatus(answer.message, answer.tone);
-    if (answer.recorded) this.show();
+    this.bench.draw(this.gelvor.recordPoint());
+    this.show();
+  }
+
+  undo() {
+    this.gelvor.undoNotebook();
+    this.show();
+  }
+
+  redo() {
+    this.gelvor.redoNotebook();
+    this.show();
   }
 
   show() {
-    const { headers, rows } = this.gelvor.notebookTable();
+    const { headers, rows, ...history } = this.gelvor.notebookTable();
     const head = this.table.tHead;
     head.replaceChildren(head.insertRow());
     for (const text of headers) {
@@ -38,14 +47,18 @@ GelvorPage.Notebook = class {
     }
     const body = this.table.tBodies[0];
     body.replaceChildren();
-    for (const { cells, differing } of rows) {
+    for (const { cells, differing, marks } of rows) {
       const tr = body.insertRow();
       cells.forEach((text, i) => {
         const cell = tr.insertCell();
         cell.textContent = text;
-        if (differing.includes(i)) cell.classList.add("differing");
+        if (differing.includes(i)) {
+          cell.classList.add("differing");
+          cell.title = marks;
+        }
       });
     }
+    document.dispatchEvent(new CustomEvent("gelvor:notebook", { detail: history }));
   }
 
   static download(bytes, name, type) {
@@ -57,13 +70,13 @@ GelvorPage.Notebook = class {
   }
 
   exportCsv() {
-    GelvorPage.Notebook.download(this.gelvor.notebookCsv(this.bench.locale), "lecturas.csv",
-      "text/csv;charset=utf-8");
+    GelvorPage.Notebook.download(this.gelvor.notebookCsv(), "lecturas.csv", "text/csv;charset=utf-8");
   }
 
   save() {
     GelvorPage.Notebook.download(this.gelvor.saveNotebook(), `registro.${this.texts.extension}`,
       this.texts.mimeType);
+    this.show();
   }
 
   open() {
@@ -78,11 +91,7 @@ GelvorPage.Notebook = class {
     if (!file) return;
     const bytes = new Uint8Array(await file.slice(0, this.texts.maxBytes + 1).arrayBuffer());
     const answer = this.gelvor.openNotebook(bytes, file.name);
-    if (!answer.opened) {
-      this.bench.showStatus(answer.message, "fault");
-      return;
-    }
-    this.bench.showStatus("");
-    this.show();
+    this.bench.draw(answer.view);
+    if (answer.opened) this.show();
   }
 };

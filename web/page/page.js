@@ -50,6 +50,8 @@
       ["exportarCsv", texts.export, "Control+E", () => notebook.exportCsv()],
       ["guardarRegistro", texts.save, "Control+S", () => notebook.save()],
       ["abrirRegistro", texts.open, "Control+O", () => notebook.open()],
+      ["deshacer", texts.undo, "Control+Z", () => notebook.undo()],
+      ["rehacer", texts.redo, "Control+Shift+Z Control+Y", () => notebook.redo()],
     ]],
   ];
   const tools = document.getElementById("tools");
@@ -73,21 +75,33 @@
   };
   document.addEventListener("gelvor:zoom", showZoom);
   showZoom();
+  // Undo and redo name what they would undo or redo, while there is any.
+  const showHistory = ({ detail }) => {
+    for (const [button, can, text] of [[buttons.deshacer, detail.canUndo, detail.undo],
+      [buttons.rehacer, detail.canRedo, detail.redo]]) {
+      button.disabled = !can;
+      button.textContent = text;
+    }
+  };
+  document.addEventListener("gelvor:notebook", showHistory);
+  notebook.show();
 
   // Ctrl++ is typed as Ctrl+= where + needs the shift key.
   const keys = {
     "+": buttons.ampliar, "=": buttons.ampliar, "-": buttons.reducir, "0": buttons.tamanoOriginal,
     l: buttons.anotarLecturas, e: buttons.exportarCsv, s: buttons.guardarRegistro,
-    o: buttons.abrirRegistro,
+    o: buttons.abrirRegistro, z: buttons.deshacer, y: buttons.rehacer,
   };
   document.addEventListener("keydown", (event) => {
-    const button = event.ctrlKey && !event.altKey && keys[event.key.toLowerCase()];
+    const key = event.key.toLowerCase();
+    const button = event.ctrlKey && !event.altKey &&
+      (key === "z" && event.shiftKey ? buttons.rehacer : keys[key]);
     if (!button || document.getElementById("notice").open) return;
     event.preventDefault();
     if (!button.disabled) button.click();
   });
 
-  bench.fitShown();
+  bench.fit.shown();
   window.gelvorPage = { bench, notebook }; // for the browser's console
   performance.mark("ready");
   document.documentElement.dataset.ready = "";
