@@ -28,8 +28,6 @@ inline constexpr int kMinimumRunningFlow = 4;
 inline constexpr SettingRange kBarometerRange{950, 1070, 1010};  // mbar
 inline constexpr SettingRange kAmbientRange{10, 50, 18};         // ºC
 inline constexpr SettingRange kWaterInletRange{14, 16, 15};      // ºC
-// The barometer's box reads mbar; the bench computes in kPa.
-inline constexpr double kMbarPerKpa = 10;
 
 // The flowmeter float stands 9.6 twips higher for each g/s: the bar's value
 // times 480 in 16-bit arithmetic, over 50, from 1564 twips.

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "assets/assets.h"
+#include "present/notebook_columns.h"
 
 namespace gelvor::assets {
 namespace {
@@ -136,7 +137,7 @@ TEST(ManualContent, AsksWhyQcExceedsQeAtTheEndOfTheRefrigerationRateExercise) {
 TEST(ManualContent, ListsTheSymbolsWithTheBenchsWaterNaming) {
     const QString s = section(3);
     EXPECT_TRUE(
-        s.contains(u("t3, t4  Temperatura del agua a la entrada y a la salida del\n"
+        s.contains(u("t4, t3  Temperatura del agua a la entrada y a la salida del\n"
                      "        condensador")));
     EXPECT_TRUE(
         s.contains(u("t1, t2  Temperatura del agua a la entrada y a la salida del\n"
@@ -150,10 +151,26 @@ TEST(ManualContent, ListsTheSymbolsWithTheBenchsWaterNaming) {
     }
 }
 
+// The window's captions and the notebook's columns call the condenser's inlet
+// water t4 (read with the evaporator's t1: "t1, t4") and its outlet t3; the
+// manual uses the same names, so that a student's readings go straight into
+// its formulas, each heat from the water as the outlet less the inlet.
+TEST(ManualContent, NamesTheCondenserWaterAsTheWindowDoes) {
+    ASSERT_GE(notebook_column("t1, t4 (\u00BAC)"), 0);
+    ASSERT_GE(notebook_column("t3 (\u00BAC)"), 0);
+    EXPECT_TRUE(section(5).contains(u("agua sale más caliente de lo que entró (t3 > t4).")));
+    const QString text = manual_text();
+    for (const char* wrong : {"t3, t4", "t4 - t3", "t4 > t3", "t2 - t1"})
+        EXPECT_FALSE(text.contains(u(wrong))) << wrong;
+    // Each coil's Q, c.o.p., Atlm and heat from the water in "Datos útiles".
+    EXPECT_EQ(text.count(u("(t3 - t4")), 4);
+    EXPECT_EQ(text.count(u("(t1 - t2")), 4);
+}
+
 TEST(ManualContent, QuotesTheBenchDataExactly) {
     const QString s = section(15);
     for (const char* quoted :
-         {"1.18  10-3", "0.032", "9 espiras de tubo de cobre de 6.3 mm de", "mc  cp (t4 - t3 )",
+         {"1.18  10-3", "0.032", "9 espiras de tubo de cobre de 6.3 mm de", "mc  cp (t3 - t4 )",
           "me cp (t1 - t2 )", "cp agua = 4.18 kJ / kg K", "0.8 ( ta - tc )", "0.8 ( ta - te )",
           "-18 W", "Refrigerante: R11 \tTricloro - fluorometano  C Cl3 F",
           "(Refrigerante prohibido para uso industrial)."}) {
@@ -170,14 +187,14 @@ TEST(ManualContent, WritesOutEveryFormulaWhereItBelongs) {
     const QString cop = section(12);
     for (const char* f :
          {"Wc + Qe = Qc + Qcr", "Qe = me cp (t1 - t2 ) + 0.8 ( ta - te )",
-          "Qc = mc cp (t4 - t3 ) + 0.8 ( tc - ta )", "Wc = Qc - Qe + Qcr", "mr = Qe / (hA - hD)",
+          "Qc = mc cp (t3 - t4 ) + 0.8 ( tc - ta )", "Wc = Qc - Qe + Qcr", "mr = Qe / (hA - hD)",
           "Wc = mr (hB - hA) + Qcr", "c.o.p. Ref  = me cp (t1 - t2 ) / Wc",
-          "c.o.p. B.C. = mc cp (t4 - t3 ) / Wc", "Qcr = 18 W"}) {
+          "c.o.p. B.C. = mc cp (t3 - t4 ) / Wc", "Qcr = 18 W"}) {
         EXPECT_TRUE(cop.contains(u(f))) << f;
     }
     const QString u_section = section(13);
     for (const char* f : {"Q = U A Atlm", "U = el coeficiente global de transmisión",
-                          "U = Q / (A Atlm)", "Atlm = (t4 - t3) / ln ((tc - t3) / (tc - t4))",
+                          "U = Q / (A Atlm)", "Atlm = (t3 - t4) / ln ((tc - t4) / (tc - t3))",
                           "Atlm = (t1 - t2) / ln ((t1 - te) / (t2 - te))", "A = 0.032 m2"}) {
         EXPECT_TRUE(u_section.contains(u(f))) << f;
     }

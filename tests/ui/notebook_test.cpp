@@ -1,14 +1,17 @@
 // The lab notebook driven through its menu as a student drives it.
 #include <unistd.h>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -619,12 +622,41 @@ TEST_F(Notebook, UnsavedReadingsAreOfferedBackAfterACrash) {
 }
 
 TEST_F(Notebook, TheNotebookZoomsWithTheBenchAndEscOrCtrlWCloseIt) {
+    switchOnWith(20, 20);
+    action("anotarLecturas")->trigger();
     NotebookWindow* w = window();
+    EXPECT_EQ(w->table()->font().pixelSize(), look::kDefaultPixels);  // as it comes back to
     form->zoom().setPercent(200);
     EXPECT_EQ(w->font().pixelSize(), 2 * look::kDefaultPixels);
     EXPECT_EQ(w->table()->font().pixelSize(), 2 * look::kDefaultPixels);
     form->zoom().setPercent(100);
     EXPECT_EQ(w->font().pixelSize(), look::kDefaultPixels);
+    // Step by step, as Ctrl++ goes, and back: the table's cells, headings and
+    // rows grow with the window every time, and so does the check box's box.
+    auto* region = w->findChild<QCheckBox*>("regionBanco");
+    const auto indicator = [region] {
+        QStyleOptionButton o;
+        o.initFrom(region);
+        return region->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &o, region).width();
+    };
+    const int indicator_at_100 = indicator();
+    for (const int percent : {125, 150, 175, 200, 175, 150, 125, 100}) {
+        form->zoom().setPercent(percent);
+        const double factor = percent / 100.0;
+        const QFont font = look::sans(static_cast<int>(std::lround(look::kDefaultPixels * factor)));
+        QTableView* table = w->table();
+        for (const QWidget* part : std::initializer_list<const QWidget*>{
+                 w, table, table->viewport(), table->horizontalHeader()}) {
+            EXPECT_EQ(part->font().family(), font.family()) << percent;
+            EXPECT_EQ(part->font().pixelSize(), font.pixelSize())
+                << percent << ' ' << part->metaObject()->className();
+        }
+        const int line = QFontMetrics(font).height();
+        EXPECT_GE(table->rowHeight(0), line) << percent;
+        EXPECT_LE(table->rowHeight(0), line + 8) << percent;
+        EXPECT_GE(table->horizontalHeader()->height(), line) << percent;
+        EXPECT_EQ(indicator(), std::lround(indicator_at_100 * factor)) << percent;
+    }
     for (QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
         w = window();
         ASSERT_TRUE(activate(w));

@@ -13,8 +13,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -40,6 +42,23 @@
 #include "ui/notebook/ph_diagram.h"
 
 namespace gelvor::ui::notebook {
+
+// Check boxes keep the style's own indicator size unless asked: grown with
+// their text. A style rather than a style sheet, which would take over the
+// fonts of the whole window and leave them at a former zoom.
+class ZoomedIndicators : public QProxyStyle {
+  public:
+    ZoomedIndicators() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    double factor = 1;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_IndicatorWidth || metric == PM_IndicatorHeight
+                   ? static_cast<int>(std::lround(pixels * factor))
+                   : pixels;
+    }
+};
+
 namespace {
 
 // The window's commands: on its toolbar, or keys of the window alone.
@@ -89,17 +108,15 @@ KeyGroup NotebookWindow::keys() {
 
 void NotebookWindow::setZoom(double factor) {
     zoom_ = factor;
+    // The window's font reaches every widget in it, the table's cells and
+    // headings included; the rows are sized to it.
     setFont(look::sans(static_cast<int>(std::lround(look::kDefaultPixels * factor))));
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->resizeColumnsToContents();
     chart_->setZoom(factor);
     diagram_->setZoom(factor);
-    // Check boxes keep the style's own size unless asked: grown with their text.
-    constexpr int kIndicatorPixels = 13;
-    setStyleSheet(factor == 1
-                      ? QString()
-                      : QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
-                            .arg(std::lround(kIndicatorPixels * factor)));
+    indicators_->factor = factor;
+    for (QCheckBox* box : findChildren<QCheckBox*>()) box->updateGeometry();
     // As large as the bench grows, within the screen.
     QSize size = size_at_100_ * factor;
     if (!screen()) {
@@ -120,6 +137,8 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     setWindowTitle(QStringLiteral("Registro de lecturas"));
     setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The bench's font at 100 %, which a window does not take from its parent.
+    setFont(look::sans(look::kDefaultPixels));
 
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -245,6 +264,9 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     layout->addWidget(bar);
     layout->addLayout(who);
     layout->addWidget(tabs_, 1);
+    indicators_ = new ZoomedIndicators;
+    indicators_->setParent(this);
+    for (QCheckBox* box : findChildren<QCheckBox*>()) box->setStyle(indicators_);
     size_at_100_ = QSize(760, 560);
     resize(size_at_100_);
 

@@ -21,6 +21,7 @@ namespace gelvor::ui::notebook {
 class NotebookChart;
 class NotebookModel;
 class PhDiagram;
+class ZoomedIndicators;
 
 // frmRegistro: the notebook beside the bench, non-modal: who recorded it and
 // when, the readings table with a note per point, the chart and the
@@ -62,8 +63,6 @@ class NotebookWindow : public QWidget {
 
     QTableView* table() const { return table_; }
     QLineEdit* studentsField() const { return students_; }
-    QLineEdit* groupField() const { return group_; }
-    QDateEdit* dateField() const { return date_; }
     QTabWidget* tabs() const { return tabs_; }
     NotebookChart* chart() const { return chart_; }
     PhDiagram* diagram() const { return diagram_; }
@@ -86,6 +85,7 @@ class NotebookWindow : public QWidget {
     QTableView* table_ = nullptr;
     NotebookChart* chart_ = nullptr;
     PhDiagram* diagram_ = nullptr;
+    ZoomedIndicators* indicators_ = nullptr;  // the check boxes' style, owned by the window
     double zoom_ = 1;
     QSize size_at_100_;
 };

@@ -1,15 +1,19 @@
 #include "ui/notebook/recovery.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QStandardPaths>
 #include <QUndoStack>
+#include <QWindow>
 
 #include "notebook/notebook_file.h"
 #include "ui/notebook/notebook_files.h"
@@ -22,6 +26,62 @@ namespace {
 QString lock_of(const QString& file) {
     return file.chopped(QFileInfo(file).suffix().size()) + QStringLiteral("lock");
 }
+
+// The question comes up right after the splash, which a key or a click
+// closes. That key held a little longer (its repeats and release, which X11
+// does not always mark as repeats), a second press already queued or a
+// double click must not answer a question the user has not seen. So keys and
+// clicks are heeded once none has come for a moment, and a key's repeats and
+// release only after a press that was heeded. Each event is judged once, as
+// it reaches the question's window.
+class Deliberate : public QObject {
+  public:
+    explicit Deliberate(const QWidget* box) : box_(box) {
+        quiet_.start();
+        qApp->installEventFilter(this);
+    }
+    ~Deliberate() override { qApp->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched != box_->windowHandle())
+            return false;
+        const bool settled = quiet_.hasExpired(Recovery::kHeedAfterMs);
+        switch (e->type()) {
+            case QEvent::ShortcutOverride:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease: {
+                const auto* k = static_cast<QKeyEvent*>(e);
+                if (pressed_.contains(k->key())) {
+                    if (e->type() == QEvent::KeyRelease && !k->isAutoRepeat())
+                        pressed_.remove(k->key());
+                    return false;
+                }
+                if (e->type() != QEvent::KeyRelease && !k->isAutoRepeat() && settled) {
+                    if (e->type() == QEvent::KeyPress)
+                        pressed_.insert(k->key());
+                    return false;
+                }
+                break;
+            }
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                if (settled)
+                    return false;
+                break;
+            default:
+                return false;
+        }
+        quiet_.start();
+        e->accept();  // an accepted shortcut override: no mnemonic either
+        return true;
+    }
+
+  private:
+    const QWidget* box_;
+    QElapsedTimer quiet_;  // since the question showed or a stray key or click came
+    QSet<int> pressed_;    // keys pressed since it heeds them, still down
+};
 
 }  // namespace
 
@@ -125,7 +185,10 @@ void Recovery::offer(QWidget* parent) {
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("Más &tarde"));
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
-        const int answer = box.exec();
+        const int answer = [&] {
+            const Deliberate deliberate(&box);
+            return box.exec();
+        }();
         const bool take = answer == QMessageBox::Yes;
         if (answer == QMessageBox::Cancel ||
             (take && !files_.maybeSave(parent, QStringLiteral("recuperar el anterior"))))

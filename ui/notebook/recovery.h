@@ -30,7 +30,11 @@ class Recovery : public QObject {
     static QString folder();
     // Offers each notebook left by a process that ended without saving it;
     // the first one the user takes becomes the notebook, with unsaved changes.
+    // The question heeds keys and clicks only once none has come for
+    // kHeedAfterMs, and never a key held down from before, such as the one
+    // that closed the splash.
     void offer(QWidget* parent);
+    static constexpr int kHeedAfterMs = 400;
     // The program ends with its notebook saved or discarded: nothing to keep.
     void forget();
     // The file this process keeps (empty until it first needs one).

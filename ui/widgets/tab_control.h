@@ -11,7 +11,7 @@ namespace gelvor::ui {
 // stay where they are whichever tab is chosen: the first row lies next to
 // the page, the others behind it, so a tab is always at the same spot. Each
 // page lies under the strip, but its controls are placed in the tab
-// control's own coordinates (`onPage` turns them into the page's).
+// control's own coordinates.
 class TabControl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)
@@ -26,8 +26,6 @@ class TabControl : public QWidget {
     QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     int rowCount() const;
     int stripHeight() const;
-    // Page geometry of a control placed in the tab control's own pixels.
-    QRect onPage(const QRect& geometry) const { return geometry.translated(0, -stripHeight()); }
     // Where a tab is drawn.
     QRect tabRect(int index) const;
 
