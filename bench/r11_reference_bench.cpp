@@ -1,7 +1,9 @@
 // The reference equation of R-11 and what is drawn and computed from it:
-// one saturation, one state from (p, s), a pass's ideal-cycle figures, a
-// pass's cycle on the chart, building a whole static chart, and the hover
-// test over 50 recorded cycles. Run with repetitions for the medians.
+// the equation's saturation line by its iterative solution and by the
+// superancillary expansions (and building those once), one saturation, one
+// state from (p, s), a pass's ideal-cycle figures, a pass's cycle on the
+// chart, building a whole static chart, and the hover test over 50 recorded
+// cycles. Run with repetitions for the medians.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -9,6 +11,7 @@
 #include "model/bench.h"
 #include "model/ideal_cycle.h"
 #include "model/r11_reference.h"
+#include "model/r11_superancillary.h"
 #include "present/ph_chart.h"
 
 namespace {
@@ -18,6 +21,45 @@ using namespace gelvor;
 BenchState exercise_pass() {
     return recompute({20, 4, 101, 15, 18}).state;  // the manual's second point
 }
+
+// The saturation line alone (T, p and both densities), at 25 ºC and at
+// 150 kPa: the phase equilibrium solved, and the expansions.
+void CoexistenceSolved(benchmark::State& state) {
+    double kelvin = 298.15;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kelvin);
+        benchmark::DoNotOptimize(r11ref::solve_coexistence(kelvin));
+    }
+}
+BENCHMARK(CoexistenceSolved);
+
+void ExpansionsAtTemperature(benchmark::State& state) {
+    const r11ref::SaturationExpansions& expansions = r11ref::saturation_expansions();
+    double kelvin = 298.15;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kelvin);
+        benchmark::DoNotOptimize(expansions.at_temperature(kelvin));
+    }
+}
+BENCHMARK(ExpansionsAtTemperature);
+
+void ExpansionsAtPressure(benchmark::State& state) {
+    const r11ref::SaturationExpansions& expansions = r11ref::saturation_expansions();
+    double p = 150;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(p);
+        benchmark::DoNotOptimize(expansions.at_pressure(p));
+    }
+}
+BENCHMARK(ExpansionsAtPressure);
+
+// What the first saturation of a run pays once.
+void ExpansionsBuilt(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(r11ref::SaturationExpansions::build());
+    }
+}
+BENCHMARK(ExpansionsBuilt)->Unit(benchmark::kMicrosecond);
 
 void SaturationAtTemperature(benchmark::State& state) {
     double t = 25;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/r11_reference.h"
+#include "model/r11_isobar.h"
 
 namespace gelvor {
 
@@ -15,12 +15,12 @@ IdealCycle ideal_cycle(const BenchState& state) {
         out.carnot_cop_heat_pump = tc / (tc - te);
     }
 
-    if (const auto suction = r11ref::saturation_at_pressure(state.evap_pressure)) {
-        out.suction_enthalpy = suction->vapour_enthalpy;
-        out.suction_entropy = suction->vapour_entropy;
-        const auto end =
-            r11ref::state_at_pressure_entropy(state.cond_pressure, *out.suction_entropy);
-        if (end) {
+    // Both states at the condensing pressure share its saturation line.
+    const r11ref::Isobar condensing(state.cond_pressure);
+    if (const auto suction = r11ref::Isobar(state.evap_pressure).saturated_vapour()) {
+        out.suction_enthalpy = suction->h;
+        out.suction_entropy = suction->s;
+        if (const auto end = condensing.at_entropy(*out.suction_entropy)) {
             out.isentropic_discharge_enthalpy = end->h;
         }
     }
@@ -31,7 +31,7 @@ IdealCycle ideal_cycle(const BenchState& state) {
             (*out.isentropic_discharge_enthalpy - *out.suction_enthalpy) / gained;
     }
 
-    if (const auto discharge = r11ref::state_at_pressure_enthalpy(state.cond_pressure, state.h2)) {
+    if (const auto discharge = condensing.at_enthalpy(state.h2)) {
         out.discharge_temp = discharge->t;
         out.discharge_in_dome = discharge->quality.has_value();
     }

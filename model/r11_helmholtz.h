@@ -33,6 +33,9 @@ struct Helmholtz {
     double delta_tau_residual_dt = 0;  // delta tau alphar_deltatau
 };
 Helmholtz helmholtz(double tau, double delta);
+// The same with the ideal part by its closed form, which helmholtz takes
+// from series in T over the equation's range (within some 1e-14).
+Helmholtz exact_helmholtz(double tau, double delta);
 // The residual part alone, the ideal fields left at zero: all that the
 // pressure and the phase equilibrium need, at half the cost.
 Helmholtz residual_helmholtz(double tau, double delta);
@@ -46,18 +49,43 @@ PressureSlope pressure_and_slope(double kelvin, double density);
 
 // One point (T, rho) of the equation and what follows from it. Enthalpy and
 // entropy are without their zero (the ideal part's two free constants are
-// left out): r11_reference.cpp sets it.
+// left out): r11_reference.cpp sets it. Inline: the searches call them in
+// their inner loops.
 struct EquationPoint {
     double kelvin;
     double density;
     Helmholtz a;
 
-    EquationPoint(double kelvin, double density);
-    double pressure() const;        // kPa
-    double pressure_slope() const;  // dp/drho at constant T
-    double raw_enthalpy() const;    // kJ/kg
-    double raw_entropy() const;     // kJ/(kg K)
-    double isobaric_heat_capacity() const;
+    EquationPoint(double kelvin, double density)
+        : kelvin(kelvin),
+          density(density),
+          a(helmholtz(kReducingTemperature / kelvin, density / kReducingDensity)) {}
+
+    double pressure() const {  // kPa
+        return density * kGasConstant * kelvin * (1 + a.delta_residual_d);
+    }
+    double pressure_slope() const {  // dp/drho at constant T
+        return kGasConstant * kelvin * (1 + 2 * a.delta_residual_d + a.delta2_residual_dd);
+    }
+    double pressure_temperature_slope() const {  // dp/dT at constant rho
+        return density * kGasConstant * (1 + a.delta_residual_d - a.delta_tau_residual_dt);
+    }
+    double raw_enthalpy() const {  // kJ/kg
+        return kGasConstant * kelvin * (1 + a.tau_ideal_t + a.tau_residual_t + a.delta_residual_d);
+    }
+    double raw_entropy() const {  // kJ/(kg K)
+        return kGasConstant * (a.tau_ideal_t + a.tau_residual_t - a.ideal - a.residual);
+    }
+    double isochoric_heat_capacity() const {
+        return -kGasConstant * (a.tau2_ideal_tt + a.tau2_residual_tt);
+    }
+    // cp = cv + R (1 + delta alphar_delta - delta tau alphar_deltatau)^2
+    //           / (1 + 2 delta alphar_delta + delta^2 alphar_deltadelta)
+    double isobaric_heat_capacity() const {
+        const double num = 1 + a.delta_residual_d - a.delta_tau_residual_dt;
+        const double den = 1 + 2 * a.delta_residual_d + a.delta2_residual_dd;
+        return isochoric_heat_capacity() + kGasConstant * num * num / den;
+    }
 };
 
 // Smooth fits to the equation's saturation line, for starting guesses only.

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "model/r11_helmholtz.h"
+#include "model/r11_isobar.h"
+#include "model/r11_superancillary.h"
 #include "model/root_finding.h"
 
 namespace gelvor::r11ref {
@@ -20,52 +22,25 @@ constexpr double kMaxDensity = 4 * kReducingDensity;
 // last half kelvin the saturation line is carried from the equation's values
 // to the critical point: the densities by the critical scaling law
 // rho - rhoc ~ (Tc - T)^beta, ln p by a parabola in T that keeps the
-// equation's value and slope where it takes over.
-constexpr double kClosureWidth = 0.5;  // K
-constexpr double kClosureStart = kCriticalKelvin - kClosureWidth;
+// equation's value and slope where it takes over. Below, the line comes
+// from the superancillary expansions of the equation's own.
+constexpr double kClosureStart = kClosureStartKelvin;
 constexpr double kCriticalExponent = 0.35;  // beta
 
-// The liquid and vapour in equilibrium at one temperature: equal pressure
-// and equal Gibbs energy. Newton's method in both densities at once, from the
-// fits, in the variables of Akasaka (2008): J = delta (1 + delta alphar_delta)
-// and K = delta alphar_delta + alphar + ln delta, equal in both phases, with
-// dK/ddelta = (dJ/ddelta) / delta.
+// The liquid and vapour in equilibrium at one temperature, by the
+// iterative solution: for the few values that must be the equation's own
+// to the last digit (the reference state, where the closure starts).
 struct Coexistence {
     EquationPoint liquid;
     EquationPoint vapour;
 };
 std::optional<Coexistence> coexistence(double kelvin) {
-    if (!(kelvin >= kMinKelvin && kelvin <= kClosureStart)) {
+    const auto s = solve_coexistence(kelvin);
+    if (!s) {
         return std::nullopt;
     }
-    double liquid = fitted_liquid_density(kelvin) / kReducingDensity;
-    double vapour = fitted_vapour_density(kelvin) / kReducingDensity;
-    const double tau = kReducingTemperature / kelvin;
-    for (int i = 0; i < 50; ++i) {
-        const Helmholtz l = residual_helmholtz(tau, liquid), v = residual_helmholtz(tau, vapour);
-        const double jl = liquid * (1 + l.delta_residual_d), jv = vapour * (1 + v.delta_residual_d);
-        const double kl = l.delta_residual_d + l.residual + std::log(liquid);
-        const double kv = v.delta_residual_d + v.residual + std::log(vapour);
-        const double djl = 1 + 2 * l.delta_residual_d + l.delta2_residual_dd;
-        const double djv = 1 + 2 * v.delta_residual_d + v.delta2_residual_dd;
-        const double dkl = djl / liquid, dkv = djv / vapour;
-        const double det = djv * dkl - djl * dkv;
-        if (!(std::abs(det) > 0)) {
-            return std::nullopt;
-        }
-        const double step_l = ((kv - kl) * djv - (jv - jl) * dkv) / det;
-        const double step_v = ((kv - kl) * djl - (jv - jl) * dkl) / det;
-        liquid += step_l;
-        vapour += step_v;
-        if (!(vapour > 0 && liquid > vapour && liquid * kReducingDensity < kMaxDensity)) {
-            return std::nullopt;
-        }
-        if (std::abs(step_l) <= 1e-12 * liquid && std::abs(step_v) <= 1e-12 * vapour) {
-            return Coexistence{EquationPoint(kelvin, liquid * kReducingDensity),
-                               EquationPoint(kelvin, vapour * kReducingDensity)};
-        }
-    }
-    return std::nullopt;
+    return Coexistence{EquationPoint(kelvin, s->liquid_density),
+                       EquationPoint(kelvin, s->vapour_density)};
 }
 
 // Clapeyron: d ln p / dT = (hV - hL) / (T p (1/rhoV - 1/rhoL)).
@@ -98,22 +73,11 @@ const std::optional<Closure>& closure() {
     return found;
 }
 
-// The saturation line at one temperature, with the slope of ln p in T.
-struct SaturationLine {
-    EquationPoint liquid;
-    EquationPoint vapour;
-    double pressure;            // kPa
-    double log_pressure_slope;  // 1/K
-};
-std::optional<SaturationLine> saturation_line(double kelvin) {
+// The saturation line at one temperature: the expansions', or the closure's
+// over the last half kelvin.
+std::optional<SaturationPoint> saturation_line(double kelvin) {
     if (kelvin <= kClosureStart) {
-        const auto c = coexistence(kelvin);
-        if (!c) {
-            return std::nullopt;
-        }
-        // The two pressures agree; the vapour's is the better conditioned.
-        const double p = c->vapour.pressure();
-        return SaturationLine{c->liquid, c->vapour, p, clapeyron_slope(*c, p)};
+        return saturation_expansions().at_temperature(kelvin);
     }
     const auto& c = closure();
     if (!(kelvin <= kCriticalKelvin) || !c) {
@@ -121,10 +85,9 @@ std::optional<SaturationLine> saturation_line(double kelvin) {
     }
     const double u = kCriticalKelvin - kelvin;
     const double shrink = std::pow(u / kClosureWidth, kCriticalExponent);
-    return SaturationLine{EquationPoint(kelvin, kCriticalDensity + c->liquid_gap * shrink),
-                          EquationPoint(kelvin, kCriticalDensity + c->vapour_gap * shrink),
-                          kCriticalPressure * std::exp(u * (c->a + c->b * u)),
-                          -(c->a + 2 * c->b * u)};
+    return SaturationPoint{kelvin, kCriticalPressure * std::exp(u * (c->a + c->b * u)),
+                           kCriticalDensity + c->liquid_gap * shrink,
+                           kCriticalDensity + c->vapour_gap * shrink};
 }
 
 // The zero of h and s: 200 kJ/kg and 1 kJ/(kg K) for saturated liquid at 0 ºC.
@@ -147,15 +110,44 @@ double entropy(const EquationPoint& point) {
     return point.raw_entropy() + reference_offsets().entropy;
 }
 
-Saturation saturation_of(const SaturationLine& line) {
-    return Saturation{line.liquid.kelvin - kZeroCelsius,
-                      line.pressure,
-                      line.liquid.density,
-                      line.vapour.density,
-                      enthalpy(line.liquid),
-                      enthalpy(line.vapour),
-                      entropy(line.liquid),
-                      entropy(line.vapour)};
+// h or s at a point, with its derivatives in T at constant density and in
+// the density at constant T, from that point's Helmholtz energy alone:
+//   (ds/dT)rho = cv / T,  (ds/drho)T = -(dp/dT)rho / rho^2  (Maxwell),
+//   (dh/dT)rho = cv + (dp/dT)rho / rho,
+//   (dh/drho)T = ((dp/drho)T - T (dp/dT)rho / rho) / rho.
+struct Gradient {
+    double value, by_kelvin, by_density;
+};
+struct ByEnthalpy {
+    static double of(const EquationPoint& point) { return enthalpy(point); }
+    static double slope(const EquationPoint& point) { return point.isobaric_heat_capacity(); }
+    static Gradient gradient(const EquationPoint& point) {
+        const double by_kelvin = point.pressure_temperature_slope();
+        return {
+            enthalpy(point), point.isochoric_heat_capacity() + by_kelvin / point.density,
+            (point.pressure_slope() - point.kelvin * by_kelvin / point.density) / point.density};
+    }
+};
+struct ByEntropy {
+    static double of(const EquationPoint& point) { return entropy(point); }
+    static double slope(const EquationPoint& point) {
+        return point.isobaric_heat_capacity() / point.kelvin;
+    }
+    static Gradient gradient(const EquationPoint& point) {
+        return {entropy(point), point.isochoric_heat_capacity() / point.kelvin,
+                -point.pressure_temperature_slope() / (point.density * point.density)};
+    }
+};
+
+Saturation saturation_of(const SaturationPoint& line, const EquationPoint& liquid,
+                         const EquationPoint& vapour) {
+    return Saturation{
+        line.kelvin - kZeroCelsius, line.pressure,    line.liquid_density, line.vapour_density,
+        enthalpy(liquid),           enthalpy(vapour), entropy(liquid),     entropy(vapour)};
+}
+Saturation saturation_of(const SaturationPoint& line) {
+    return saturation_of(line, EquationPoint(line.kelvin, line.liquid_density),
+                         EquationPoint(line.kelvin, line.vapour_density));
 }
 
 State single_phase_state(const EquationPoint& point) {
@@ -208,59 +200,51 @@ std::optional<EquationPoint> point_at(double kelvin, double p, Phase phase, doub
     return EquationPoint(kelvin, *density);
 }
 
-// Which phase is stable at (T, p) below the critical temperature: the fit
-// decides away from the saturation line, the saturation line near it.
+// Which phase is stable at (T, p) below the critical temperature.
 Phase phase_at(double kelvin, double p) {
-    const double fitted = fitted_saturation_pressure(kelvin);
-    if (std::abs(p - fitted) > 0.002 * fitted) {
-        return p < fitted ? Phase::vapour : Phase::liquid;
-    }
     const auto line = saturation_line(kelvin);
-    return p < (line ? line->pressure : fitted) ? Phase::vapour : Phase::liquid;
+    return p < (line ? line->pressure : fitted_saturation_pressure(kelvin)) ? Phase::vapour
+                                                                            : Phase::liquid;
 }
 
-// The saturation line at pressure p: Newton's method in T on ln p, from
-// the fit's inverse (only a guess: the middle of the range when it has none).
-std::optional<SaturationLine> saturation_line_at_pressure(double p) {
+// The saturation line at pressure p: the expansions' inverse, or over the
+// closure the root of its parabola in ln p.
+std::optional<SaturationPoint> saturation_line_at_pressure(double p) {
     if (!(p > 0 && p <= kCriticalPressure)) {
         return std::nullopt;
     }
     if (p == kCriticalPressure) {
         return saturation_line(kCriticalKelvin);
     }
-    const double middle = 0.5 * (kMinKelvin + kCriticalKelvin);
-    const double start = solve_increasing(
-                             [&](double kelvin) {
-                                 const double step = 1e-6 * kelvin;
-                                 const double value = fitted_saturation_pressure(kelvin);
-                                 const double ahead = fitted_saturation_pressure(kelvin + step);
-                                 return Sample{std::log(value / p), std::log(ahead / value) / step};
-                             },
-                             kMinKelvin, kCriticalKelvin, middle, 1e-6)
-                             .value_or(middle);
-    std::optional<SaturationLine> line;  // the last one computed
-    const auto kelvin = solve_increasing(
-        [&](double kelvin) {
-            line = saturation_line(kelvin);
-            return line ? Sample{std::log(line->pressure / p), line->log_pressure_slope}
-                        : Sample{std::nan(""), 0};
-        },
-        kMinKelvin, kCriticalKelvin, start, 1e-12);
-    if (!kelvin) {
+    const SaturationExpansions& expansions = saturation_expansions();
+    if (p <= expansions.max_pressure()) {
+        return expansions.at_pressure(p);
+    }
+    const auto& c = closure();
+    if (!c) {
         return std::nullopt;
     }
-    // The last step moved T by under 1e-12 of itself.
-    return line && std::abs(*kelvin - line->liquid.kelvin) <= 1e-9 ? line
-                                                                   : saturation_line(*kelvin);
+    // b u^2 + a u - ln(p/pc) = 0, its root that goes to 0 with ln(p/pc)
+    // (a < 0: ln p rises with T), written without cancellation.
+    const double log_ratio = std::log(p / kCriticalPressure);
+    const double u = -2 * log_ratio / (std::sqrt(c->a * c->a + 4 * c->b * log_ratio) - c->a);
+    if (!(u >= 0 && u <= kClosureWidth * (1 + 1e-9))) {
+        return std::nullopt;
+    }
+    auto line = saturation_line(std::max(kCriticalKelvin - u, kClosureStart));
+    if (line) {
+        line->pressure = p;
+    }
+    return line;
 }
 
 // The single-phase state at pressure p where `property` (h or s of a point)
-// equals `target`, T between lo and hi kelvin, searched from `start` on;
-// `slope` is the property's derivative in T at constant p.
-template <class Property, class Slope>
+// equals `target`, T between lo and hi kelvin, searched from `start` on:
+// T by Newton's method, each step solving for the density at (T, p). Sure
+// but slow; the fallback of isobaric_newton.
+template <class Property>
 std::optional<State> single_phase_where(double p, double target, double lo, double hi,
-                                        const EquationPoint& start, Phase phase, Property property,
-                                        Slope slope) {
+                                        const EquationPoint& start, Phase phase) {
     double density = start.density;  // the last one found, the next one's guess
     const auto kelvin = solve_increasing(
         [&](double t) {
@@ -269,7 +253,7 @@ std::optional<State> single_phase_where(double p, double target, double lo, doub
                 return Sample{std::nan(""), 0};
             }
             density = point->density;
-            return Sample{property(*point) - target, slope(*point)};
+            return Sample{Property::of(*point) - target, Property::slope(*point)};
         },
         lo, hi, start.kelvin, 1e-12);
     if (!kelvin) {
@@ -279,42 +263,113 @@ std::optional<State> single_phase_where(double p, double target, double lo, doub
     return point ? std::optional(single_phase_state(*point)) : std::nullopt;
 }
 
-// The state at pressure p where h or s (`property` of a point, `slope` its
-// derivative in T at constant p) equals `target`: inside the dome from the
-// saturation values, else in the phase it falls in, searched from the
-// saturated state on that side.
-template <class Property, class Slope>
-std::optional<State> state_where(double p, double target, Property property, Slope slope) {
-    if (!pressure_in_range(p) || !std::isfinite(target)) {
-        return std::nullopt;
-    }
-    if (p > kCriticalPressure) {
-        // Compressed liquid below the critical temperature, one fluid above.
-        const auto at_critical = point_at(kCriticalKelvin, p, Phase::vapour);
-        if (!at_critical) {
+// The same state by Newton's method in T and the density at once, on
+// p(T, rho) = p and the property = target, from `point`, a point at p (a
+// saturated phase, or the fluid at the critical temperature): its first
+// step is the one by cp along the isobar, and two more settle it in most
+// cases. Nothing when a step leaves the stable side of the phase, T leaves
+// lo to hi, or it does not settle: single_phase_where then decides.
+template <class Property>
+std::optional<State> isobaric_newton(double p, double target, double lo, double hi,
+                                     EquationPoint point, Phase phase) {
+    // Along an isobar the density only falls as T rises, so the vapour
+    // stays below its start and the liquid above it.
+    const double start_density = point.density;
+    double last_step = 0;  // relative
+    for (int i = 0; i < 12; ++i) {
+        const double p_by_kelvin = point.pressure_temperature_slope();
+        const double p_by_density = point.pressure_slope();
+        const Gradient f = Property::gradient(point);
+        const double p_residual = p - point.pressure(), f_residual = target - f.value;
+        const double det = p_by_kelvin * f.by_density - p_by_density * f.by_kelvin;
+        const double step_t = (p_residual * f.by_density - p_by_density * f_residual) / det;
+        const double step_rho = (p_by_kelvin * f_residual - f.by_kelvin * p_residual) / det;
+        const double kelvin = point.kelvin + step_t;
+        double density = point.density + step_rho;
+        if (i == 0 && phase == Phase::vapour) {
+            // A gas's density falls as 1/T, which a linear step follows
+            // badly over tens of kelvin: take the compressibility factor
+            // Z = p / (rho R T) as linear in T instead, its slope along the
+            // isobar (Z / T)(k - 1), k = (T / rho) (dp/dT)rho / (dp/drho)T.
+            const double z = p / (point.density * kGasConstant * point.kelvin);
+            const double k = point.kelvin * p_by_kelvin / (point.density * p_by_density);
+            density = p / (kGasConstant * kelvin * z * (1 + (k - 1) * step_t / point.kelvin));
+        }
+        const bool on_side =
+            phase == Phase::vapour ? density <= start_density : density >= start_density;
+        if (!(p_by_density > 0 && kelvin >= kMinKelvin && kelvin <= kMaxKelvin && density > 0 &&
+              density < kMaxDensity && on_side)) {
             return std::nullopt;
         }
-        return property(*at_critical) > target
-                   ? single_phase_where(p, target, kMinKelvin, kCriticalKelvin, *at_critical,
-                                        Phase::liquid, property, slope)
-                   : single_phase_where(p, target, kCriticalKelvin, kMaxKelvin, *at_critical,
-                                        Phase::vapour, property, slope);
+        // Quadratic convergence: the error left after a step is about
+        // step^2 times the ratio of the last step to the square of the one
+        // before. Once that is negligible (or the step itself is), the point
+        // is exact to the last digits and first-order terms carry p, h and
+        // s to it.
+        const double step =
+            std::max(std::abs(step_t) / kelvin, std::abs(density - point.density) / density);
+        if (i > 0 && (step <= 1e-9 ||
+                      (step <= 1e-6 && step * step * step <= 1e-13 * last_step * last_step))) {
+            if (!(kelvin >= lo && kelvin <= hi)) {
+                return std::nullopt;
+            }
+            const Gradient h = ByEnthalpy::gradient(point), s = ByEntropy::gradient(point);
+            return State{kelvin - kZeroCelsius,
+                         point.pressure() + p_by_kelvin * step_t + p_by_density * step_rho,
+                         density,
+                         h.value + h.by_kelvin * step_t + h.by_density * step_rho,
+                         s.value + s.by_kelvin * step_t + s.by_density * step_rho,
+                         std::nullopt};
+        }
+        last_step = step;
+        point = EquationPoint(kelvin, density);
     }
-    const auto line = saturation_line_at_pressure(p);
-    if (!line) {
+    return std::nullopt;
+}
+
+template <class Property>
+std::optional<State> single_phase_from(double p, double target, double lo, double hi,
+                                       const EquationPoint& start, Phase phase) {
+    if (auto state = isobaric_newton<Property>(p, target, lo, hi, start, phase)) {
+        return state;
+    }
+    return single_phase_where<Property>(p, target, lo, hi, start, phase);
+}
+
+// The state at pressure p where h or s (`Property`) equals `target`: inside
+// the dome from the saturation values, else in the phase it falls in,
+// searched from the saturated state on that side (from `start`, the
+// saturated vapour at p, or the fluid at the critical temperature above the
+// critical pressure, where there is no `line`).
+template <class Property>
+std::optional<State> state_where(double p, double target,
+                                 const std::optional<SaturationPoint>& line,
+                                 const std::optional<EquationPoint>& start) {
+    if (!start || !std::isfinite(target)) {
         return std::nullopt;
     }
-    const double kelvin = line->liquid.kelvin;
-    const double on_liquid = property(line->liquid), on_vapour = property(line->vapour);
+    if (!line) {
+        // Compressed liquid below the critical temperature, one fluid above.
+        return Property::of(*start) > target
+                   ? single_phase_from<Property>(p, target, kMinKelvin, kCriticalKelvin, *start,
+                                                 Phase::liquid)
+                   : single_phase_from<Property>(p, target, kCriticalKelvin, kMaxKelvin, *start,
+                                                 Phase::vapour);
+    }
+    // The liquid only when the target is not beyond the vapour.
+    const EquationPoint& vapour = *start;
+    const double on_vapour = Property::of(vapour);
     if (target > on_vapour) {
-        return single_phase_where(p, target, kelvin, kMaxKelvin, line->vapour, Phase::vapour,
-                                  property, slope);
+        return single_phase_from<Property>(p, target, line->kelvin, kMaxKelvin, vapour,
+                                           Phase::vapour);
     }
+    const EquationPoint liquid(line->kelvin, line->liquid_density);
+    const double on_liquid = Property::of(liquid);
     if (target < on_liquid) {
-        return single_phase_where(p, target, kMinKelvin, kelvin, line->liquid, Phase::liquid,
-                                  property, slope);
+        return single_phase_from<Property>(p, target, kMinKelvin, line->kelvin, liquid,
+                                           Phase::liquid);
     }
-    const Saturation sat = saturation_of(*line);
+    const Saturation sat = saturation_of(*line, liquid, vapour);
     const double x = on_vapour > on_liquid ? (target - on_liquid) / (on_vapour - on_liquid) : 1;
     const double volume = x / sat.vapour_density + (1 - x) / sat.liquid_density;
     return State{sat.t,
@@ -326,6 +381,40 @@ std::optional<State> state_where(double p, double target, Property property, Slo
 }
 
 }  // namespace
+
+Isobar::Isobar(double p) : p_(p) {
+    if (!pressure_in_range(p)) {
+        return;
+    }
+    if (p > kCriticalPressure) {
+        start_ = point_at(kCriticalKelvin, p, Phase::vapour);
+        return;
+    }
+    line_ = saturation_line_at_pressure(p);
+    if (line_) {
+        start_.emplace(line_->kelvin, line_->vapour_density);
+    }
+}
+
+std::optional<State> Isobar::saturated_vapour() const {
+    if (!line_) {
+        return std::nullopt;
+    }
+    return State{line_->kelvin - kZeroCelsius,
+                 line_->pressure,
+                 line_->vapour_density,
+                 enthalpy(*start_),
+                 entropy(*start_),
+                 1.0};
+}
+
+std::optional<State> Isobar::at_enthalpy(double h) const {
+    return state_where<ByEnthalpy>(p_, h, line_, start_);
+}
+
+std::optional<State> Isobar::at_entropy(double s) const {
+    return state_where<ByEntropy>(p_, s, line_, start_);
+}
 
 std::optional<Saturation> saturation_at_temperature(double t) {
     if (!(t >= kMinTemperature && t <= kCriticalTemperature)) {
@@ -355,15 +444,11 @@ std::optional<State> state_at_pressure_temperature(double p, double t) {
 }
 
 std::optional<State> state_at_pressure_enthalpy(double p, double h) {
-    return state_where(
-        p, h, [](const EquationPoint& point) { return enthalpy(point); },
-        [](const EquationPoint& point) { return point.isobaric_heat_capacity(); });
+    return std::isfinite(h) ? Isobar(p).at_enthalpy(h) : std::nullopt;
 }
 
 std::optional<State> state_at_pressure_entropy(double p, double s) {
-    return state_where(
-        p, s, [](const EquationPoint& point) { return entropy(point); },
-        [](const EquationPoint& point) { return point.isobaric_heat_capacity() / point.kelvin; });
+    return std::isfinite(s) ? Isobar(p).at_entropy(s) : std::nullopt;
 }
 
 }  // namespace gelvor::r11ref

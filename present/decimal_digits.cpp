@@ -1,7 +1,9 @@
 #include "present/decimal_digits.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -71,9 +73,78 @@ std::string printf_fixed(double magnitude, int decimals) {
     return digits_around_point(std::string_view(buf, static_cast<std::size_t>(size)), decimals);
 }
 
+// The displays' numbers, from 1e-12 to below 1e15, by whole-number
+// arithmetic: x = m 2^e times 10^k is m 5^k 2^(e + k), exact in 128 bits
+// for k up to 27, then rounded at the binary point, halves to even as the C
+// library and std::to_chars round them. Some ten times quicker than either.
+__extension__ using Wide = unsigned __int128;
+
+constexpr int kMaxScale = 27;  // 5^27 < 2^64
+constexpr std::array<std::uint64_t, kMaxScale + 1> kPowersOfFive = [] {
+    std::array<std::uint64_t, kMaxScale + 1> p{};
+    p[0] = 1;
+    for (int k = 1; k <= kMaxScale; ++k) {
+        p[k] = p[k - 1] * 5;
+    }
+    return p;
+}();
+
+constexpr std::uint64_t kSmallest15Digits = 100'000'000'000'000;
+constexpr std::uint64_t kBeyond15Digits = 1'000'000'000'000'000;
+
+// m 2^e 10^k rounded to a whole number, for 0 <= k <= 27.
+std::uint64_t scaled_and_rounded(std::uint64_t m, int e, int k) {
+    const Wide product = static_cast<Wide>(m) * kPowersOfFive[k];
+    const int shift = e + k;
+    if (shift >= 0) {
+        return static_cast<std::uint64_t>(product << shift);
+    }
+    const int s = -shift;
+    const Wide whole = product >> s, rest = product - (whole << s), half = Wide(1) << (s - 1);
+    const bool up = rest > half || (rest == half && (whole & 1) != 0);
+    return static_cast<std::uint64_t>(whole) + (up ? 1 : 0);
+}
+
 }  // namespace
 
+std::optional<WholeDigits> whole_digits(double value) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-12 && magnitude < 1e15)) {
+        return std::nullopt;
+    }
+    std::uint64_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52);
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int e = biased - 1075;
+    // floor(log2(x) log10(2)): the decimal exponent or one below it.
+    int exponent = ((biased - 1023) * 78913) >> 18;
+    std::uint64_t n = scaled_and_rounded(m, e, DecimalDigits::kCount - 1 - exponent);
+    if (n >= kBeyond15Digits) {  // one below, or rounded up to the next power of 10
+        ++exponent;
+        n = scaled_and_rounded(m, e, DecimalDigits::kCount - 1 - exponent);
+    }
+    if (n < kSmallest15Digits || n >= kBeyond15Digits) {
+        return std::nullopt;
+    }
+    return WholeDigits{n, exponent};
+}
+
 DecimalDigits decimal_digits(double value) {
+    if (const auto whole = whole_digits(value)) {
+        DecimalDigits d;
+        d.negative = value < 0;
+        d.exponent = whole->exponent;
+        // Two halves of 7 and 8 digits, each its own chain of divisions.
+        std::uint64_t high = whole->digits / 100'000'000, low = whole->digits % 100'000'000;
+        for (int i = DecimalDigits::kCount - 1; i >= 7; --i, low /= 10) {
+            d.digits[i] = static_cast<char>('0' + low % 10);
+        }
+        for (int i = 6; i >= 0; --i, high /= 10) {
+            d.digits[i] = static_cast<char>('0' + high % 10);
+        }
+        return d;
+    }
 #if defined(__cpp_lib_to_chars)
     DecimalDigits d;
     d.negative = value < 0;

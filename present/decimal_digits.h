@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,15 @@ struct DecimalDigits {
 };
 
 DecimalDigits decimal_digits(double value);
+
+// The same 15 digits as one whole number, 10^14 <= digits < 10^15, with
+// |value| = digits × 10^(exponent - 14): for magnitudes from 1e-12 to below
+// 1e15 (nothing outside), where whole-number arithmetic gets them exactly.
+struct WholeDigits {
+    std::uint64_t digits;
+    int exponent;
+};
+std::optional<WholeDigits> whole_digits(double value);
 
 // A finite magnitude's exact decimal value rounded to `decimals` places (0
 // to 39), halves up, in ASCII with '.' before the decimals ("1234.5"): Qt's

@@ -96,21 +96,44 @@ constexpr std::array<const char*, kDisplayWriteCount> targets_of_writes() {
 }
 constexpr std::array<const char*, kDisplayWriteCount> kTargets = targets_of_writes();
 
-DisplayWrite make_write(const WriteSpec& w, const BenchInputs& in, const BenchState& s,
-                        const NumberStyle& style) {
+// The masks read once, here, rather than on every pass.
+constexpr std::array<ParsedMask, kDisplayWriteCount> masks_of_writes() {
+    std::array<ParsedMask, kDisplayWriteCount> out{};
+    for (int i = 0; i < kDisplayWriteCount; ++i) {
+        if (kWrites[i].shown == Shown::masked) {
+            out[i] = ParsedMask(kWrites[i].mask_or_text);
+        }
+    }
+    return out;
+}
+constexpr std::array<ParsedMask, kDisplayWriteCount> kMasks = masks_of_writes();
+
+// Fills the write in place, its text made once and moved once.
+void make_write(DisplayWrite& out, int i, const BenchInputs& in, const BenchState& s,
+                const NumberStyle& style) {
+    const WriteSpec& w = kWrites[i];
+    out.target = w.target;
+    out.kind = w.shown == Shown::position ? DisplayWrite::Kind::position : DisplayWrite::Kind::text;
     if (w.shown == Shown::fixed) {
-        return {w.target, DisplayWrite::Kind::text, w.mask_or_text};
+        out.text = w.mask_or_text;
+        return;
     }
     const std::optional<double> v = w.value(in, s);
     switch (w.shown) {
         case Shown::position:
-            return {w.target, DisplayWrite::Kind::position, {}, v.value_or(0), !v};
+            out.position = v.value_or(0);
+            out.unset = !v;
+            return;
         case Shown::general:
-            return {w.target, DisplayWrite::Kind::text,
-                    v ? general_number_text(*v, style) : std::string()};
+            if (v) {
+                out.text = general_number_text(*v, style);
+            }
+            return;
         default:
-            return {w.target, DisplayWrite::Kind::text,
-                    v ? format_with_mask(*v, w.mask_or_text, style) : std::string()};
+            if (v) {
+                format_with_mask(*v, kMasks[i], style, out.text);
+            }
+            return;
     }
 }
 
@@ -143,11 +166,8 @@ PassDisplay show_pass(const PanelSettings& settings, const BenchInputs& in, Pass
                       const NumberStyle& style, Language language) {
     PassDisplay out;
     out.writes.reserve(kDisplayWriteCount);
-    for (const WriteSpec& w : kWrites) {
-        if (!result.reached(w.after)) {
-            break;
-        }
-        out.writes.push_back(make_write(w, in, result.state, style));
+    for (int i = 0; i < kDisplayWriteCount && result.reached(kWrites[i].after); ++i) {
+        make_write(out.writes.emplace_back(), i, in, result.state, style);
     }
     // The cycle needs only te and tc. The evaporator's Atlm and U come after
     // everything the cycle shows, so a pass that stops there still draws it.
