@@ -277,23 +277,12 @@ Json colours() {
     return out;
 }
 
-// The page's own words: its commands' captions ("&" before a command's key)
-// and the hint of a setting typed but not applied.
+// The page's own words: the names of its groups of commands ("&" before a
+// key).
 Json page_texts() {
-    Json zoom = nlohmann::json::array();
-    for (const L::MenuSpec& m : L::kZoomItems) zoom.push_back(std::string(m.caption));
     Json out = nlohmann::json::object();
-    out["zoom"] = zoom;
     out["zoomMenu"] = std::string(L::kVer.caption);
     out["notebook"] = std::string(kNotebookTitle);
-    out["record"] = std::string(kRecordCaption);
-    out["export"] = std::string(kExportCaption);
-    out["save"] = std::string(kSaveCaption);
-    out["open"] = std::string(kOpenCaption);
-    out["undo"] = std::string(kUndoCaption);
-    out["redo"] = std::string(kRedoCaption);
-    out["accept"] = std::string(kAcceptCaption);
-    out["applyHint"] = std::string(kApplyHint);
     return out;
 }
 

@@ -36,33 +36,35 @@
   const bench = new GelvorPage.BenchWindow(gelvor, layout, built, locale);
   const notebook = new GelvorPage.Notebook(gelvor, bench);
 
-  // The desktop's menu commands as buttons, with the same keys.
-  const texts = layout.texts;
+  // The desktop's menu commands as buttons, with their captions and keys
+  // from the program's table of commands.
+  const commands = gelvor.commands();
   const zoomTo = (index) => bench.setZoomStep(index);
-  const commands = [
-    [texts.zoomMenu, [
-      ["ampliar", texts.zoom[0], "Control++", () => zoomTo(bench.zoomIndex + 1)],
-      ["reducir", texts.zoom[1], "Control+-", () => zoomTo(bench.zoomIndex - 1)],
-      ["tamanoOriginal", texts.zoom[2], "Control+0", () => zoomTo(0)],
-    ]],
-    [texts.notebook, [
-      ["anotarLecturas", texts.record, "Control+L", () => notebook.record()],
-      ["exportarCsv", texts.export, "Control+E", () => notebook.exportCsv()],
-      ["guardarRegistro", texts.save, "Control+S", () => notebook.save()],
-      ["abrirRegistro", texts.open, "Control+O", () => notebook.open()],
-      ["deshacer", texts.undo, "Control+Z", () => notebook.undo()],
-      ["rehacer", texts.redo, "Control+Shift+Z Control+Y", () => notebook.redo()],
-    ]],
+  const groups = [
+    [layout.texts.zoomMenu, {
+      ampliar: () => zoomTo(bench.zoomIndex + 1),
+      reducir: () => zoomTo(bench.zoomIndex - 1),
+      tamanoOriginal: () => zoomTo(0),
+    }],
+    [layout.texts.notebook, {
+      anotarLecturas: () => notebook.record(),
+      exportarCsv: () => notebook.exportCsv(),
+      guardarRegistro: () => notebook.save(),
+      abrirRegistro: () => notebook.open(),
+      deshacer: () => notebook.undo(),
+      rehacer: () => notebook.redo(),
+    }],
   ];
   const tools = document.getElementById("tools");
   const buttons = {};
-  for (const [group, items] of commands) {
+  for (const [group, runs] of groups) {
     const g = tools.appendChild(GelvorPage.controls.element("div", {
       role: "group", "aria-label": GelvorPage.controls.caption(group),
     }));
-    for (const [id, caption, keys, run] of items) {
+    for (const [id, run] of Object.entries(runs)) {
+      const { caption, keys } = commands[id];
       buttons[id] = g.appendChild(GelvorPage.controls.element("button", {
-        type: "button", id, "aria-keyshortcuts": keys,
+        type: "button", id, "aria-keyshortcuts": keys.map((k) => k.aria).join(" "),
       }, GelvorPage.controls.caption(caption)));
       buttons[id].addEventListener("click", run);
     }
@@ -86,19 +88,15 @@
   document.addEventListener("gelvor:notebook", showHistory);
   notebook.show();
 
-  // Ctrl++ is typed as Ctrl+= where + needs the shift key.
-  const keys = {
-    "+": buttons.ampliar, "=": buttons.ampliar, "-": buttons.reducir, "0": buttons.tamanoOriginal,
-    l: buttons.anotarLecturas, e: buttons.exportarCsv, s: buttons.guardarRegistro,
-    o: buttons.abrirRegistro, z: buttons.deshacer, y: buttons.rehacer,
-  };
+  // A symbol's key ("+") matches however its shift is held.
+  const pressed = (event, k) => event.ctrlKey === k.ctrl && event.altKey === k.alt &&
+    event.key.toLowerCase() === k.key && (k.symbol || event.shiftKey === k.shift);
   document.addEventListener("keydown", (event) => {
-    const key = event.key.toLowerCase();
-    const button = event.ctrlKey && !event.altKey &&
-      (key === "z" && event.shiftKey ? buttons.rehacer : keys[key]);
-    if (!button || document.getElementById("notice").open) return;
+    if (document.getElementById("notice").open) return;
+    const id = Object.keys(buttons).find((name) => commands[name].keys.some((k) => pressed(event, k)));
+    if (!id) return;
     event.preventDefault();
-    if (!button.disabled) button.click();
+    if (!buttons[id].disabled) buttons[id].click();
   });
 
   bench.fit.shown();
