@@ -148,15 +148,21 @@ Conditions BenchSession::conditions_to_apply() const {
             value(Quantity::water_inlet_temperature), value(Quantity::ambient_temperature)};
 }
 
-// A bar's change: its float moves, and the machine computes if it runs.
-void BenchSession::set_flow(FlowBar bar, int value) {
+// A bar moved within its range and its float with it; false when it stayed.
+bool BenchSession::move_flow(FlowBar bar, int value) {
     FlowView& f = flow(bar);
     const int clamped = std::clamp(value, kFlowRange.min, kFlowRange.max);
     if (clamped == f.flow)
-        return;
+        return false;
     f.flow = clamped;
     f.float_top = float_top_twips(bar_from_flow(clamped));
-    after_change(std::nullopt, std::nullopt, true);
+    return true;
+}
+
+// A bar's change: its float moves, and the machine computes if it runs.
+void BenchSession::set_flow(FlowBar bar, int value) {
+    if (move_flow(bar, value))
+        after_change(std::nullopt, std::nullopt, true);
 }
 
 void BenchSession::step_flow(FlowBar bar, int steps) {
@@ -306,10 +312,8 @@ bool BenchSession::operate_switch() {
     const bool notice =
         view_.flows[0].flow == kFlowRange.min || view_.flows[1].flow == kFlowRange.min;
     if (notice) {
-        for (FlowView& f : view_.flows) {
-            f.flow = kMinimumRunningFlow;
-            f.float_top = float_top_twips(bar_from_flow(kMinimumRunningFlow));
-        }
+        move_flow(FlowBar::evaporator, kMinimumRunningFlow);
+        move_flow(FlowBar::condenser, kMinimumRunningFlow);
     }
     // The pictures of the running machine show exactly while it runs; the
     // evaporator at rest stays under them.
@@ -343,18 +347,8 @@ void BenchSession::switched_off() {
 }
 
 void BenchSession::set_conditions(const Conditions& c) {
-    bool pass_due = false;
-    const auto move_flow = [&](FlowBar bar, int value) {
-        FlowView& f = flow(bar);
-        const int clamped = std::clamp(value, kFlowRange.min, kFlowRange.max);
-        if (clamped == f.flow)
-            return;
-        f.flow = clamped;
-        f.float_top = float_top_twips(bar_from_flow(clamped));
-        pass_due = true;
-    };
-    move_flow(FlowBar::condenser, c.condenser_flow);
-    move_flow(FlowBar::evaporator, c.evaporator_flow);
+    bool pass_due = move_flow(FlowBar::condenser, c.condenser_flow);
+    pass_due = move_flow(FlowBar::evaporator, c.evaporator_flow) || pass_due;
     // A box is moved through its spin when the value is one of its
     // positions, else written as a number and applied; a box that already
     // reads the value is applied only if it was typed and not yet applied.

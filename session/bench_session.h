@@ -69,6 +69,7 @@ class BenchSession {
 
   private:
     FlowView& flow(FlowBar bar);
+    bool move_flow(FlowBar bar, int flow);
     SettingView& setting(Quantity box);
     const SettingView& setting(Quantity box) const;
     DisplayView& display(const char* target);
