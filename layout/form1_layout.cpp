@@ -13,8 +13,8 @@ constexpr unsigned kRed = 0x0000C0, kBlue = 0xFF0000, kGreen = 0x00C000;
 constexpr unsigned kLightRed = 0xC0C0FF, kLightBlue = 0xFFC0C0;
 
 constexpr InstrumentSpec kGauges[] = {
-    {"GaugeX1", {375, 195, 690, 570}, -100, 100, 20, 0, 0, "Manómetro presión condensador", true},
-    {"GaugeX2", {4215, 180, 690, 570}, -100, 100, 0, 0, 0, "Manómetro presión Evaporador", true},
+    {"GaugeX1", {375, 195, 690, 570}, -100, 100, 20, 0, 0, "Manómetro presión condensador"},
+    {"GaugeX2", {4215, 180, 690, 570}, -100, 100, 0, 0, 0, "Manómetro presión Evaporador"},
 };
 
 constexpr InstrumentSpec kThermometers[] = {
@@ -25,8 +25,7 @@ constexpr InstrumentSpec kThermometers[] = {
      20,
      kRed,
      kLightRed,
-     "t4: agua a la entrada del condensador",
-     false},
+     "t4: agua a la entrada del condensador"},
     {"ter_1",
      {1350, 615, 150, 825},
      -20,
@@ -34,8 +33,7 @@ constexpr InstrumentSpec kThermometers[] = {
      20,
      kRed,
      kLightRed,
-     "t3: agua a la salida del condensador",
-     false},
+     "t3: agua a la salida del condensador"},
     {"ter_2",
      {3585, 630, 150, 825},
      -10,
@@ -43,8 +41,7 @@ constexpr InstrumentSpec kThermometers[] = {
      20,
      kBlue,
      kLightBlue,
-     "t2: agua a la salida del evaporador",
-     false},
+     "t2: agua a la salida del evaporador"},
     {"ter_3",
      {3960, 615, 150, 825},
      -10,
@@ -52,17 +49,8 @@ constexpr InstrumentSpec kThermometers[] = {
      20,
      kBlue,
      kLightBlue,
-     "t1: agua a la entrada del evaporador",
-     false},
-    {"ter_4",
-     {1185, 450, 150, 1050},
-     0,
-     60,
-     20,
-     0,
-     kLightRed,
-     "tc: temperatura de condensación",
-     false},
+     "t1: agua a la entrada del evaporador"},
+    {"ter_4", {1185, 450, 150, 1050}, 0, 60, 20, 0, kLightRed, "tc: temperatura de condensación"},
     {"ter_5",
      {3810, 510, 150, 825},
      -10,
@@ -70,13 +58,12 @@ constexpr InstrumentSpec kThermometers[] = {
      20,
      kGreen,
      kLightBlue,
-     "te: temperatura de evaporación",
-     false},
+     "te: temperatura de evaporación"},
 };
 
 constexpr ScrollSpec kFlowBars[] = {
-    {"VScroll1", {4425, 2670, 228, 324}, "Caudal de agua del evaporador"},
-    {"VScroll2", {465, 2700, 228, 324}, "Caudal de agua del condensador"},
+    {"VScroll1", {4425, 2670, 228, 324}, "Caudal de agua del evaporador", "Image1"},
+    {"VScroll2", {465, 2700, 228, 324}, "Caudal de agua del condensador", "Image2"},
 };
 
 constexpr PictureSpec kFloats[] = {

@@ -14,19 +14,13 @@
 // from the same tables.
 namespace gelvor::layout {
 
+// The window; its controls on the bench drawing name it as their parent.
+inline constexpr const char* kFormName = "Form1";
 inline constexpr TwipsRect kClientArea{0, 0, 10710, 8010};
 inline constexpr double kStatusLineTwips = 300;  // under the layout area
 inline constexpr const char* kCaption = "MAQUINA FRIGORIFICA - BOMBA DE CALOR";
 inline constexpr const char* kBenchAccessible = "Banco de ensayo";
 inline constexpr const char* kStatusLineAccessible = "Aviso de la máquina";
-
-// Tab goes over the bench in reading order, then to the tab controls and
-// the settings of "Datos", each spin right after its box, and the manual.
-// Read-outs are no stops.
-inline constexpr const char* kTabOrder[] = {
-    "VScroll2", "Interruptor", "VScroll1", "SSTab2", "SSTab1",  "Text3",
-    "UpDown1",  "Text4",       "UpDown2",  "Text8",  "UpDown3", "Text2",
-};
 
 // An instrument; colours are &H00BBGGRR, 0 for "the instrument's own".
 struct InstrumentSpec {
@@ -34,8 +28,7 @@ struct InstrumentSpec {
     TwipsRect rect;
     double min, max, start;
     unsigned column_bgr, tube_bgr;
-    const char* accessible;  // tool tip where it has one; a thermometer's measuring point
-    bool has_tooltip;
+    const char* accessible;  // a manometer's name; a thermometer's measuring point
 };
 
 struct LabelSpec {
@@ -84,12 +77,14 @@ std::span<const InstrumentSpec> thermometers();  // ter_0..5 in index order
 inline constexpr const char* kThermometerAccessible = "Termómetro ";
 // The evaporator's manometer sits in a lowered bevel border.
 inline constexpr const char* kLoweredBevelGauge = "GaugeX2";
+inline constexpr const char* kSwitchName = "Interruptor";
 inline constexpr TwipsRect kSwitch{1515, 2685, 360, 495};
 inline constexpr const char* kSwitchTip = "Interuptor ON/OFF";
 struct ScrollSpec {
     const char* name;
     TwipsRect rect;
     const char* accessible;
+    const char* float_name;  // the flowmeter's float that the flow lifts
 };
 std::span<const ScrollSpec> flow_bars();          // VScroll1, VScroll2
 std::span<const PictureSpec> floats();            // Image1, Image2
@@ -103,6 +98,7 @@ inline constexpr int kNormalPointerHotSpot = 1;
 inline constexpr double kTabRowTwips = 420 * 1440 / 2540.0;
 
 // The lower tab control: white pages and blue captions.
+inline constexpr const char* kSSTab2Name = "SSTab2";
 inline constexpr TwipsRect kSSTab2{255, 3825, 4605, 4155};
 inline constexpr const char* kSSTab2Tabs[] = {"Esquema", "Diagr. P-h"};
 inline constexpr int kSSTab2TabsPerRow = 2;
@@ -123,6 +119,7 @@ std::span<const OverlaySpec> overlay();
 inline constexpr int kOverlayLinePixels = 3;
 
 // The right tab control and its pages: the window's colour, black captions.
+inline constexpr const char* kSSTab1Name = "SSTab1";
 inline constexpr TwipsRect kSSTab1{5520, 90, 4890, 7785};
 inline constexpr const char* kSSTab1Tabs[] = {"Datos", "Resultados",     "Prácticas",
                                               "Tab 3", "Relación Ps-Ts", "Fotografía"};
@@ -137,6 +134,7 @@ std::span<const PictureSpec>
 sstab1_pictures();  // Image4 on "Relación Ps-Ts", Image3 on "Fotografía"
 
 // Tab "Datos": the frame and what it holds (in frame coordinates).
+inline constexpr const char* kFrame1Name = "Frame1";
 inline constexpr TwipsRect kFrame1{576, 624, 3540, 2268};
 inline constexpr const char* kFrame1Caption = "Condiciones Ambientales";
 inline constexpr PictureSpec kBarometer{
@@ -147,7 +145,7 @@ inline constexpr int kMercuryLineColourIndex = 4;
 inline constexpr int kMercuryLinePixels = 3;
 inline constexpr const char* kMercuryAccessible = "Columna de mercurio";
 inline constexpr InstrumentSpec kRoomThermometer{
-    "iThermometerX1", {2115, 195, 645, 1650}, 10, 50, 20, 0, 0, "ta: temperatura ambiente", false};
+    "iThermometerX1", {2115, 195, 645, 1650}, 10, 50, 20, 0, 0, "ta: temperatura ambiente"};
 inline constexpr int kRoomThermometerTicks = 6;  // desired: at round values
 std::span<const LabelSpec> frame_labels();
 std::span<const BoxSpec> frame_boxes();
@@ -157,7 +155,6 @@ std::span<const SpinSpec> spins();  // UpDown1 and UpDown2 in the frame, UpDown3
 // The spin whose buddy is the setting box `box` ("Text3", "Text4" or "Text8";
 // any other name gives UpDown1's).
 const SpinSpec& spin_of_box(std::string_view box);
-inline constexpr int kSpinsInFrame = 2;
 
 // Tab "Resultados".
 struct CaptionSpec {

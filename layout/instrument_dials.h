@@ -5,8 +5,8 @@
 
 // How the bench's instruments are drawn: the manometers' dial and the
 // thermometers' scale, in the logical pixels of an instrument's size at
-// 100 % (its twips over 15), Y downwards. The desktop's painted widgets and
-// the browser's SVG draw from these, and scale the whole to the zoom.
+// 100 % (its twips over 15), Y downwards. layout/faces.h makes their faces
+// from these, which the desktop and the page draw and scale to the zoom.
 namespace gelvor::layout {
 
 struct Point {

@@ -11,9 +11,12 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QSvgRenderer>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "assets/assets.h"
-#include "layout/form1_layout.h"
+#include "layout/control_table.h"
 #include "present/reading_text.h"
 #include "ui/accessibility.h"
 #include "ui/form1_controls.h"
@@ -40,32 +43,15 @@ namespace gelvor::ui {
 namespace {
 
 namespace L = layout;
+using L::ControlKind;
+using L::ControlRow;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// Where a control goes: its parent. `place` turns its twips into the
-// parent's pixels (on a tab page, the tab control's).
-struct Place {
-    QWidget* parent;
-};
-
-QLabel* add_label(const Place& at, const L::LabelSpec& s, QLabel* l = nullptr) {
-    if (!l)
-        l = new QLabel(text(s.caption), at.parent);
-    l->setObjectName(QLatin1String(s.name));
-    l->setAccessibleName(s.tooltip ? text(s.tooltip) : text(s.caption));
-    if (s.tooltip)
-        l->setToolTip(text(s.tooltip));
-    if (s.rect.width != 0) {
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setWordWrap(true);
-    }
-    place(l, s.rect);
-    if (s.rect.width != 0)
-        fit_caption(l);
-    return l;
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
 }
 
 Qt::Alignment qt_alignment(L::TextAlign align) {
@@ -79,235 +65,108 @@ Qt::Alignment qt_alignment(L::TextAlign align) {
     }
 }
 
-QLineEdit* add_box(const Place& at, const L::BoxSpec& s) {
-    auto* b = new QLineEdit(text(s.text), at.parent);
-    b->setObjectName(QLatin1String(s.name));
-    b->setAccessibleName(text(s.accessible));
-    b->setAlignment(qt_alignment(s.align));
-    place(b, s.rect);
-    keep_text_fitted(b);
-    return b;
+// A label sized by the layout wraps its caption at words and fits it to its box.
+QLabel* make_label(const ControlRow& row, QWidget* parent) {
+    QLabel* l = row.kind == ControlKind::marker ? new HaloLabel(text(row.caption), parent)
+                                                : new QLabel(text(row.caption), parent);
+    if (row.rect.width != 0) {
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setWordWrap(true);
+    }
+    return l;
 }
 
-Picture* add_picture(const Place& at, const L::PictureSpec& s) {
+Picture* make_picture(const ControlRow& row, QWidget* parent) {
+    const L::PictureSpec& s = *row.get<const L::PictureSpec*>();
     auto* p = new Picture(QLatin1String(s.resource),
                           s.stretched ? Picture::Fit::stretched : Picture::Fit::natural, s.border,
-                          at.parent);
-    p->setObjectName(QLatin1String(s.name));
-    p->setAccessibleName(text(s.accessible));
-    place(p, s.rect);
+                          parent);
     p->setVisible(s.visible);
     return p;
 }
 
-template <class T>
-T* add_instrument(const Place& at, const L::InstrumentSpec& s) {
-    auto* i = new T(at.parent);
-    i->setObjectName(QLatin1String(s.name));
-    i->setAccessibleName(text(s.accessible));
-    if (s.has_tooltip)
-        i->setToolTip(text(s.accessible));
-    place(i, s.rect);
-    i->setRange(s.min, s.max);
-    i->setPosition(s.start);
-    return i;
+// An instrument's tool tip names it above its reading of the moment.
+Manometer* make_gauge(const ControlRow& row, QWidget* parent) {
+    auto* g = new Manometer(parent);
+    g->setRange(row.min, row.max);
+    g->setPosition(row.start);
+    g->setLoweredBevel(row.get<L::GaugeLook>().lowered_bevel);
+    set_live_tip(g, [g, name = text(row.tip)] {
+        return name + u'\n' +
+               qt::to_qstring(pressure_reading(g->position(), qt::number_style(QLocale())));
+    });
+    return g;
 }
 
-// A thermometer names its measuring point and gives its reading.
-Thermometer* add_thermometer(const Place& at, const L::InstrumentSpec& s) {
-    auto* t = add_instrument<Thermometer>(at, s);
-    const QString point = text(s.accessible);
-    t->setAccessibleName(text(L::kThermometerAccessible) + point);
-    set_live_tip(t, [t, point] {
+Thermometer* make_thermometer(const ControlRow& row, QWidget* parent) {
+    auto* t = new Thermometer(parent);
+    t->setRange(row.min, row.max);
+    t->setPosition(row.start);
+    const auto& spec = row.get<L::ThermometerLook>();
+    t->setColumnColour(look::rgb(spec.column_rgb));
+    t->setTubeColour(look::rgb(spec.tube_rgb));
+    t->setMajorTicks(spec.major_ticks);
+    t->setDesiredTicks(spec.desired_ticks);
+    t->setTickLabels(spec.figures);
+    set_live_tip(t, [t, point = text(row.tip)] {
         return point + u'\n' +
                qt::to_qstring(temperature_reading(
                    t->hasReading() ? std::optional(t->position()) : std::nullopt,
                    qt::number_style(QLocale())));
     });
-    if (s.column_bgr)
-        t->setColumnColour(look::bgr(s.column_bgr));
-    if (s.tube_bgr)
-        t->setTubeColour(look::bgr(s.tube_bgr));
     return t;
 }
 
-// The bench drawing and what sits on it. Labels first: they lie under the
-// pictures, instruments and controls, as the drawing's own marks.
-void build_bench(Form1Controls& c) {
-    const Place at{c.canvas};
-    for (std::size_t i = 0; i < L::hot_spots().size(); ++i) {
-        QLabel* spot = add_label(at, L::hot_spots()[i]);
-        if (static_cast<int>(i) != L::kNormalPointerHotSpot)
-            spot->setCursor(Qt::UpArrowCursor);
-    }
-    for (const auto& m : L::markers()) add_label(at, m, new HaloLabel(text(m.caption), at.parent));
-    c.evaporator_float = add_picture(at, L::floats()[0]);
-    c.condenser_float = add_picture(at, L::floats()[1]);
-
-    const auto running = L::running_pictures();
-    add_picture(at, running[0]);
-    for (std::size_t i = 0; i < 3; ++i) c.running[i] = add_picture(at, running[i + 1]);
-
-    Manometer* gauges[2] = {add_instrument<Manometer>(at, L::gauges()[0]),
-                            add_instrument<Manometer>(at, L::gauges()[1])};
-    for (Manometer* g : gauges) {
-        g->setLoweredBevel(g->objectName() == QLatin1String(L::kLoweredBevelGauge));
-        const QString name = g->toolTip();
-        set_live_tip(g, [g, name] {
-            return name + u'\n' +
-                   qt::to_qstring(pressure_reading(g->position(), qt::number_style(QLocale())));
-        });
-    }
-    for (std::size_t i = 0; i < 6; ++i) c.ter[i] = add_thermometer(at, L::thermometers()[i]);
-
-    c.power = new RockerSwitch(c.canvas);
-    c.power->setObjectName(QStringLiteral("Interruptor"));
-    c.power->setToolTip(text(L::kSwitchTip));
-    c.power->setAccessibleName(text(L::kSwitchTip));
-    place(c.power, L::kSwitch);
-
-    QScrollBar* bars[2] = {};
-    Picture* floats[2] = {c.evaporator_float, c.condenser_float};
-    for (std::size_t i = 0; i < 2; ++i) {
-        const auto& s = L::flow_bars()[i];
-        auto* bar = new FlowBar(c.canvas);
-        bar->setObjectName(QLatin1String(s.name));
-        bar->setAccessibleName(text(s.accessible));
-        bar->setRange(bar_from_flow(kFlowRange.max), bar_from_flow(kFlowRange.min));
-        bar->setSingleStep(1);
-        bar->setPageStep(1);
-        bar->setValue(bar_from_flow(kFlowRange.initial));
-        place(bar, s.rect);
-        // The bar and its float both say the flow the bar sets.
-        const auto flow = [bar, name = s.accessible] {
-            return text(flow_reading(name, flow_from_bar(bar->value())).c_str());
-        };
-        set_live_tip(bar, flow);
-        set_live_tip(floats[i], flow);
-        bars[i] = bar;
-    }
-    c.evaporator_bar = bars[0];
-    c.condenser_bar = bars[1];
+// The bar runs upside down (see bar_from_flow); it and its float both say
+// the flow it sets.
+FlowBar* make_flow_bar(const ControlRow& row, QWidget* parent, QWidget* float_picture) {
+    auto* bar = new FlowBar(parent);
+    bar->setRange(bar_from_flow(static_cast<int>(row.max)),
+                  bar_from_flow(static_cast<int>(row.min)));
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(bar_from_flow(static_cast<int>(row.start)));
+    const auto flow = [bar, name = row.accessible] {
+        return text(flow_reading(name, flow_from_bar(bar->value())));
+    };
+    set_live_tip(bar, flow);
+    set_live_tip(float_picture, flow);
+    return bar;
 }
 
-void build_lower_tabs(Form1Controls& c) {
-    QStringList tabs;
-    for (const char* t : L::kSSTab2Tabs) tabs << text(t);
-    auto* tab = new TabControl(tabs, L::kSSTab2TabsPerRow, c.canvas);
-    tab->setObjectName(QStringLiteral("SSTab2"));
-    tab->setAccessibleName(text(L::kSSTab2Accessible));
-    place(tab, L::kSSTab2);
-    tab->setColours(look::rgb(L::kSSTab2PageRgb), look::rgb(L::kSSTab2CaptionRgb));
-    c.sstab2 = tab;
-
-    add_picture({tab->page(0)}, L::sstab2_pictures()[0]);
-    Picture* chart = add_picture({tab->page(1)}, L::sstab2_pictures()[1]);
-    QWidget* area = chart->area();
-    for (std::size_t i = 0; i < 4; ++i) {
-        const auto& s = L::overlay()[i];
-        auto* line = new LineShape(QColor::fromRgb(s.line_rgb), L::kOverlayLinePixels, area);
-        line->setObjectName(QLatin1String(s.line));
-        line->setAccessibleName(QStringLiteral("Ciclo %1").arg(i));
-        c.cycle_lines[i] = line;
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
-        const auto& s = L::overlay()[i];
-        auto* letter = new PlacedLabel(text(s.letter), area);
-        letter->setObjectName(QLatin1String(s.letter_name));
-        letter->setAccessibleName(QStringLiteral("Punto %1").arg(text(s.letter)));
-        letter->setFont(look::sans(look::kDefaultPixels, true));
-        QPalette pal = letter->palette();
-        pal.setColor(QPalette::WindowText, QColor::fromRgb(s.letter_rgb));
-        letter->setPalette(pal);
-        c.cycle_letters[i] = letter;
-    }
+TabControl* make_tabs(const ControlRow& row, QWidget* parent) {
+    const L::TabsSpec& s = *row.get<const L::TabsSpec*>();
+    QStringList captions;
+    for (const char* t : s.captions) captions << text(t);
+    auto* tab = new TabControl(captions, s.per_row, parent);
+    tab->setColours(look::rgb(s.page_rgb), look::rgb(s.caption_rgb));
+    return tab;
 }
 
-void build_datos(Form1Controls& c, TabControl* tab) {
-    QWidget* page = tab->page(L::datos);
-    auto* frame = new QGroupBox(text(L::kFrame1Caption), page);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setAccessibleName(text(L::kFrame1Caption));
-    place(frame, L::kFrame1);
-
-    const Place in_frame{frame};
-    for (const auto& l : L::frame_labels()) add_label(in_frame, l);
-    add_picture(in_frame, L::kBarometer);
-    auto* mercury = new LineShape(look::system_colour(L::kMercuryLineColourIndex),
-                                  L::kMercuryLinePixels, frame);
-    mercury->setObjectName(QStringLiteral("Line2"));
-    mercury->setAccessibleName(text(L::kMercuryAccessible));
-    mercury->setLine(
-        static_cast<float>(L::kMercuryLine.left), static_cast<float>(L::kMercuryLine.top),
-        static_cast<float>(L::kMercuryLine.width), static_cast<float>(L::kMercuryLine.height));
-    c.barometer_box = add_box(in_frame, L::frame_boxes()[0]);
-    c.ambient_box = add_box(in_frame, L::frame_boxes()[1]);
-    auto* room = add_thermometer(in_frame, L::kRoomThermometer);
-    room->setTickLabels(true);
-    room->setDesiredTicks(L::kRoomThermometerTicks);
-    c.room_thermometer = room;
-
-    const Place on_page{page};
-    for (const auto& l : L::datos_labels()) add_label(on_page, l);
-    for (const auto& b : L::datos_boxes()) {
-        QLineEdit* box = add_box(on_page, b);
-        if (qstrcmp(b.name, "Text8") == 0)
-            c.water_box = box;
-        else
-            make_readout(box);
-    }
-
-    SpinControl* spins[3] = {};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const auto& s = L::spins()[i];
-        const bool framed = static_cast<int>(i) < L::kSpinsInFrame;
-        QWidget* parent = framed ? static_cast<QWidget*>(frame) : page;
-        auto* spin = new SpinControl(s.range.min, s.range.max, s.range.initial, parent);
-        spin->setObjectName(QLatin1String(s.name));
-        spin->setAccessibleName(text(s.accessible));
-        place(spin, s.rect);
-        spin->setBuddy(parent->findChild<QLineEdit*>(QLatin1String(s.buddy)));
-        spins[i] = spin;
-    }
-    c.barometer_spin = spins[0];
-    c.ambient_spin = spins[1];
-    c.water_spin = spins[2];
-    for (QLineEdit* box : {c.barometer_box, c.ambient_box, c.water_box}) keep_start_shown(box);
+QLineEdit* make_box(const ControlRow& row, QWidget* parent) {
+    auto* b = new QLineEdit(text(row.caption), parent);
+    b->setAlignment(qt_alignment(row.align));
+    return b;
 }
 
-void build_resultados(Form1Controls& c, TabControl* tab) {
-    QWidget* page = tab->page(L::resultados);
-    for (const auto& s : L::result_captions()) {
-        auto* l = new QLabel(text(s.caption), page);
-        l->setObjectName(QStringLiteral("l9_%1").arg(s.index));
-        l->setAccessibleName(s.index == L::kDensityCaption ? text(L::kDensityAccessible)
-                                                           : text(s.caption).trimmed());
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setLineWidth(1);
-        l->setAlignment(Qt::AlignCenter);
-        l->setAutoFillBackground(true);
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::Window,
-                     look::system_colour(s.head ? L::kHeadColourIndex : L::kCaptionColourIndex));
-        l->setPalette(pal);
-        if (s.index == L::kDensityCaption)
-            l->setFont(look::sans(L::kDensityCaptionPixels));
-        place(l, s.rect);
-        fit_caption(l);
-    }
-    const Place on_page{page};
-    for (std::size_t i = 0; i < 32; ++i) {
-        c.results[i] = add_box(on_page, L::result_boxes()[i]);
-        make_readout(c.results[i]);
-    }
-    c.results[L::kArrowPointerBox]->setCursor(Qt::ArrowCursor);
+// A heading of the results' table: a sunken panel, its text centred.
+QLabel* make_caption(const ControlRow& row, QWidget* parent) {
+    auto* l = new QLabel(text(row.caption), parent);
+    const auto& spec = row.get<L::CaptionLook>();
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setLineWidth(1);
+    l->setAlignment(Qt::AlignCenter);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, look::rgb(spec.background_rgb));
+    l->setPalette(pal);
+    if (spec.font_pixels != look::kDefaultPixels)
+        l->setFont(look::sans(spec.font_pixels));
+    return l;
 }
 
-void build_manual(TabControl* tab) {
-    auto* manual = new QPlainTextEdit(tab->page(L::practicas));
-    manual->setObjectName(QStringLiteral("Text2"));
-    manual->setAccessibleName(text(L::kManualAccessible));
-    place(manual, L::kText2);
+QPlainTextEdit* make_manual(QWidget* parent) {
+    auto* manual = new QPlainTextEdit(parent);
     manual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     manual->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The window's own text size; a line wider than the box goes on at the
@@ -315,50 +174,212 @@ void build_manual(TabControl* tab) {
     // tab of four average letters.
     manual->setWordWrapMode(QTextOption::WordWrap);
     manual->setTabStopDistance(manual->fontMetrics().averageCharWidth() * 4);
+    return manual;
 }
 
-// The manual's text, the Ps-Ts chart and the photograph come when their tab
-// is first shown: laying the manual out is most of the window's building
-// time, and none of them shows at start.
-void build_teaching_pages(TabControl* tab) {
-    QObject::connect(tab, &TabControl::currentChanged, tab, [tab](int index) {
+LineShape* make_line(const ControlRow& row, QWidget* parent) {
+    const auto& spec = row.get<L::LineLook>();
+    auto* line = new LineShape(look::rgb(spec.rgb), spec.pixels, parent);
+    line->setLine(static_cast<float>(row.rect.left), static_cast<float>(row.rect.top),
+                  static_cast<float>(row.rect.width), static_cast<float>(row.rect.height));
+    return line;
+}
+
+// The cycle over the P-h chart: its segments, then its letters over them,
+// inside the chart's border. The cycle overlay places them.
+void make_overlay(const ControlRow& row, Picture* chart, Form1Controls& c) {
+    const auto& spec = row.get<L::OverlayLook>();
+    QWidget* area = chart->area();
+    for (std::size_t i = 0; i < spec.items.size(); ++i) {
+        const L::OverlaySpec& s = spec.items[i];
+        auto* line = new LineShape(look::rgb(s.line_rgb), spec.line_pixels, area);
+        line->setObjectName(QLatin1String(s.line));
+        line->setAccessibleName(QStringLiteral("Ciclo %1").arg(i));
+        c.cycle_lines.at(i) = line;
+    }
+    for (std::size_t i = 0; i < spec.items.size(); ++i) {
+        const L::OverlaySpec& s = spec.items[i];
+        auto* letter = new PlacedLabel(text(s.letter), area);
+        letter->setObjectName(QLatin1String(s.letter_name));
+        letter->setAccessibleName(QStringLiteral("Punto %1").arg(text(s.letter)));
+        letter->setFont(look::sans(look::kDefaultPixels, true));
+        QPalette pal = letter->palette();
+        pal.setColor(QPalette::WindowText, look::rgb(s.letter_rgb));
+        letter->setPalette(pal);
+        c.cycle_letters.at(i) = letter;
+    }
+}
+
+// Names, places and dresses a row's control as the row says.
+void dress(QWidget* w, const ControlRow& row) {
+    w->setObjectName(text(row.name));
+    w->setAccessibleName(text(row.accessible));
+    if (!row.tip.empty() && w->toolTip().isEmpty())
+        w->setToolTip(text(row.tip));
+    if (row.kind != ControlKind::line)
+        place(w, row.rect);
+    if (auto* l = qobject_cast<QLabel*>(w); l && row.rect.width != 0)
+        fit_caption(l);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
+        keep_text_fitted(box);
+        if (row.read_only)
+            make_readout(box);
+        else
+            keep_start_shown(box);
+    }
+    if (row.pointer != L::Pointer::own)
+        w->setCursor(row.pointer == L::Pointer::arrow ? Qt::ArrowCursor : Qt::UpArrowCursor);
+}
+
+// A control that needs no other control: all but flow bars, spins and the cycle.
+QWidget* make_standalone(const ControlRow& row, QWidget* parent) {
+    switch (row.kind) {
+        case ControlKind::hotspot:
+        case ControlKind::marker:
+        case ControlKind::label:
+            return make_label(row, parent);
+        case ControlKind::picture:
+            return make_picture(row, parent);
+        case ControlKind::gauge:
+            return make_gauge(row, parent);
+        case ControlKind::thermometer:
+            return make_thermometer(row, parent);
+        case ControlKind::power_switch:
+            return new RockerSwitch(parent);
+        case ControlKind::tabs:
+            return make_tabs(row, parent);
+        case ControlKind::frame:
+            return new QGroupBox(text(row.caption), parent);
+        case ControlKind::box:
+            return make_box(row, parent);
+        case ControlKind::caption:
+            return make_caption(row, parent);
+        case ControlKind::manual:
+            return make_manual(parent);
+        case ControlKind::line:
+            return make_line(row, parent);
+        default:
+            return nullptr;
+    }
+}
+
+// The widgets built so far, by name; the bench drawing stands for the window.
+class Built {
+  public:
+    Built(QWidget* bench, Form1Controls& c) : c_(c) { widgets_[L::kFormName] = bench; }
+
+    template <class T>
+    T* get(std::string_view name) const {
+        const auto found = widgets_.find(name);
+        auto* w = found == widgets_.end() ? nullptr : qobject_cast<T*>(found->second);
+        Q_ASSERT_X(w, "Built::get", std::string(name).c_str());
+        return w;
+    }
+
+    // The widget a row's control goes into: its parent, or its parent's tab page.
+    QWidget* container(const ControlRow& row) const {
+        if (row.page >= 0)
+            return get<TabControl>(row.parent)->page(row.page);
+        return get<QWidget>(row.parent);
+    }
+
+    void build(const ControlRow& row) {
+        QWidget* parent = container(row);
+        QWidget* w = nullptr;
+        switch (row.kind) {
+            case ControlKind::flow_bar:
+                w = make_flow_bar(row, parent, get<Picture>(row.buddy));
+                break;
+            case ControlKind::spin: {
+                auto* spin = new SpinControl(static_cast<int>(row.min), static_cast<int>(row.max),
+                                             static_cast<int>(row.start), parent);
+                spin->setBuddy(get<QLineEdit>(row.buddy));
+                w = spin;
+                break;
+            }
+            case ControlKind::overlay:
+                make_overlay(row, get<Picture>(row.parent), c_);
+                return;
+            default:
+                w = make_standalone(row, parent);
+        }
+        dress(w, row);
+        widgets_.emplace(row.name, w);
+    }
+
+  private:
+    Form1Controls& c_;
+    std::map<std::string, QWidget*, std::less<>> widgets_;
+};
+
+// The Ps-Ts chart and the photograph are built when their tab is first
+// shown, and the manual's text is laid out then: laying the manual out is
+// most of the window's building time, and none of them shows at start.
+bool built_when_first_shown(const ControlRow& row) {
+    return row.parent == L::kSSTab1Name && (row.page == L::relacion || row.page == L::fotografia);
+}
+
+void build_when_first_shown(TabControl* tab, std::vector<const ControlRow*> later) {
+    QObject::connect(tab, &TabControl::currentChanged, tab, [tab, later](int index) {
         if (index == L::practicas) {
             auto* manual = tab->page(L::practicas)->findChild<QPlainTextEdit*>();
             if (manual->document()->isEmpty())
                 manual->setPlainText(assets::manual_text());
-        } else if ((index == L::relacion || index == L::fotografia) &&
-                   tab->page(index)->children().isEmpty()) {
-            add_picture({tab->page(index)}, L::sstab1_pictures()[index == L::relacion ? 0 : 1]);
+            return;
+        }
+        QWidget* page = tab->page(index);
+        if (!page->children().isEmpty())
+            return;
+        for (const ControlRow* row : later) {
+            if (row->page == index)
+                dress(make_standalone(*row, page), *row);
         }
     });
 }
 
-void build_right_tabs(Form1Controls& c) {
-    QStringList tabs;
-    for (const char* t : L::kSSTab1Tabs) tabs << text(t);
-    auto* tab = new TabControl(tabs, L::kSSTab1TabsPerRow, c.canvas);
-    tab->setObjectName(QStringLiteral("SSTab1"));
-    tab->setAccessibleName(text(L::kSSTab1Accessible));
-    place(tab, L::kSSTab1);
-    tab->setColours(look::system_colour(L::kSSTab1PageColourIndex),
-                    look::rgb(L::kSSTab1CaptionRgb));
-    c.sstab1 = tab;
-    build_datos(c, tab);
-    build_resultados(c, tab);
-    build_manual(tab);
-    build_teaching_pages(tab);
-}
-
-// Tab goes in the layout's order; read-outs are no stops.
-void set_tab_order(QMainWindow* window) {
+// Every control of the table, and what the window's handlers hold of them.
+void build_controls(Form1Controls& c) {
+    Built built(c.canvas, c);
+    std::vector<const ControlRow*> later;
+    for (const ControlRow& row : L::control_table()) {
+        if (built_when_first_shown(row))
+            later.push_back(&row);
+        else
+            built.build(row);
+    }
+    // Tab goes in the table's order; read-outs are no stops.
     QWidget* previous = nullptr;
-    for (const char* name : L::kTabOrder) {
-        QWidget* next = window->findChild<QWidget*>(QLatin1String(name));
-        Q_ASSERT_X(next, "set_tab_order", name);
+    for (const ControlRow& row : L::control_table()) {
+        if (!row.tab_stop)
+            continue;
+        QWidget* next = built.get<QWidget>(row.name);
         if (previous)
             QWidget::setTabOrder(previous, next);
         previous = next;
     }
+
+    c.sstab1 = built.get<TabControl>(L::kSSTab1Name);
+    c.sstab2 = built.get<TabControl>(L::kSSTab2Name);
+    build_when_first_shown(c.sstab1, std::move(later));
+    c.power = built.get<RockerSwitch>(L::kSwitchName);
+    c.evaporator_bar = built.get<QScrollBar>(L::flow_bars()[0].name);
+    c.condenser_bar = built.get<QScrollBar>(L::flow_bars()[1].name);
+    c.evaporator_float = built.get<Picture>(L::floats()[0].name);
+    c.condenser_float = built.get<Picture>(L::floats()[1].name);
+    const auto spins = L::spins();
+    c.barometer_spin = built.get<SpinControl>(spins[0].name);
+    c.ambient_spin = built.get<SpinControl>(spins[1].name);
+    c.water_spin = built.get<SpinControl>(spins[2].name);
+    c.barometer_box = built.get<QLineEdit>(spins[0].buddy);
+    c.ambient_box = built.get<QLineEdit>(spins[1].buddy);
+    c.water_box = built.get<QLineEdit>(spins[2].buddy);
+    c.room_thermometer = built.get<Instrument>(L::kRoomThermometer.name);
+    for (std::size_t i = 0; i < c.ter.size(); ++i)
+        c.ter[i] = built.get<Instrument>(L::thermometers()[i].name);
+    for (std::size_t i = 0; i < c.running.size(); ++i)
+        c.running[i] = built.get<Picture>(L::running_pictures()[i + 1].name);
+    for (std::size_t i = 0; i < c.results.size(); ++i)
+        c.results[i] = built.get<QLineEdit>(L::result_boxes()[i].name);
 }
 
 // "&Reiniciar" does nothing on purpose: the menu is kept as students know it.
@@ -421,7 +442,7 @@ Form1Controls build_form1(QMainWindow* window) {
     // Before the first control: a screen reader's view of a control is made once.
     install_accessibility();
     Form1Controls c;
-    window->setObjectName(QStringLiteral("Form1"));
+    window->setObjectName(QLatin1String(L::kFormName));
     window->setWindowTitle(text(L::kCaption));
     window->setAccessibleName(text(L::kCaption));
     window->setWindowIcon(window_icon());
@@ -438,11 +459,8 @@ Form1Controls build_form1(QMainWindow* window) {
     c.canvas->setMinimumSize(px(L::kClientArea).size());
     window->setCentralWidget(c.canvas);
 
-    build_bench(c);
-    build_lower_tabs(c);
-    build_right_tabs(c);
+    build_controls(c);
     build_menu(window, c);
-    set_tab_order(window);
 
     QStatusBar* status = window->statusBar();
     status->setSizeGripEnabled(false);

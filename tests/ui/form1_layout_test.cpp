@@ -4,21 +4,30 @@
 #include <QAccessible>
 #include <QAction>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <map>
+#include <set>
 
 #include "assets/assets.h"
+#include "layout/control_table.h"
 #include "layout/form1_layout.h"
 #include "tests/ui/window_driver.h"
 #include "ui/look.h"
 #include "ui/twips.h"
+#include "ui/widgets/flow_bar.h"
+#include "ui/widgets/halo_label.h"
 #include "ui/widgets/manometer.h"
 #include "ui/widgets/overlay_shapes.h"
+#include "ui/widgets/picture.h"
+#include "ui/widgets/rocker_switch.h"
+#include "ui/widgets/spin_control.h"
 #include "ui/widgets/tab_control.h"
+#include "ui/widgets/thermometer.h"
 #include "ui/zoom.h"
 
 namespace gelvor::ui::testing {
@@ -66,6 +75,157 @@ TEST_F(Layout, EveryControlExistsByItsName) {
     }
     EXPECT_EQ(form->objectName(), "Form1");
     EXPECT_EQ(form->windowTitle(), "MAQUINA FRIGORIFICA - BOMBA DE CALOR");
+}
+
+// The control table both front ends build from.
+using layout::ControlKind;
+using layout::ControlRow;
+
+const ControlRow& row_named(const std::string& name) {
+    const ControlRow* row = layout::find_control(name);
+    if (!row)
+        throw std::runtime_error("no row " + name);
+    return *row;
+}
+
+// A container comes before what it holds, so that a front end can build the
+// rows in order; a control on a tab control stands on one of its pages.
+TEST(ControlTable, EachControlOnceAfterItsContainer) {
+    std::set<std::string> seen{layout::kFormName};
+    for (const ControlRow& row : layout::control_table()) {
+        EXPECT_TRUE(seen.count(row.parent)) << row.name << " before its container " << row.parent;
+        EXPECT_TRUE(seen.insert(row.name).second) << row.name << " twice";
+        if (row.parent == layout::kFormName)
+            continue;
+        const ControlRow& parent = row_named(row.parent);
+        if (parent.kind == ControlKind::tabs) {
+            EXPECT_GE(row.page, 0) << row.name;
+            EXPECT_LT(row.page,
+                      static_cast<int>(parent.get<const layout::TabsSpec*>()->captions.size()))
+                << row.name;
+        } else {
+            EXPECT_EQ(row.page, -1) << row.name;
+        }
+    }
+    EXPECT_EQ(seen.size(), layout::control_table().size() + 1);
+}
+
+// A box is a setting exactly when a spin writes it, and Tab goes from the box
+// to its spin; what refers to another control names one that comes before it.
+TEST(ControlTable, SettingsAreTheSpinsBoxesEachRightBeforeItsSpin) {
+    const auto rows = layout::control_table();
+    int settings = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ControlRow& row = rows[i];
+        if (row.kind == ControlKind::spin) {
+            ASSERT_GT(i, 0u);
+            const ControlRow& box = rows[i - 1];
+            EXPECT_EQ(box.name, row.buddy);
+            EXPECT_EQ(box.kind, ControlKind::box);
+            EXPECT_FALSE(box.read_only);
+            EXPECT_EQ(box.parent, row.parent);
+            EXPECT_EQ(box.page, row.page);
+            EXPECT_TRUE(box.tab_stop && row.tab_stop) << row.name;
+        }
+        if (row.kind == ControlKind::box) {
+            const bool spun = i + 1 < rows.size() && rows[i + 1].kind == ControlKind::spin;
+            EXPECT_EQ(row.read_only, !spun) << row.name;
+            EXPECT_EQ(row.tab_stop, spun) << row.name;
+            settings += spun;
+        }
+        if (row.kind == ControlKind::flow_bar) {
+            EXPECT_EQ(row_named(row.buddy).kind, ControlKind::picture) << row.name;
+            EXPECT_LT(&row_named(row.buddy), &row) << row.name;
+        }
+    }
+    EXPECT_EQ(settings, 3);
+}
+
+// The class each kind of row is built as on the desktop.
+bool built_as_its_kind(const ControlRow& row, QWidget* w) {
+    switch (row.kind) {
+        case ControlKind::marker:
+            return qobject_cast<HaloLabel*>(w);
+        case ControlKind::hotspot:
+        case ControlKind::label:
+        case ControlKind::caption:
+            return qobject_cast<QLabel*>(w) && !qobject_cast<HaloLabel*>(w);
+        case ControlKind::picture:
+            return qobject_cast<Picture*>(w);
+        case ControlKind::gauge:
+            return qobject_cast<Manometer*>(w);
+        case ControlKind::thermometer:
+            return qobject_cast<Thermometer*>(w);
+        case ControlKind::flow_bar:
+            return qobject_cast<FlowBar*>(w);
+        case ControlKind::power_switch:
+            return qobject_cast<RockerSwitch*>(w);
+        case ControlKind::tabs:
+            return qobject_cast<TabControl*>(w);
+        case ControlKind::frame:
+            return qobject_cast<QGroupBox*>(w);
+        case ControlKind::box:
+            return qobject_cast<QLineEdit*>(w) &&
+                   qobject_cast<QLineEdit*>(w)->isReadOnly() == row.read_only;
+        case ControlKind::spin:
+            return qobject_cast<SpinControl*>(w);
+        case ControlKind::manual:
+            return qobject_cast<QPlainTextEdit*>(w);
+        case ControlKind::line:
+            return qobject_cast<LineShape*>(w);
+        case ControlKind::overlay:
+            return false;  // no widget of its own: its segments and letters
+    }
+    return false;
+}
+
+// One widget for each row of the table, of its kind, in its container, at
+// its place, a Tab stop as the row says; and no other control.
+TEST_F(Layout, TheWindowBuildsExactlyTheControlTable) {
+    showEveryPage(find<TabControl>("SSTab1"));
+    std::set<QString> expected;
+    for (const ControlRow& row : layout::control_table()) {
+        const std::string& name = row.name;
+        QWidget* container =
+            row.parent == layout::kFormName ? find("bench") : find(row.parent.c_str());
+        if (row.page >= 0)
+            container = qobject_cast<TabControl*>(container)->page(row.page);
+        if (row.kind == ControlKind::overlay) {
+            container = qobject_cast<Picture*>(container)->area();
+            for (const layout::OverlaySpec& s : row.get<layout::OverlayLook>().items) {
+                for (const char* part : {s.line, s.letter_name}) {
+                    expected.insert(part);
+                    EXPECT_EQ(find(part)->parentWidget(), container) << part;
+                }
+            }
+            continue;
+        }
+        expected.insert(QString::fromStdString(name));
+        const auto named = form->findChildren<QWidget*>(QString::fromStdString(name));
+        ASSERT_EQ(named.size(), 1) << name;
+        QWidget* w = named.front();
+        EXPECT_TRUE(built_as_its_kind(row, w)) << name << " is a " << w->metaObject()->className();
+        EXPECT_EQ(w->parentWidget(), container) << name;
+        EXPECT_EQ(w->accessibleName().toStdString(), row.accessible) << name;
+        EXPECT_EQ(bool(w->focusPolicy() & Qt::TabFocus), row.tab_stop) << name;
+        if (row.kind != ControlKind::line) {
+            const auto at = placed_at(w);
+            ASSERT_TRUE(at) << name;
+            EXPECT_EQ(at->left, row.rect.left) << name;
+            EXPECT_EQ(at->top, row.rect.top) << name;
+            EXPECT_EQ(at->width, row.rect.width) << name;
+        }
+    }
+    // The window's own: the drawing, the status line, the menus, the tab pages.
+    const std::set<QString> own = {"bench", "statusLine"};
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith("qt_") || own.count(name) ||
+            qobject_cast<QMenu*>(w) || qobject_cast<TabControl*>(w->parentWidget()) ||
+            w->window() != form.get())
+            continue;
+        EXPECT_TRUE(expected.count(name)) << name.toStdString() << " is in no row";
+    }
 }
 
 TEST_F(Layout, AControlTheWindowLacksFailsItsTestInsteadOfCrashing) {

@@ -14,8 +14,10 @@
 #include <cmath>
 
 #include "assets/assets.h"
+#include "layout/faces.h"
 #include "ui/deferred_icons.h"
 #include "ui/text_fit.h"
+#include "ui/widgets/face_painter.h"
 #include "ui/widgets/manometer.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/rocker_switch.h"
@@ -26,6 +28,22 @@
 namespace gelvor::ui {
 namespace {
 
+// A face as a widget like `like` shows it, painted over the widget's
+// background: `shown` is the moving part's shape or the switch's position.
+template <class Shown>
+QImage painted(const layout::Face& face, const Shown& shown, const QWidget& like) {
+    QImage image(like.size(), QImage::Format_RGB32);
+    image.fill(like.palette().window().color());
+    QPainter p(&image);
+    paint_face(p, face, shown);
+    p.end();
+    return image;
+}
+
+QImage shown(QWidget& w) {
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 TEST(RockerSwitchTest, AClickFlipsItAndReportsOnceTheNewPositionShows) {
     RockerSwitch sw;
     sw.resize(24, 33);
@@ -35,6 +53,22 @@ TEST(RockerSwitchTest, AClickFlipsItAndReportsOnceTheNewPositionShows) {
     QTest::mouseClick(&sw, Qt::LeftButton);
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
     EXPECT_FALSE(sw.property("active").toBool());
+}
+
+// Each position shows its own shapes of the switch's face, and only those.
+TEST(RockerSwitchTest, EachPositionShowsItsShapesOfTheFace) {
+    RockerSwitch sw;
+    sw.resize(24, 33);
+    const layout::Face face = layout::rocker_switch_face(24, 33);
+    const QImage off = shown(sw);
+    EXPECT_EQ(off, painted(face, layout::Part::off, sw));
+    sw.setActive(true);
+    const QImage on = shown(sw);
+    EXPECT_EQ(on, painted(face, layout::Part::on, sw));
+    EXPECT_NE(on, off);
+    // The lit mark tells the position: red on the upper half once on.
+    EXPECT_GT(qRed(on.pixel(12, 10)), 150);
+    EXPECT_LT(qRed(off.pixel(12, 10)), 100);
 }
 
 TEST(RockerSwitchTest, SpaceBarFlipsItButCodeFlipsItSilently) {
@@ -229,6 +263,99 @@ TEST(InstrumentTest, TheColumnTopStandsAtItsPositionOnTheScale) {
     const int x = 3;  // the column's centre line
     EXPECT_EQ(QColor(drawn.pixel(x, int(middle) + 1)), QColor(Qt::red));
     EXPECT_EQ(QColor(drawn.pixel(x, int(middle) - 2)), QColor(Qt::white));
+}
+
+// Each kind of shape lands where the list puts it, in its colours; a part is
+// left out or replaced as the control says.
+TEST(FacePainterTest, EachShapeIsDrawnWhereItsListPutsIt) {
+    using namespace layout;
+    Face face{40, 40, {}};
+    face.shapes.push_back({Rect{2, 2, 6, 6, 0}, std::nullopt, Fill{0xFF0000, std::nullopt}, true});
+    face.shapes.push_back(
+        {Rect{10, 2, 10, 20, 0}, std::nullopt, Fill{0xFFFFFF, 0x000000}, false, Part::on});
+    face.shapes.push_back({Line{{2, 30.5}, {20, 30.5}}, Stroke{0x0000FF, 1, Cap::flat},
+                           std::nullopt, true, Part::off});
+    // A quarter counter-clockwise from three o'clock: the upper right only.
+    face.shapes.push_back(
+        {Arc{{30, 30}, 6, 0, 90}, Stroke{0x00FF00, 2, Cap::flat}, std::nullopt, false});
+    face.shapes.push_back(
+        {Ellipse{{32, 8}, 3, 3}, std::nullopt, Fill{0xFF00FF, std::nullopt}, false});
+    QImage image(40, 40, QImage::Format_RGB32);
+    const auto paint = [&](Part position) {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        paint_face(p, face, position);
+    };
+    paint(Part::on);
+    EXPECT_EQ(QColor(image.pixel(4, 4)), QColor(Qt::red));
+    EXPECT_EQ(QColor(image.pixel(32, 8)), QColor(Qt::magenta));
+    EXPECT_GT(qGray(image.pixel(15, 4)), 200);                  // shaded from white at the top
+    EXPECT_LT(qGray(image.pixel(15, 20)), 60);                  // to black at the bottom
+    EXPECT_EQ(QColor(image.pixel(10, 30)), QColor(Qt::white));  // the other position's line
+    const QPointF upper = QPointF(30, 30) + QPointF(6, -6) / std::sqrt(2.0);
+    const QPointF lower = QPointF(30, 30) + QPointF(6, 6) / std::sqrt(2.0);
+    EXPECT_GT(qGreen(image.pixel(upper.toPoint())), 200);
+    EXPECT_LT(qRed(image.pixel(upper.toPoint())), 100);
+    EXPECT_EQ(QColor(image.pixel(lower.toPoint())), QColor(Qt::white));
+    paint(Part::off);
+    EXPECT_EQ(QColor(image.pixel(10, 30)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(image.pixel(15, 4)), QColor(Qt::white));
+}
+
+// A change of scale, colour or ticks after the first paint shows as on a
+// thermometer made with it.
+TEST(InstrumentTest, AThermometerDrawsItsFaceAsItsLookNowIs) {
+    Thermometer changed;
+    changed.resize(43, 110);
+    changed.setRange(-20, 75);
+    (void)shown(changed);
+    changed.setRange(10, 50);
+    changed.setTickLabels(true);
+    changed.setDesiredTicks(6);
+    changed.setColumnColour(QColor(0x00, 0xC0, 0x00));
+    changed.setPosition(31);
+    layout::ThermometerLook look{10, 50};
+    look.column_rgb = 0x00C000;
+    look.figures = true;
+    look.desired_ticks = 6;
+    const layout::ThermometerFrame frame = layout::thermometer_frame(43, 110, look, line_height);
+    const QImage expected =
+        painted(layout::thermometer_face(43, 110, look, line_height),
+                layout::thermometer_column(frame, 0x00C000, (31 - 10) / 40.0), changed);
+    EXPECT_EQ(shown(changed), expected);
+}
+
+TEST(InstrumentTest, AManometerDrawsItsFaceAsItsLookNowIs) {
+    Manometer gauge;
+    gauge.resize(46, 38);
+    (void)shown(gauge);
+    gauge.setRange(-50, 150);
+    gauge.setLoweredBevel(true);
+    gauge.setPosition(100);
+    const QImage expected = painted(layout::gauge_face(46, 38, {-50, 150, true}, line_height),
+                                    layout::gauge_needle(46, 38, 0.75), gauge);
+    EXPECT_EQ(shown(gauge), expected);
+}
+
+// The page turns the face's needle about the hub by the dial's angle; the
+// window draws it at that angle: both end at the same tip.
+TEST(InstrumentTest, TheNeedleTurnedByItsAngleIsTheNeedleAtItsPosition) {
+    const layout::Face face = layout::gauge_face(46, 38, {}, line_height);
+    const auto needle = std::find_if(face.shapes.begin(), face.shapes.end(),
+                                     [](const auto& s) { return s.part == layout::Part::needle; });
+    ASSERT_NE(needle, face.shapes.end());
+    const auto& rest = std::get<layout::Line>(needle->geometry);
+    for (double fraction : {0.0, 0.3, 0.5, 1.0}) {
+        QTransform turn;
+        turn.translate(rest.from.x, rest.from.y);
+        turn.rotate(-layout::dial_angle(fraction));  // Qt's degrees run clockwise, as SVG's
+        turn.translate(-rest.from.x, -rest.from.y);
+        const QPointF turned = turn.map(QPointF(rest.to.x, rest.to.y));
+        const layout::Shape needle_at = layout::gauge_needle(46, 38, fraction);
+        const auto& at = std::get<layout::Line>(needle_at.geometry);
+        EXPECT_NEAR(turned.x(), at.to.x, 1e-9) << fraction;
+        EXPECT_NEAR(turned.y(), at.to.y, 1e-9) << fraction;
+    }
 }
 
 TEST(InstrumentTest, TheRoomThermometerLabelsItsScaleAtRoundValues) {

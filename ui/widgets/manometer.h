@@ -1,12 +1,16 @@
 #pragma once
 
+#include <optional>
+
+#include "layout/faces.h"
 #include "ui/widgets/instrument.h"
 
 namespace gelvor::ui {
 
 // The bench's angular pressure gauge: a 280-degree dial on a light-yellow
 // face, a white section up to zero and a second one up to 30, the pointer
-// on its hub and the unit "KPa" under the centre.
+// on its hub and the unit "KPa" under the centre. Its face is layout's,
+// drawn at its design size.
 class Manometer : public Instrument {
     Q_OBJECT
 
@@ -21,12 +25,13 @@ class Manometer : public Instrument {
     void paintEvent(QPaintEvent*) override;
 
   private:
-    // Dial angle in degrees, counter-clockwise from three o'clock.
-    double angleOf(double fraction) const;
-    // Hub and pointer end in the dial's logical pixels.
-    QPointF centre() const;
-    QPointF tip() const;
+    layout::GaugeLook look() const;
+    // The needle at the position, in the dial's logical pixels.
+    layout::Shape needle() const;
     bool lowered_bevel_ = false;
+    // The face as last drawn, made again when the look or the size changes.
+    mutable std::optional<layout::Face> face_;
+    mutable layout::GaugeLook face_look_;
 };
 
 }  // namespace gelvor::ui

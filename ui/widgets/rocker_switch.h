@@ -6,9 +6,10 @@
 
 namespace gelvor::ui {
 
-// The machine's two-position rocker switch. A click or the space bar flips
-// it; `operated` follows each flip by the user, once `active` shows the new
-// position. Setting `active` from code flips it without `operated`.
+// The machine's two-position rocker switch, its face layout's. A click or
+// the space bar flips it; `operated` follows each flip by the user, once
+// `active` shows the new position. Setting `active` from code flips it
+// without `operated`.
 class RockerSwitch : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)

@@ -2,16 +2,17 @@
 
 #include <QColor>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
-#include "layout/instrument_dials.h"
+#include "layout/faces.h"
 #include "ui/widgets/instrument.h"
 
 namespace gelvor::ui {
 
 // A liquid-column thermometer: a one-pixel column rising from its bulb in a
 // tinted tube, with major and minor ticks beside it and, for the room
-// thermometer, their values.
+// thermometer, their values. Its face is layout's, drawn at its design size.
 class Thermometer : public Instrument {
     Q_OBJECT
 
@@ -34,15 +35,14 @@ class Thermometer : public Instrument {
     void paintEvent(QPaintEvent*) override;
 
   private:
-    std::vector<layout::ScaleTick> ticks() const;
-    static QString labelOf(double value);
+    // What the face is drawn from: the scale, the colours and the ticks.
+    layout::ThermometerLook look() const;
     // The column's centre line, its bulb and the scale's ends, in logical pixels.
     layout::ThermometerFrame frame() const;
-    QColor column_{QColor::fromRgb(layout::column::kColumnRgb)};
-    QColor tube_{QColor::fromRgb(layout::column::kTubeRgb)};
-    int major_ticks_ = layout::column::kMajorTicks;
-    bool tick_labels_ = false;
-    int desired_ticks_ = 0;
+    layout::ThermometerLook look_;
+    // The face as last drawn, made again when the look or the size changes.
+    mutable std::optional<layout::Face> face_;
+    mutable layout::ThermometerLook face_look_;
 };
 
 }  // namespace gelvor::ui

@@ -1,17 +1,15 @@
-// The bench window's controls for the page, from the layout tables: one row
-// per element, parents first and in the order Tab goes, each with its name,
+// The bench window's controls for the page: the rows of the control table
+// as JSON, parents first and in the order Tab goes, each with its name,
 // kind, container and place in twips, and what it shows.
 #include <emscripten/bind.h>
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "assets/pictures.h"
-#include "layout/form1_layout.h"
+#include "layout/control_table.h"
 #include "layout/window_look.h"
 #include "layout/zoom_steps.h"
-#include "model/settings_ranges.h"
 #include "notebook/notebook_messages.h"
 #include "present/operator_notices.h"
 #include "present/reading_text.h"
@@ -53,82 +51,58 @@ const char* align_name(L::TextAlign align) {
     }
 }
 
-class Rows {
-  public:
-    // A row in `parent` (on its tab page `page`, or -1).
-    Json& add(std::string_view name, const char* kind, const char* parent, int page,
-              const L::TwipsRect& r) {
-        Json row = nlohmann::json::object();
-        row["name"] = std::string(name);
-        row["kind"] = kind;
-        row["parent"] = parent;
-        row["page"] = page;
-        row["rect"] = rect(r);
-        const auto stop = std::find(std::begin(L::kTabOrder), std::end(L::kTabOrder), name);
-        row["tabStop"] = stop != std::end(L::kTabOrder);
-        list_.push_back(std::move(row));
-        return list_.back();  // filled in before the next row is added
+const char* kind_name(L::ControlKind kind) {
+    switch (kind) {
+        case L::ControlKind::hotspot:
+            return "hotspot";
+        case L::ControlKind::marker:
+            return "marker";
+        case L::ControlKind::label:
+            return "label";
+        case L::ControlKind::picture:
+            return "picture";
+        case L::ControlKind::gauge:
+            return "gauge";
+        case L::ControlKind::thermometer:
+            return "thermometer";
+        case L::ControlKind::flow_bar:
+            return "flowbar";
+        case L::ControlKind::power_switch:
+            return "switch";
+        case L::ControlKind::tabs:
+            return "tabs";
+        case L::ControlKind::frame:
+            return "frame";
+        case L::ControlKind::box:
+            return "box";
+        case L::ControlKind::spin:
+            return "spin";
+        case L::ControlKind::caption:
+            return "caption";
+        case L::ControlKind::manual:
+            return "manual";
+        case L::ControlKind::line:
+            return "line";
+        case L::ControlKind::overlay:
+            return "overlay";
     }
-    const Json& list() const { return list_; }
+    return "";
+}
 
-  private:
-    Json list_ = nlohmann::json::array();
-};
+// The CSS cursor of a pointer the bench gives a control.
+const char* cursor_name(L::Pointer pointer) {
+    return pointer == L::Pointer::arrow ? "default" : "n-resize";
+}
 
-void add_picture(Rows& rows, const L::PictureSpec& s, const char* parent, int page) {
-    Json& row = rows.add(s.name, "picture", parent, page, s.rect);
+void add_picture(Json& row, const L::PictureSpec& s) {
     row["picture"] = file_name(s.resource);
     row["natural"] = natural_size(s.resource);
     row["stretched"] = s.stretched;
     row["border"] = s.border;
     row["visible"] = s.visible;
-    row["label"] = std::string(s.accessible);
 }
 
-void add_label(Rows& rows, const L::LabelSpec& s, const char* kind, const char* parent, int page) {
-    Json& row = rows.add(s.name, kind, parent, page, s.rect);
-    row["text"] = std::string(s.caption);
-    row["label"] = std::string(s.tooltip ? s.tooltip : s.caption);
-    row["tip"] = std::string(s.tooltip ? s.tooltip : "");
-}
-
-void add_instrument(Rows& rows, const L::InstrumentSpec& s, const char* kind, const char* parent,
-                    int page) {
-    Json& row = rows.add(s.name, kind, parent, page, s.rect);
-    row["min"] = s.min;
-    row["max"] = s.max;
-    row["start"] = s.start;
-    const bool gauge = std::string_view(kind) == "gauge";
-    row["label"] =
-        gauge ? std::string(s.accessible) : L::kThermometerAccessible + std::string(s.accessible);
-    // The tool tip names the instrument, or a thermometer's measuring point,
-    // above its reading.
-    row["tip"] = std::string(s.accessible);
-    row["face"] = instrument_face(s);
-}
-
-// A setting box is a spin's buddy; every other box is a read-out.
-bool is_setting(std::string_view box) {
-    return std::any_of(L::spins().begin(), L::spins().end(),
-                       [box](const L::SpinSpec& s) { return box == s.buddy; });
-}
-
-void add_box(Rows& rows, const L::BoxSpec& s, const char* parent, int page) {
-    Json& row = rows.add(s.name, "box", parent, page, s.rect);
-    row["text"] = std::string(s.text);
-    row["align"] = align_name(s.align);
-    row["readOnly"] = !is_setting(s.name);
-    row["label"] = std::string(s.accessible);
-    row["description"] = std::string(readout_description(s.name));
-}
-
-void add_spin(Rows& rows, const L::SpinSpec& s, const char* parent, int page) {
-    Json& row = rows.add(s.name, "spin", parent, page, s.rect);
-    row["min"] = s.range.min;
-    row["max"] = s.range.max;
-    row["start"] = s.range.initial;
-    row["buddy"] = s.buddy;
-    row["label"] = std::string(s.accessible);
+void add_spin(Json& row, const L::SpinSpec& s) {
     Json thermometers = nlohmann::json::array();
     for (const char* t : s.thermometers) {
         if (t)
@@ -138,127 +112,107 @@ void add_spin(Rows& rows, const L::SpinSpec& s, const char* parent, int page) {
     row["thermometersAfterPass"] = s.thermometers_after_pass;
 }
 
-Json captions(std::span<const char* const> tabs) {
-    Json out = nlohmann::json::array();
-    for (const char* t : tabs) out.push_back(std::string(t));
-    return out;
-}
-
-void add_tabs(Rows& rows, const char* name, const L::TwipsRect& r,
-              std::span<const char* const> tabs, int per_row, unsigned page_rgb,
-              unsigned caption_rgb, const char* accessible) {
-    Json& row = rows.add(name, "tabs", "Form1", -1, r);
-    row["captions"] = captions(tabs);
-    row["perRow"] = per_row;
+void add_tabs(Json& row, const L::TabsSpec& s) {
+    Json captions = nlohmann::json::array();
+    for (const char* t : s.captions) captions.push_back(std::string(t));
+    row["captions"] = captions;
+    row["perRow"] = s.per_row;
     row["rowTwips"] = L::kTabRowTwips;
-    row["pageColour"] = css_colour(page_rgb);
-    row["captionColour"] = css_colour(caption_rgb);
-    row["label"] = std::string(accessible);
+    row["pageColour"] = css_colour(s.page_rgb);
+    row["captionColour"] = css_colour(s.caption_rgb);
 }
 
-// The drawing and what sits on it, the switch and bars in the order Tab goes.
-void add_bench(Rows& rows) {
-    for (std::size_t i = 0; i < L::hot_spots().size(); ++i) {
-        add_label(rows, L::hot_spots()[i], "hotspot", "Form1", -1);
+void add_overlay(Json& row, const L::OverlayLook& look) {
+    Json items = nlohmann::json::array();
+    for (const L::OverlaySpec& s : look.items) {
+        items.push_back({{"line", s.line},
+                         {"lineColour", css_colour(s.line_rgb)},
+                         {"letterName", s.letter_name},
+                         {"letter", s.letter},
+                         {"letterColour", css_colour(s.letter_rgb)}});
     }
-    for (const auto& m : L::markers()) add_label(rows, m, "marker", "Form1", -1);
-    for (const auto& f : L::floats()) add_picture(rows, f, "Form1", -1);
-    for (const auto& p : L::running_pictures()) add_picture(rows, p, "Form1", -1);
-    for (const auto& g : L::gauges()) add_instrument(rows, g, "gauge", "Form1", -1);
-    for (const auto& t : L::thermometers()) add_instrument(rows, t, "thermometer", "Form1", -1);
-    const L::ScrollSpec& evaporator = L::flow_bars()[0];
-    const L::ScrollSpec& condenser = L::flow_bars()[1];
-    for (const L::ScrollSpec* s :
-         {&condenser, static_cast<const L::ScrollSpec*>(nullptr), &evaporator}) {
-        if (!s) {
-            Json& power = rows.add("Interruptor", "switch", "Form1", -1, L::kSwitch);
-            power["label"] = std::string(L::kSwitchTip);
-            power["tip"] = std::string(L::kSwitchTip);
-            continue;
+    row["items"] = items;
+    row["linePixels"] = look.line_pixels;
+}
+
+// A row of the control table as the page reads it: the fields its kind has.
+Json control(const L::ControlRow& r) {
+    using K = L::ControlKind;
+    Json row = nlohmann::json::object();
+    row["name"] = r.name;
+    row["kind"] = kind_name(r.kind);
+    row["parent"] = r.parent;
+    row["page"] = r.page;
+    row["rect"] = rect(r.rect);
+    row["tabStop"] = r.tab_stop;
+    row["label"] = r.accessible;
+    if (r.pointer != L::Pointer::own)
+        row["pointer"] = cursor_name(r.pointer);
+    switch (r.kind) {
+        case K::hotspot:
+        case K::marker:
+        case K::label:
+            row["text"] = r.caption;
+            row["tip"] = r.tip;
+            break;
+        case K::frame:
+            row["text"] = r.caption;
+            break;
+        case K::picture:
+            add_picture(row, *r.get<const L::PictureSpec*>());
+            break;
+        case K::gauge:
+        case K::thermometer:
+            row["min"] = r.min;
+            row["max"] = r.max;
+            row["start"] = r.start;
+            [[fallthrough]];
+        case K::power_switch:
+            row["tip"] = r.tip;
+            row["face"] = control_face(r);
+            break;
+        case K::flow_bar:
+            row["min"] = r.min;
+            row["max"] = r.max;
+            row["start"] = r.start;
+            row["float"] = r.buddy;
+            break;
+        case K::spin:
+            row["min"] = r.min;
+            row["max"] = r.max;
+            row["start"] = r.start;
+            row["buddy"] = r.buddy;
+            add_spin(row, *r.get<const L::SpinSpec*>());
+            break;
+        case K::tabs:
+            add_tabs(row, *r.get<const L::TabsSpec*>());
+            break;
+        case K::box:
+            row["text"] = r.caption;
+            row["align"] = align_name(r.align);
+            row["readOnly"] = r.read_only;
+            row["description"] = std::string(readout_description(r.name));
+            break;
+        case K::caption: {
+            const auto& look = r.get<L::CaptionLook>();
+            row["text"] = r.caption;
+            row["background"] = css_colour(look.background_rgb);
+            row["fontPixels"] = look.font_pixels;
+            break;
         }
-        Json& bar = rows.add(s->name, "flowbar", "Form1", -1, s->rect);
-        bar["min"] = kFlowRange.min;
-        bar["max"] = kFlowRange.max;
-        bar["start"] = kFlowRange.initial;
-        bar["label"] = std::string(s->accessible);
-        bar["float"] = s == &evaporator ? L::floats()[0].name : L::floats()[1].name;
-    }
-}
-
-void add_lower_tabs(Rows& rows) {
-    add_tabs(rows, "SSTab2", L::kSSTab2, L::kSSTab2Tabs, L::kSSTab2TabsPerRow, L::kSSTab2PageRgb,
-             L::kSSTab2CaptionRgb, L::kSSTab2Accessible);
-    add_picture(rows, L::sstab2_pictures()[0], "SSTab2", 0);
-    add_picture(rows, L::sstab2_pictures()[1], "SSTab2", 1);
-    Json overlay = nlohmann::json::array();
-    for (const L::OverlaySpec& s : L::overlay()) {
-        Json item = nlohmann::json::object();
-        item["line"] = s.line;
-        item["lineColour"] = css_colour(s.line_rgb);
-        item["letterName"] = s.letter_name;
-        item["letter"] = s.letter;
-        item["letterColour"] = css_colour(s.letter_rgb);
-        overlay.push_back(item);
-    }
-    Json& chart =
-        rows.add("Line1", "overlay", L::sstab2_pictures()[1].name, -1,
-                 {0, 0, L::sstab2_pictures()[1].rect.width, L::sstab2_pictures()[1].rect.height});
-    chart["items"] = overlay;
-    chart["linePixels"] = L::kOverlayLinePixels;
-}
-
-void add_datos(Rows& rows) {
-    constexpr int page = L::datos;
-    Json& frame = rows.add("Frame1", "frame", "SSTab1", page, L::kFrame1);
-    frame["text"] = std::string(L::kFrame1Caption);
-    frame["label"] = std::string(L::kFrame1Caption);
-    for (const auto& l : L::frame_labels()) add_label(rows, l, "label", "Frame1", -1);
-    add_picture(rows, L::kBarometer, "Frame1", -1);
-    Json& mercury = rows.add("Line2", "line", "Frame1", -1, L::kMercuryLine);
-    mercury["colour"] = css_colour(L::colours::system_colour(L::kMercuryLineColourIndex));
-    mercury["pixels"] = L::kMercuryLinePixels;
-    mercury["label"] = std::string(L::kMercuryAccessible);
-    // Each spin right after its box, as Tab goes.
-    for (int i = 0; i < L::kSpinsInFrame; ++i) {
-        add_box(rows, L::frame_boxes()[i], "Frame1", -1);
-        add_spin(rows, L::spins()[i], "Frame1", -1);
-    }
-    add_instrument(rows, L::kRoomThermometer, "thermometer", "Frame1", -1);
-    for (const auto& l : L::datos_labels()) add_label(rows, l, "label", "SSTab1", page);
-    for (const auto& b : L::datos_boxes()) {
-        add_box(rows, b, "SSTab1", page);
-        for (const auto& s : L::spins().subspan(L::kSpinsInFrame)) {
-            if (std::string_view(s.buddy) == b.name)
-                add_spin(rows, s, "SSTab1", page);
+        case K::line: {
+            const auto& look = r.get<L::LineLook>();
+            row["colour"] = css_colour(look.rgb);
+            row["pixels"] = look.pixels;
+            break;
         }
+        case K::overlay:
+            add_overlay(row, r.get<L::OverlayLook>());
+            break;
+        case K::manual:
+            break;
     }
-}
-
-void add_resultados(Rows& rows) {
-    constexpr int page = L::resultados;
-    for (const auto& s : L::result_captions()) {
-        const std::string name = "l9_" + std::to_string(s.index);
-        Json& row = rows.add(name, "caption", "SSTab1", page, s.rect);
-        row["text"] = std::string(s.caption);
-        const bool density = s.index == L::kDensityCaption;
-        row["label"] = std::string(density ? std::string(L::kDensityAccessible) : s.caption);
-        row["background"] = css_colour(
-            L::colours::system_colour(s.head ? L::kHeadColourIndex : L::kCaptionColourIndex));
-        row["fontPixels"] = density ? L::kDensityCaptionPixels : L::kDefaultFontPixels;
-    }
-    for (const auto& b : L::result_boxes()) add_box(rows, b, "SSTab1", page);
-}
-
-void add_right_tabs(Rows& rows) {
-    add_tabs(rows, "SSTab1", L::kSSTab1, L::kSSTab1Tabs, L::kSSTab1TabsPerRow,
-             L::colours::system_colour(L::kSSTab1PageColourIndex), L::kSSTab1CaptionRgb,
-             L::kSSTab1Accessible);
-    add_datos(rows);
-    add_resultados(rows);
-    Json& manual = rows.add("Text2", "manual", "SSTab1", L::practicas, L::kText2);
-    manual["label"] = std::string(L::kManualAccessible);
-    add_picture(rows, L::sstab1_pictures()[0], "SSTab1", L::relacion);
-    add_picture(rows, L::sstab1_pictures()[1], "SSTab1", L::fotografia);
+    return row;
 }
 
 Json colours() {
@@ -289,7 +243,7 @@ Json page_texts() {
 // {form, controls, zoomSteps, colours, texts}.
 val window_layout() {
     Json form = nlohmann::json::object();
-    form["name"] = "Form1";
+    form["name"] = L::kFormName;
     form["caption"] = std::string(L::kCaption);
     form["rect"] = rect(L::kClientArea);
     form["statusTwips"] = L::kStatusLineTwips;
@@ -302,16 +256,14 @@ val window_layout() {
     form["smallestCaptionPixels"] = L::kSmallestCaptionPixels;
     form["smallestBoxTextPixels"] = L::kSmallestBoxTextPixels;
 
-    Rows rows;
-    add_bench(rows);
-    add_lower_tabs(rows);
-    add_right_tabs(rows);
+    Json controls = nlohmann::json::array();
+    for (const L::ControlRow& row : L::control_table()) controls.push_back(control(row));
 
     Json steps = nlohmann::json::array();
     for (int s : L::kZoomSteps) steps.push_back(Json(s));
     Json out = nlohmann::json::object();
     out["form"] = form;
-    out["controls"] = rows.list();
+    out["controls"] = controls;
     out["zoomSteps"] = steps;
     out["colours"] = colours();
     out["texts"] = page_texts();

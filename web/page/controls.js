@@ -73,17 +73,27 @@ GelvorPage.controls = (() => {
     return e;
   }
 
+  // SVG elements from a face's shapes, a shading's stops inside it.
+  function appendShapes(parent, shapes) {
+    for (const shape of shapes) {
+      const s = parent.appendChild(document.createElementNS(svgNS, shape.tag));
+      for (const [name, value] of Object.entries(shape.attrs)) s.setAttribute(name, value);
+      if (shape.text !== undefined) s.textContent = shape.text;
+      if (shape.part) s.dataset.part = shape.part;
+      if (shape.children) appendShapes(s, shape.children);
+    }
+  }
+
+  // The switch's face holds both positions; the style sheet shows the one
+  // aria-pressed says.
   function rockerSwitch(row) {
     const e = element("button", {
       type: "button", "aria-pressed": "false", "aria-label": row.label, title: row.tip,
     });
-    e.innerHTML = `<svg viewBox="0 0 24 33" aria-hidden="true">
-      <rect class="housing" x="1.5" y="1.5" width="21" height="30" rx="3"/>
-      <rect class="half upper" x="4" y="4" width="16" height="12.5"/>
-      <rect class="half lower" x="4" y="16.5" width="16" height="12.5"/>
-      <rect class="rocker" x="4" y="4" width="16" height="25"/>
-      <line class="on-mark" x1="12" y1="7.25" x2="12" y2="13.25"/>
-      <circle class="off-mark" cx="12" cy="22.75" r="2.5"/></svg>`;
+    const svg = e.appendChild(document.createElementNS(svgNS, "svg"));
+    svg.setAttribute("viewBox", `0 0 ${row.face.width} ${row.face.height}`);
+    svg.setAttribute("aria-hidden", "true");
+    appendShapes(svg, row.face.shapes);
     return e;
   }
 
@@ -219,6 +229,7 @@ GelvorPage.controls = (() => {
       e.classList.add("control", row.kind);
       if (row.kind !== "line") place(e, row.rect);
       if (row.kind === "manual") e.setAttribute("aria-label", row.label);
+      if (row.pointer) e.style.cursor = row.pointer;
       const parent = row.page >= 0 ? `${row.parent}:${row.page}` : row.parent;
       containers.get(parent).appendChild(e);
       if (row.kind === "frame") containers.set(row.name, e);
