@@ -143,10 +143,10 @@ constexpr PictureSpec kSSTab2Pictures[] = {
 
 // Each letter has the colour of the segment that ends at its point.
 constexpr OverlaySpec kOverlay[] = {
-    {"Line1_0", 0x00C000, "Label2_0", "A", 0x0000FF},
-    {"Line1_1", 0x0000FF, "Label2_1", "B", 0xFF0000},
-    {"Line1_2", 0xFF0000, "Label2_2", "C", 0x800000},
-    {"Line1_3", 0x800000, "Label2_3", "D", 0x00C000},
+    {"Line1_0", 0x00C000, "Label2_0", "A", 0x0000FF, "Ciclo 0", "Punto A"},
+    {"Line1_1", 0x0000FF, "Label2_1", "B", 0xFF0000, "Ciclo 1", "Punto B"},
+    {"Line1_2", 0xFF0000, "Label2_2", "C", 0x800000, "Ciclo 2", "Punto C"},
+    {"Line1_3", 0x800000, "Label2_3", "D", 0x00C000, "Ciclo 3", "Punto D"},
 };
 
 constexpr PictureSpec kSSTab1Pictures[] = {

@@ -114,6 +114,8 @@ struct OverlaySpec {
     const char* letter_name;
     const char* letter;
     unsigned letter_rgb;
+    const char* line_accessible;
+    const char* letter_accessible;
 };
 std::span<const OverlaySpec> overlay();
 inline constexpr int kOverlayLinePixels = 3;

@@ -83,13 +83,13 @@ bool same_cycle(const std::optional<ChartOverlay>& a, const std::optional<ChartO
 }
 
 BenchSession::BenchSession(const NumberStyle& style) : style_(style) {
-    const auto bars = L::flow_bars();
-    const auto floats = L::floats();
-    for (std::size_t i = 0; i < 2; ++i) {
-        view_.flows[i] = {bars[i].name, floats[i].name, kFlowRange.initial,
-                          float_top_twips(bar_from_flow(kFlowRange.initial))};
+    for (std::size_t i = 0; i < view_.flows.size(); ++i) {
+        const L::ScrollSpec& bar = L::flow_bars()[i];
+        const L::PictureSpec& flt = *std::find_if(
+            L::floats().begin(), L::floats().end(),
+            [&bar](const L::PictureSpec& p) { return std::string_view(p.name) == bar.float_name; });
         // The floats stand where the layout put them until their bar moves.
-        view_.flows[i].float_top = static_cast<float>(floats[i].rect.top);
+        view_.flows[i] = {bar.name, flt.name, kFlowRange.initial, static_cast<float>(flt.rect.top)};
     }
     for (std::size_t i = 0; i < std::size(kBoxes); ++i) {
         const L::SpinSpec& spin = spin_of(kBoxes[i].quantity);

@@ -194,14 +194,14 @@ void make_overlay(const ControlRow& row, Picture* chart, Form1Controls& c) {
         const L::OverlaySpec& s = spec.items[i];
         auto* line = new LineShape(look::rgb(s.line_rgb), spec.line_pixels, area);
         line->setObjectName(QLatin1String(s.line));
-        line->setAccessibleName(QStringLiteral("Ciclo %1").arg(i));
+        line->setAccessibleName(text(s.line_accessible));
         c.cycle_lines.at(i) = line;
     }
     for (std::size_t i = 0; i < spec.items.size(); ++i) {
         const L::OverlaySpec& s = spec.items[i];
         auto* letter = new PlacedLabel(text(s.letter), area);
         letter->setObjectName(QLatin1String(s.letter_name));
-        letter->setAccessibleName(QStringLiteral("Punto %1").arg(text(s.letter)));
+        letter->setAccessibleName(text(s.letter_accessible));
         letter->setFont(look::sans(look::kDefaultPixels, true));
         QPalette pal = letter->palette();
         pal.setColor(QPalette::WindowText, look::rgb(s.letter_rgb));
@@ -387,7 +387,7 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     QMenuBar* bar = window->menuBar();
     QMenu* archivo = bar->addMenu(text(L::kArchivo.caption));
     archivo->setObjectName(QLatin1String(L::kArchivo.name));
-    archivo->setAccessibleName(QStringLiteral("Archivo"));
+    archivo->setAccessibleName(text(L::kArchivo.caption).remove(u'&'));
     archivo->menuAction()->setObjectName(QLatin1String(L::kArchivo.name));
     QAction* re = archivo->addAction(text(L::kReiniciar.caption));
     re->setObjectName(QLatin1String(L::kReiniciar.name));
@@ -397,7 +397,7 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     c.file_menu = archivo;
     QMenu* ver = bar->addMenu(text(L::kVer.caption));
     ver->setObjectName(QLatin1String(L::kVer.name));
-    ver->setAccessibleName(QStringLiteral("Ver"));
+    ver->setAccessibleName(text(L::kVer.caption).remove(u'&'));
     ver->menuAction()->setObjectName(QLatin1String(L::kVer.name));
     const QKeySequence keys[] = {QKeySequence(Qt::CTRL | Qt::Key_Plus),
                                  QKeySequence(Qt::CTRL | Qt::Key_Minus),
@@ -413,7 +413,7 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     c.notebook_menu = notebook::add_menu(bar);
     QMenu* ay = bar->addMenu(text(L::kAyuda.caption));
     ay->setObjectName(QLatin1String(L::kAyuda.name));
-    ay->setAccessibleName(QStringLiteral("Ayuda"));
+    ay->setAccessibleName(text(L::kAyuda.caption).remove(u'&'));
     ay->menuAction()->setObjectName(QLatin1String(L::kAyuda.name));
     add_help_items(ay);
     c.help_menu = ay;

@@ -129,7 +129,8 @@ void add_overlay(Json& row, const L::OverlayLook& look) {
                          {"lineColour", css_colour(s.line_rgb)},
                          {"letterName", s.letter_name},
                          {"letter", s.letter},
-                         {"letterColour", css_colour(s.letter_rgb)}});
+                         {"letterColour", css_colour(s.letter_rgb)},
+                         {"letterLabel", s.letter_accessible}});
     }
     row["items"] = items;
     row["linePixels"] = look.line_pixels;

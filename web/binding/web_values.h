@@ -33,11 +33,6 @@ inline std::string css_colour(unsigned rgb) {
     return buf;
 }
 
-// &H00BBGGRR, as the layout gives some colours, as CSS writes it.
-inline std::string css_colour_bgr(unsigned bgr) {
-    return css_colour(((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF));
-}
-
 // The page's number format: "en_US" is the United States', anything else Spain's.
 inline const NumberStyle& style_of(const std::string& locale) {
     return locale.starts_with("en") ? english_number_style() : spanish_number_style();

@@ -51,15 +51,7 @@ GelvorPage.controls = (() => {
     const e = element("div", {
       role: "meter", "aria-label": row.label, "aria-valuemin": row.min, "aria-valuemax": row.max,
     });
-    const svg = e.appendChild(document.createElementNS(svgNS, "svg"));
-    svg.setAttribute("viewBox", `0 0 ${row.face.width} ${row.face.height}`);
-    svg.setAttribute("aria-hidden", "true");
-    for (const shape of row.face.shapes) {
-      const s = svg.appendChild(document.createElementNS(svgNS, shape.tag));
-      for (const [name, value] of Object.entries(shape.attrs)) s.setAttribute(name, value);
-      if (shape.text !== undefined) s.textContent = shape.text;
-      if (shape.part) s.dataset.part = shape.part;
-    }
+    e.appendChild(face(row.face));
     return e;
   }
 
@@ -74,6 +66,15 @@ GelvorPage.controls = (() => {
   }
 
   // SVG elements from a face's shapes, a shading's stops inside it.
+  // A face's shapes in an SVG of its logical pixels at 100 %.
+  function face({ width, height, shapes }) {
+    const svg = document.createElementNS(svgNS, "svg");
+    svg.setAttribute("viewBox", `0 0 ${width} ${height}`);
+    svg.setAttribute("aria-hidden", "true");
+    appendShapes(svg, shapes);
+    return svg;
+  }
+
   function appendShapes(parent, shapes) {
     for (const shape of shapes) {
       const s = parent.appendChild(document.createElementNS(svgNS, shape.tag));
@@ -90,10 +91,7 @@ GelvorPage.controls = (() => {
     const e = element("button", {
       type: "button", "aria-pressed": "false", "aria-label": row.label, title: row.tip,
     });
-    const svg = e.appendChild(document.createElementNS(svgNS, "svg"));
-    svg.setAttribute("viewBox", `0 0 ${row.face.width} ${row.face.height}`);
-    svg.setAttribute("aria-hidden", "true");
-    appendShapes(svg, row.face.shapes);
+    e.appendChild(face(row.face));
     return e;
   }
 
@@ -195,8 +193,9 @@ GelvorPage.controls = (() => {
       l.setAttribute("stroke-linecap", "round");
     }
     for (const item of row.items) {
-      const letter = e.appendChild(element("div", { id: item.letterName, class: "letter" },
-        item.letter));
+      const letter = e.appendChild(element("div", {
+        id: item.letterName, class: "letter", role: "img", "aria-label": item.letterLabel,
+      }, item.letter));
       letter.style.color = item.letterColour;
     }
     return e;
