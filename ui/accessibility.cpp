@@ -8,6 +8,7 @@
 
 #include "model/settings_ranges.h"
 #include "present/reading_text.h"
+#include "texts/unit_texts.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
 #include "ui/widgets/flow_bar.h"
@@ -128,7 +129,7 @@ class FlowBarAccessible : public QAccessibleWidget, public QAccessibleValueInter
         return QAccessibleWidget::interface_cast(t);
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? QString::number(flow()) + QStringLiteral(" g/s")
+        return t == QAccessible::Value ? QString::number(flow()) + qt::to_qstring(texts::kFlowUnit)
                                        : QAccessibleWidget::text(t);
     }
     QVariant currentValue() const override { return flow(); }

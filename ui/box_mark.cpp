@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "texts/bench_texts.h"
 #include "ui/look.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui {
 namespace {
@@ -78,8 +80,8 @@ void mark_box(QLineEdit* box, BoxMark mark) {
         box->setProperty(kFrameProperty, QVariant::fromValue<QObject*>(frame));
     }
     frame->mark = mark;
-    frame->setAccessibleName(mark == BoxMark::fault ? QStringLiteral("Casilla con fallo")
-                                                    : QStringLiteral("Casilla con aviso"));
+    frame->setAccessibleName(
+        qt::to_qstring(mark == BoxMark::fault ? texts::kFaultBoxName : texts::kWarningBoxName));
     frame->follow();
     frame->update();
 }

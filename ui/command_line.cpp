@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "cli/message_language.h"
+#include "texts/command_line_texts.h"
 #include "version/version.h"
 
 namespace gelvor::ui {
@@ -23,14 +24,17 @@ constexpr const char* kQtOptionsWithValue[] = {
     "display",         "geometry",           "style",         "stylesheet"};
 constexpr const char* kQtFlags[] = {"reverse", "widgetcount"};
 
+QString say(Language language, const texts::Bilingual& text) {
+    return cli::say(language, text.spanish, text.english);
+}
+
 void print(std::FILE* to, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
 }
 
 CommandLine usage_error(Language language, const QString& message) {
-    print(stderr,
-          "gelvor: " + message + u'\n' + cli::say(language, "Pruebe --help", "Try --help") + u'\n');
+    print(stderr, "gelvor: " + message + u'\n' + say(language, texts::kTryHelp) + u'\n');
     return {2, {}};
 }
 
@@ -38,13 +42,10 @@ QString help_text(Language language, const QCommandLineParser& parser, bool with
     QString text = parser.helpText();
     if (!with_qt_options)
         return text;
-    text += u'\n' +
-            cli::say(language, "Opciones de Qt, que lee el sistema de ventanas:",
-                     "Qt's options, read by the window system:") +
-            u'\n';
+    text += u'\n' + say(language, texts::kQtOptionsHeading) + u'\n';
     for (const char* name : kQtOptionsWithValue) {
         text += QStringLiteral("  -%1 <%2>\n")
-                    .arg(QString::fromLatin1(name), cli::say(language, "valor", "value"));
+                    .arg(QString::fromLatin1(name), say(language, texts::kOptionValue));
     }
     for (const char* name : kQtFlags) {
         text += QStringLiteral("  -%1\n").arg(QString::fromLatin1(name));
@@ -62,14 +63,8 @@ void on_qt_message(QtMsgType type, const QMessageLogContext& context, const QStr
         const QByteArray display = qgetenv("DISPLAY");
         const QString line =
             display.isEmpty()
-                ? cli::say(language,
-                           "gelvor: no hay pantalla gráfica en la que abrir la ventana "
-                           "(DISPLAY no está definida)",
-                           "gelvor: there is no graphical display to open the window on "
-                           "(DISPLAY is not set)")
-                : cli::say(language, "gelvor: no se puede abrir la ventana en la pantalla «%1»",
-                           "gelvor: cannot open the window on the display \"%1\"")
-                      .arg(QString::fromLocal8Bit(display));
+                ? say(language, texts::kNoDisplay)
+                : say(language, texts::kDisplayRefused).arg(QString::fromLocal8Bit(display));
         print(stderr, line + u'\n');
         std::fflush(stderr);
         std::_Exit(1);
@@ -94,25 +89,17 @@ CommandLine read_command_line(int argc, char* argv[]) {
     cli::translate_parser(&core, language);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(cli::say(
-        language,
-        "Simulador del banco de ensayo de una máquina frigorífica y bomba de calor de R-11,\n"
-        "para las prácticas de laboratorio.",
-        "Simulator of the test bench of an R-11 refrigerating machine and heat pump, for\n"
-        "laboratory practice. The window is in Spanish."));
-    parser.addPositionalArgument(cli::say(language, "registro", "notebook"),
-                                 cli::say(language, "un registro de lecturas (.gelvor) que abrir",
-                                          "a notebook of readings (.gelvor) to open"),
-                                 cli::say(language, "[registro]", "[notebook]"));
+    parser.setApplicationDescription(say(language, texts::kProgramDescription));
+    parser.addPositionalArgument(say(language, texts::kNotebookArgument),
+                                 say(language, texts::kNotebookArgumentHelp),
+                                 say(language, texts::kNotebookArgumentSyntax));
     // Qt's own help and version options have no Spanish descriptions.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  cli::say(language, "Muestra esta ayuda.", "Displays this help."));
+                                  say(language, texts::kHelpOption));
     const QCommandLineOption help_all(QStringLiteral("help-all"),
-                                      cli::say(language, "Muestra esta ayuda y las opciones de Qt.",
-                                               "Displays this help and Qt's options."));
-    const QCommandLineOption version(
-        {QStringLiteral("v"), QStringLiteral("version")},
-        cli::say(language, "Muestra la versión.", "Displays the version."));
+                                      say(language, texts::kHelpAllOption));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     say(language, texts::kVersionOption));
     parser.addOptions({help, help_all, version});
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), {}, QStringLiteral("value"));
@@ -138,9 +125,7 @@ CommandLine read_command_line(int argc, char* argv[]) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        return usage_error(
-            language, cli::say(language, "sobra el argumento «%1»", "unexpected argument \"%1\"")
-                          .arg(files[1]));
+        return usage_error(language, say(language, texts::kUnexpectedArgument).arg(files[1]));
     }
     return {std::nullopt,
             files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath()};

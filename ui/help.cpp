@@ -7,12 +7,17 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <algorithm>
 
+#include "present/operator_notices.h"
+#include "texts/dialog_texts.h"
+#include "texts/help_texts.h"
+#include "ui/commands_qt.h"
+#include "ui/text_qt.h"
 #include "version/version.h"
 
 namespace gelvor::ui {
@@ -26,55 +31,70 @@ QString plain(QString text) {
     return text;
 }
 
+bool lists(const texts::KeyGroup& group, texts::Place place) {
+    return std::ranges::find(group.places, place) != group.places.end();
+}
+
+KeyGroup from_table(const texts::KeyGroup& group) {
+    KeyGroup out{qt::to_qstring(group.title), {}, {}};
+    for (const texts::Command& c : texts::commands()) {
+        const QList<QKeySequence> keys = command_keys(c);
+        if (lists(group, c.place) && !keys.isEmpty())
+            out.fixed.append({key_names(keys), plain(qt::to_qstring(c.caption))});
+    }
+    for (const texts::KeyUse& u : texts::key_uses()) {
+        if (lists(group, u.place))
+            out.fixed.append({key_names(key_sequences(u.keys)), qt::to_qstring(u.what)});
+    }
+    return out;
+}
+
 }  // namespace
 
 QString key_names(const QList<QKeySequence>& keys) {
     QStringList names;
     for (const QKeySequence& k : keys) names << k.toString(QKeySequence::NativeText);
-    return names.join(QStringLiteral(" o "));
+    return names.join(qt::to_qstring(texts::kOtherKey));
 }
 
-QList<KeyGroup> bench_keys(QMenuBar* menus) {
-    KeyGroup bench{QStringLiteral("Banco"), {}, {}};
-    for (QAction* menu : menus->actions()) {
-        if (menu->menu())
-            bench.commands += menu->menu()->actions();
+KeyGroup key_group(texts::Place place) {
+    for (const texts::KeyGroup& group : texts::key_groups()) {
+        if (lists(group, place))
+            return from_table(group);
     }
-    const auto keys = [](std::initializer_list<QKeySequence> k) { return key_names(k); };
-    bench.fixed = {
-        {keys({Qt::Key_Tab, Qt::SHIFT | Qt::Key_Tab}),
-         QStringLiteral("Pasar de un control al siguiente o al anterior")},
-        {keys({Qt::Key_Up, Qt::Key_Down}),
-         QStringLiteral("Subir o bajar el caudal o el ajuste que tiene el foco, también desde su "
-                        "casilla")},
-        {keys({Qt::Key_Space}), QStringLiteral("Accionar el interruptor")},
-        {keys({Qt::Key_Return, Qt::Key_Enter}),
-         QStringLiteral("Aplicar lo escrito en una casilla de ajuste")},
-        {keys({Qt::Key_Left, Qt::Key_Right}), QStringLiteral("Elegir la pestaña")},
-    };
-    return {bench};
+    return {};
+}
+
+QList<KeyGroup> key_groups() {
+    QList<KeyGroup> groups;
+    for (const texts::KeyGroup& group : texts::key_groups()) groups << from_table(group);
+    return groups;
+}
+
+QList<KeyGroup> bench_keys(QMenuBar*) {
+    return {key_group(texts::Place::bench)};
 }
 
 void add_help_items(QMenu* menu) {
-    QAction* keys = menu->addAction(QStringLiteral("&Atajos de teclado"));
-    keys->setObjectName(QStringLiteral("atajos"));
-    keys->setShortcut(QKeySequence::HelpContents);
-    QAction* about = menu->addAction(QStringLiteral("&Acerca de Gelvor"));
-    about->setObjectName(QStringLiteral("acercaDe"));
+    for (const texts::Command& c : texts::commands()) {
+        if (c.place == texts::Place::help_menu)
+            menu->addAction(make_action(c, menu));
+    }
 }
 
 void show_shortcuts(QWidget* parent, const QList<KeyGroup>& groups) {
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(QStringLiteral("frmAtajos"));
-    dialog->setWindowTitle(QStringLiteral("Atajos de teclado"));
+    dialog->setWindowTitle(qt::to_qstring(texts::kKeysTitle));
     dialog->setAccessibleName(dialog->windowTitle());
 
     auto* list = new QTreeWidget(dialog);
     list->setObjectName(QStringLiteral("listaAtajos"));
-    list->setAccessibleName(QStringLiteral("Teclas y lo que hacen"));
+    list->setAccessibleName(qt::to_qstring(texts::kKeysListName));
     list->setColumnCount(2);
-    list->setHeaderLabels({QStringLiteral("Tecla"), QStringLiteral("Qué hace")});
+    list->setHeaderLabels(
+        {qt::to_qstring(texts::kKeyHeading), qt::to_qstring(texts::kWhatHeading)});
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setAlternatingRowColors(true);
@@ -97,7 +117,7 @@ void show_shortcuts(QWidget* parent, const QList<KeyGroup>& groups) {
     list->header()->setStretchLastSection(false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Cerrar"));
+    buttons->button(QDialogButtonBox::Close)->setText(qt::to_qstring(texts::kCloseCaption));
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(list);
@@ -114,23 +134,13 @@ void show_shortcuts(QWidget* parent, const QList<KeyGroup>& groups) {
 void show_about(QWidget* parent) {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("frmAcercaDe"));
-    box.setWindowTitle(QStringLiteral("Acerca de Gelvor"));
+    box.setWindowTitle(qt::to_qstring(texts::kAboutTitle));
     box.setIconPixmap(parent->windowIcon().pixmap(64, 64));
     box.setTextFormat(Qt::RichText);
-    box.setText(QStringLiteral("<h3>Gelvor %1</h3>"
-                               "<p>Simulador del banco de ensayo de una máquina frigorífica y "
-                               "bomba de calor de R-11, para las prácticas de laboratorio.</p>")
-                    .arg(QString::fromLatin1(version::kText)));
-    box.setInformativeText(QStringLiteral(
-        "<p>Licencia: GNU General Public License, versión 3 o posterior. Se distribuye sin "
-        "ninguna garantía.</p>"
-        "<p>Los resultados del banco se calculan con los ajustes empíricos del propio banco para "
-        "las propiedades del R-11, válidos en su rango de trabajo (de unos 25 a 420 kPa).</p>"
-        "<p>El diagrama p-h del registro, la campana, las isolíneas y el ciclo ideal se calculan "
-        "con la ecuación de estado de referencia del R-11 de R. T Jacobsen, S. G. Penoncello y "
-        "E. W. Lemmon, <i>Fluid Phase Equilibria</i> 80 (1992) 45–56.</p>"));
+    box.setText(qt::to_qstring(texts::kAboutText).arg(QString::fromLatin1(version::kText)));
+    box.setInformativeText(qt::to_qstring(texts::kAboutDetails));
     box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box.button(QMessageBox::Ok)->setText(qt::to_qstring(kAcceptCaption));
     box.exec();
 }
 

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "texts/commands.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -11,22 +13,25 @@ class QWidget;
 
 namespace gelvor::ui {
 
-// The items of the menu "A&yuda": "&Atajos de teclado" (`atajos`, F1) and
-// "&Acerca de Gelvor" (`acercaDe`).
+// The items of the menu "A&yuda" as the commands' table has them: atajos
+// (F1) and acercaDe.
 void add_help_items(QMenu* menu);
 
 // A group of keys in the shortcuts dialog: a window and what its keys do.
-// The commands come from their actions, so the list always tells the keys
-// the program really has; `fixed` adds the keys that are not commands
-// (Tab, the arrows), as pairs of keys and what they do.
+// `commands` lists actions with the keys they have; `fixed`, pairs of keys
+// and what they do, as the table's groups list every key.
 struct KeyGroup {
     QString title;
     QList<QAction*> commands;
     QList<std::pair<QString, QString>> fixed;
 };
 
-// The keys of the bench window: its menus' commands, then the keys that
-// are not commands.
+// The table's group (texts::key_groups()) that lists `place`: its places'
+// commands that have keys, then their keys that are no command.
+KeyGroup key_group(texts::Place place);
+// Every group of the shortcuts dialog, the bench's first.
+QList<KeyGroup> key_groups();
+// The bench window's group alone; the table, not the menu bar, says its keys.
 QList<KeyGroup> bench_keys(QMenuBar* menus);
 
 // Keys as the shortcuts dialog names them, in the user's words ("Mayúsculas+Tab o Intro").

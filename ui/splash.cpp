@@ -8,8 +8,10 @@
 #include <QScreen>
 
 #include "assets/assets.h"
+#include "texts/splash_texts.h"
 #include "ui/look.h"
 #include "ui/splash_layout.h"
+#include "ui/text_qt.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/shadow_label.h"
 
@@ -19,7 +21,7 @@ namespace {
 namespace L = splash_layout;
 
 QString version_text() {
-    return QStringLiteral("Versión: %1.%2.%3")
+    return qt::to_qstring(texts::kSplashVersion)
         .arg(L::kVersionMajor)
         .arg(L::kVersionMinor)
         .arg(L::kVersionRevision);
@@ -80,7 +82,7 @@ Splash::Splash(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindow
     auto* logo =
         new Picture(QLatin1String(assets::kMakerLogo), Picture::Fit::stretched, false, frame_);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setAccessibleName(QStringLiteral("Logotipo"));
+    logo->setAccessibleName(qt::to_qstring(texts::kLogoName));
     logo->setGeometry(px(L::kLogo));
 
     for (const auto& s : L::labels()) add_label(frame_, s);

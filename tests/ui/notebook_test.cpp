@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtCharts/QChartView>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -27,8 +28,11 @@
 #include "present/mask_format.h"
 #include "present/notebook_columns.h"
 #include "tests/ui/notebook_driver.h"
+#include "texts/commands.h"
 #include "ui/box_mark.h"
+#include "ui/commands_qt.h"
 #include "ui/form1_controls.h"
+#include "ui/help.h"
 #include "ui/look.h"
 #include "ui/notebook/conditions_dialog.h"
 #include "ui/notebook/notebook.h"
@@ -666,12 +670,29 @@ TEST_F(Notebook, TheNotebookZoomsWithTheBenchAndEscOrCtrlWCloseIt) {
 }
 
 TEST_F(Notebook, HelpTellsEveryKeyOfBothWindowsAndWhereTheDataComeFrom) {
+    window();  // its actions made
     action("atajos")->trigger();
     auto* list = form->findChild<QTreeWidget*>("listaAtajos");
     ASSERT_NE(list, nullptr);
     QStringList rows;
     for (QTreeWidgetItemIterator it(list); *it; ++it)
         rows << (*it)->text(0) + " = " + (*it)->text(1);
+    QStringList from_table;
+    for (const KeyGroup& group : key_groups()) {
+        from_table << group.title + " = ";
+        for (const auto& [keys, what] : group.fixed) from_table << keys + " = " + what;
+    }
+    EXPECT_EQ(rows, from_table);
+    // Every key an action of either window has is in the list, as the action says it.
+    for (const QAction* a : form->findChildren<QAction*>()) {
+        if (a->objectName().isEmpty() || a->shortcuts().isEmpty())
+            continue;
+        QString what = a->text().remove(u'&');
+        if (what.endsWith(u'…'))
+            what.chop(1);
+        EXPECT_TRUE(rows.contains(key_names(a->shortcuts()) + " = " + what))
+            << a->objectName().toStdString();
+    }
     const auto has = [&](QKeySequence key, const char* what) {
         EXPECT_TRUE(
             rows.contains(key.toString(QKeySequence::NativeText) + " = " + QString::fromUtf8(what)))
@@ -689,6 +710,29 @@ TEST_F(Notebook, HelpTellsEveryKeyOfBothWindowsAndWhereTheDataComeFrom) {
     action("acercaDe")->trigger();
     EXPECT_EQ(notices.title, "Acerca de Gelvor");
     EXPECT_TRUE(notices.text.contains(QLatin1String(version::kText)));
+}
+
+// The table of commands is what the windows have: each command an action of
+// its name, caption and keys, each key one Qt reads back as written.
+TEST_F(Notebook, EveryCommandOfTheTableIsAnActionWithItsCaptionAndKeys) {
+    window();
+    for (const texts::Command& c : texts::commands()) {
+        const auto* a = form->findChild<QAction*>(QLatin1String(c.name));
+        ASSERT_NE(a, nullptr) << c.name;
+        EXPECT_EQ(a->text(), QString::fromUtf8(c.caption)) << c.name;
+        EXPECT_EQ(key_names(a->shortcuts()).toStdString(), key_names(command_keys(c)).toStdString())
+            << c.name;
+    }
+    const auto reads_back = [](const char* key) {
+        if (!key)
+            return;
+        const QKeySequence k =
+            QKeySequence::fromString(QLatin1String(key), QKeySequence::PortableText);
+        EXPECT_EQ(k.count(), 1) << key;
+        EXPECT_EQ(k.toString(QKeySequence::PortableText).toStdString(), key);
+    };
+    for (const texts::Command& c : texts::commands()) std::ranges::for_each(c.keys, reads_back);
+    for (const texts::KeyUse& u : texts::key_uses()) std::ranges::for_each(u.keys, reads_back);
 }
 
 // An export that cannot be written says why, and the dialog comes back.

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "texts/file_texts.h"
+#include "ui/text_qt.h"
 #include "version/version.h"
 
 namespace gelvor::ui::notebook {
@@ -17,7 +19,7 @@ constexpr int kScreenDpi = 96;  // the logical pixels' resolution
 }  // namespace
 
 QString picture_filter() {
-    return QStringLiteral("Imagen PNG (*.png);;Dibujo SVG (*.svg)");
+    return qt::to_qstring(texts::kPictureFilter);
 }
 
 QByteArray picture_bytes(const QString& path, const QSizeF& size, const QString& title,

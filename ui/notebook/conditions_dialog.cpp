@@ -9,6 +9,11 @@
 #include <type_traits>
 
 #include "model/settings_ranges.h"
+#include "present/operator_notices.h"
+#include "texts/conditions_texts.h"
+#include "texts/dialog_texts.h"
+#include "texts/unit_texts.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
@@ -18,7 +23,7 @@ Spin* spin(const char* name, const char* label, const SettingRange& range, doubl
            const char* suffix, QWidget* parent) {
     auto* s = new Spin(parent);
     s->setObjectName(QLatin1String(name));
-    s->setAccessibleName(QString::fromUtf8(label));
+    s->setAccessibleName(qt::to_qstring(label));
     s->setRange(range.min, range.max);
     if constexpr (std::is_same_v<Spin, QDoubleSpinBox>) {
         s->setDecimals(1);  // what a box may hold beyond its spin's whole positions
@@ -26,7 +31,7 @@ Spin* spin(const char* name, const char* label, const SettingRange& range, doubl
     } else {
         s->setValue(static_cast<int>(value));
     }
-    s->setSuffix(QString::fromUtf8(suffix));
+    s->setSuffix(qt::to_qstring(suffix));
     s->setAlignment(Qt::AlignRight);
     return s;
 }
@@ -35,36 +40,38 @@ Spin* spin(const char* name, const char* label, const SettingRange& range, doubl
 
 ConditionsDialog::ConditionsDialog(const Conditions& present, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCondiciones"));
-    setWindowTitle(QStringLiteral("Fijar condiciones"));
+    setWindowTitle(qt::to_qstring(texts::kConditionsTitle));
     setAccessibleName(windowTitle());
 
-    condenser_ = spin<QSpinBox>("caudalCondensador", "Gasto de agua condensador", kFlowRange,
-                                present.condenser_flow, " g/s", this);
-    evaporator_ = spin<QSpinBox>("caudalEvaporador", "Gasto de agua evaporador", kFlowRange,
-                                 present.evaporator_flow, " g/s", this);
-    barometer_ = spin<QDoubleSpinBox>("presionBarometrica", "Presión barométrica", kBarometerRange,
-                                      present.barometer, " mbar", this);
-    water_ = spin<QDoubleSpinBox>("temperaturaAgua", "Temperatura de entrada de agua",
-                                  kWaterInletRange, present.water, " \u00BAC", this);
-    ambient_ = spin<QDoubleSpinBox>("temperaturaAmbiente", "Temperatura ambiente", kAmbientRange,
-                                    present.ambient, " \u00BAC", this);
+    condenser_ = spin<QSpinBox>("caudalCondensador", texts::kCondenserFlowName, kFlowRange,
+                                present.condenser_flow, texts::kFlowUnit, this);
+    evaporator_ = spin<QSpinBox>("caudalEvaporador", texts::kEvaporatorFlowName, kFlowRange,
+                                 present.evaporator_flow, texts::kFlowUnit, this);
+    barometer_ = spin<QDoubleSpinBox>("presionBarometrica", texts::kBarometerName, kBarometerRange,
+                                      present.barometer, texts::kMillibarUnit, this);
+    water_ = spin<QDoubleSpinBox>("temperaturaAgua", texts::kWaterName, kWaterInletRange,
+                                  present.water, texts::kCelsiusUnit, this);
+    ambient_ = spin<QDoubleSpinBox>("temperaturaAmbiente", texts::kAmbientName, kAmbientRange,
+                                    present.ambient, texts::kCelsiusUnit, this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Gasto de agua condensador &mc:"), condenser_);
-    form->addRow(QStringLiteral("Gasto de agua evaporador m&e:"), evaporator_);
-    form->addRow(QStringLiteral("Presión &barométrica:"), barometer_);
-    form->addRow(QStringLiteral("Temperatura de entrada de &agua t1, t4:"), water_);
-    form->addRow(QStringLiteral("&Temperatura ambiente:"), ambient_);
+    form->addRow(qt::to_qstring(texts::kCondenserFlowLabel), condenser_);
+    form->addRow(qt::to_qstring(texts::kEvaporatorFlowLabel), evaporator_);
+    form->addRow(qt::to_qstring(texts::kBarometerLabel), barometer_);
+    form->addRow(qt::to_qstring(texts::kWaterLabel), water_);
+    form->addRow(qt::to_qstring(texts::kAmbientLabel), ambient_);
 
-    auto* exercise = new QGroupBox(QStringLiteral("Puntos del ejercicio (mc, me)"), this);
+    auto* exercise = new QGroupBox(qt::to_qstring(texts::kExercisePointsTitle), this);
     auto* points = new QHBoxLayout(exercise);
     for (int k = 0; k < 3; ++k) {
         const auto& p = session::kExercisePoints[static_cast<std::size_t>(k)];
-        auto* b = new QPushButton(
-            QStringLiteral("&%1) %2 y %3 g/s").arg(k + 1).arg(p.condenser).arg(p.evaporator),
-            exercise);
+        auto* b = new QPushButton(qt::to_qstring(texts::kExercisePointCaption)
+                                      .arg(k + 1)
+                                      .arg(p.condenser)
+                                      .arg(p.evaporator),
+                                  exercise);
         b->setObjectName(QStringLiteral("puntoEjercicio%1").arg(k + 1));
-        b->setAccessibleName(QStringLiteral("Punto %1 del ejercicio").arg(k + 1));
+        b->setAccessibleName(qt::to_qstring(texts::kExercisePointName).arg(k + 1));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, p] {
             condenser_->setValue(p.condenser);
@@ -75,8 +82,8 @@ ConditionsDialog::ConditionsDialog(const Conditions& present, QWidget* parent) :
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    buttons->button(QDialogButtonBox::Ok)->setText(qt::to_qstring(kAcceptCaption));
+    buttons->button(QDialogButtonBox::Cancel)->setText(qt::to_qstring(texts::kCancelCaption));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

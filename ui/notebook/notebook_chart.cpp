@@ -22,6 +22,7 @@
 #include "model/r11.h"
 #include "model/r11_reference.h"
 #include "present/notebook_columns.h"
+#include "texts/chart_texts.h"
 #include "ui/look.h"
 #include "ui/notebook/chart_series.h"
 #include "ui/notebook/notebook_model.h"
@@ -76,10 +77,6 @@ const QColor kLineColours[] = {{0, 0, 255},   {220, 0, 0},   {0, 150, 0},   {230
                                {130, 0, 170}, {0, 140, 140}, {140, 80, 20}, {200, 0, 140},
                                {90, 90, 90},  {120, 120, 0}};
 
-const QString kNoPoints = QStringLiteral(
-    "Sin puntos: encienda la máquina y anote lecturas con Registro ▸ Anotar lecturas (Ctrl+L)");
-const QString kNoValues = QStringLiteral("Ningún punto anotado tiene valores de estas magnitudes.");
-
 // The points of one series with both quantities, in the order of the one across.
 QList<QPointF> series_points(const NotebookModel& model, const ChartSeries& series, int x, int y,
                              Range& xr, Range& yr) {
@@ -112,18 +109,18 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     : QWidget(parent), model_(model) {
     auto* layout = new QVBoxLayout(this);
     auto* presets = new QHBoxLayout;
-    presets->addWidget(new QLabel(QStringLiteral("Ejercicios:"), this));
+    presets->addWidget(new QLabel(qt::to_qstring(texts::kExercisesLabel), this));
     const struct {
         const char* name;
         const char* text;
         Preset preset;
     } kPresets[] = {
-        {"presetQcQe", "Qc y Qe frente a mc", Preset::heatFlowsAgainstCondenserFlow},
-        {"presetTePe", "te frente a Pe", Preset::teAgainstPe},
-        {"presetCopTc", "COP frente a tc", Preset::copAgainstTc},
+        {"presetQcQe", texts::kHeatFlowsPreset, Preset::heatFlowsAgainstCondenserFlow},
+        {"presetTePe", texts::kTePePreset, Preset::teAgainstPe},
+        {"presetCopTc", texts::kCopTcPreset, Preset::copAgainstTc},
     };
     for (const auto& p : kPresets) {
-        auto* button = new QPushButton(QString::fromUtf8(p.text), this);
+        auto* button = new QPushButton(qt::to_qstring(p.text), this);
         button->setObjectName(QLatin1String(p.name));
         button->setAccessibleName(button->text());
         connect(button, &QPushButton::clicked, this,
@@ -141,19 +138,19 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     x_->setObjectName(QStringLiteral("ejeHorizontal"));
     y_->setObjectName(QStringLiteral("ejeVertical"));
     y2_->setObjectName(QStringLiteral("ejeVertical2"));
-    x_->setAccessibleName(QStringLiteral("Magnitud horizontal"));
-    y_->setAccessibleName(QStringLiteral("Magnitud vertical"));
-    y2_->setAccessibleName(QStringLiteral("Segunda magnitud vertical"));
-    y2_->addItem(QStringLiteral("(ninguna)"));
+    x_->setAccessibleName(qt::to_qstring(texts::kAcrossName));
+    y_->setAccessibleName(qt::to_qstring(texts::kUpName));
+    y2_->setAccessibleName(qt::to_qstring(texts::kSecondUpName));
+    y2_->addItem(qt::to_qstring(texts::kNoSecondUp));
     for (const std::string& header : notebook_headers()) {
         const QString h = qt::to_qstring(header);
         x_->addItem(h);
         y_->addItem(h);
         y2_->addItem(h);
     }
-    for (auto [label, combo] :
-         {std::pair{"Horizontal:", x_}, std::pair{"Vertical:", y_}, std::pair{"y:", y2_}}) {
-        auto* l = new QLabel(QString::fromUtf8(label), this);
+    for (auto [label, combo] : {std::pair{texts::kAcrossLabel, x_}, std::pair{texts::kUpLabel, y_},
+                                std::pair{texts::kSecondUpLabel, y2_}}) {
+        auto* l = new QLabel(qt::to_qstring(label), this);
         l->setBuddy(combo);
         axes->addWidget(l);
         axes->addWidget(combo, 1);
@@ -167,10 +164,10 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
     // Each legend entry drawn as its line, so that a dashed one shows dashed.
     chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     saturation_ = new QLineSeries(chart_);
-    saturation_->setName(QStringLiteral("Saturación: correlación del banco"));
+    saturation_->setName(qt::to_qstring(texts::kBenchSaturation));
     saturation_->setPen(QPen(QColor(150, 150, 150), 1.5, Qt::DashLine));
     reference_saturation_ = new QLineSeries(chart_);
-    reference_saturation_->setName(QStringLiteral("Saturación: ecuación de referencia"));
+    reference_saturation_->setName(qt::to_qstring(texts::kReferenceSaturation));
     reference_saturation_->setPen(QPen(QColor(60, 60, 60), 1.2, Qt::SolidLine));
     axis_x_ = new QValueAxis(chart_);
     axis_y_ = new QValueAxis(chart_);
@@ -195,7 +192,7 @@ NotebookChart::NotebookChart(const NotebookModel& model, QWidget* parent)
 
     view_ = new QChartView(chart_, this);
     view_->setObjectName(QStringLiteral("graficaRegistro"));
-    view_->setAccessibleName(QStringLiteral("Gráfica de las lecturas anotadas"));
+    view_->setAccessibleName(qt::to_qstring(texts::kChartName));
     view_->setRenderHint(QPainter::Antialiasing);
     // A point's antialiased edge reaches past what a partial update repaints.
     view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
@@ -408,7 +405,7 @@ void NotebookChart::refresh() {
     // Beside the plot when the names would not fit in a row above it.
     const std::size_t entries = lines.size() + (curve ? 2 : 0);
     chart_->legend()->setAlignment(entries > kLegendRow ? Qt::AlignRight : Qt::AlignTop);
-    empty_->setPlainText(model_.count() == 0 ? kNoPoints : kNoValues);
+    empty_->setPlainText(qt::to_qstring(model_.count() == 0 ? texts::kNoPoints : texts::kNoValues));
     showEmptyMessage(lines.empty());
 }
 

@@ -13,6 +13,9 @@
 #include "cli/file_error.h"
 #include "notebook/notebook_file.h"
 #include "notebook/notebook_messages.h"
+#include "present/operator_notices.h"
+#include "texts/dialog_texts.h"
+#include "texts/file_texts.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/text_qt.h"
 #include "version/version.h"
@@ -21,14 +24,13 @@ namespace gelvor::ui::notebook {
 namespace {
 
 QString notebook_filter() {
-    return QStringLiteral("Registros de Gelvor (*.%1);;Todos los archivos (*)")
-        .arg(QLatin1String(kNotebookExtension));
+    return qt::to_qstring(texts::kNotebookFilter).arg(QLatin1String(kNotebookExtension));
 }
 
 void tell(QWidget* parent, const QString& title, const QString& text, const char* name) {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QLatin1String(name));
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box.button(QMessageBox::Ok)->setText(qt::to_qstring(kAcceptCaption));
     box.exec();
 }
 
@@ -44,13 +46,13 @@ NotebookFiles::NotebookFiles(NotebookModel& model, QUndoStack& stack)
 }
 
 QString NotebookFiles::displayName() const {
-    return path_.isEmpty() ? QStringLiteral("Sin título") : QFileInfo(path_).fileName();
+    return path_.isEmpty() ? qt::to_qstring(texts::kUntitled) : QFileInfo(path_).fileName();
 }
 
 bool NotebookFiles::writeFile(const QString& path, const QByteArray& bytes, QString& error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("No se pudo guardar «%1»: %2. No se ha escrito ningún archivo.")
+        error = qt::to_qstring(texts::kSaveFailed)
                     .arg(shown(path), cli::spanish_file_error(file.errorString()));
         file.cancelWriting();
         return false;
@@ -83,7 +85,7 @@ QString NotebookFiles::askAndWrite(QWidget* parent, const QString& title, const 
         QString error;
         if (writeFile(path, bytes(path), error))
             return path;
-        tell(parent, title, error + QStringLiteral(" Elija otro lugar."), "errorGuardar");
+        tell(parent, title, error + qt::to_qstring(texts::kChooseAnotherPlace), "errorGuardar");
     }
 }
 
@@ -92,7 +94,7 @@ bool NotebookFiles::writeTo(QWidget* parent, const QString& path) {
     const std::string json =
         notebook_to_json(model_.document(), "Gelvor " + std::string(version::kText));
     if (!writeFile(path, QByteArray::fromStdString(json), error)) {
-        tell(parent, QStringLiteral("Guardar registro"), error, "errorGuardar");
+        tell(parent, qt::to_qstring(texts::kSaveTitle), error, "errorGuardar");
         return false;
     }
     path_ = path;
@@ -108,11 +110,11 @@ bool NotebookFiles::save(QWidget* parent) {
 
 bool NotebookFiles::saveAs(QWidget* parent) {
     const QString proposed =
-        path_.isEmpty() ? QDir::home().filePath(
-                              QStringLiteral("registro.%1").arg(QLatin1String(kNotebookExtension)))
+        path_.isEmpty() ? QDir::home().filePath(qt::to_qstring(texts::kProposedNotebookName)
+                                                    .arg(QLatin1String(kNotebookExtension)))
                         : path_;
     const QString written =
-        askAndWrite(parent, QStringLiteral("Guardar registro como"), proposed, notebook_filter(),
+        askAndWrite(parent, qt::to_qstring(texts::kSaveAsTitle), proposed, notebook_filter(),
                     QLatin1String(kNotebookExtension), [this] {
                         return QByteArray::fromStdString(notebook_to_json(
                             model_.document(), "Gelvor " + std::string(version::kText)));
@@ -126,11 +128,11 @@ bool NotebookFiles::saveAs(QWidget* parent) {
 }
 
 std::optional<NotebookDocument> NotebookFiles::read(QWidget* parent, const QString& path) {
-    const QString title = QStringLiteral("Abrir registro");
+    const QString title = qt::to_qstring(texts::kOpenTitle);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         tell(parent, title,
-             QStringLiteral("No se pudo abrir «%1»: %2.")
+             qt::to_qstring(texts::kOpenFailed)
                  .arg(shown(path), cli::spanish_file_error(file.errorString())),
              "errorAbrir");
         return std::nullopt;
@@ -154,17 +156,17 @@ void NotebookFiles::replace(const NotebookDocument& document, const QString& pat
 
 bool NotebookFiles::open(QWidget* parent, const QString& path) {
     const auto document = read(parent, path);
-    if (!document || !maybeSave(parent, QStringLiteral("abrir otro")))
+    if (!document || !maybeSave(parent, qt::to_qstring(texts::kToOpenAnother)))
         return false;
     replace(*document, path);
     return true;
 }
 
 bool NotebookFiles::askAndOpen(QWidget* parent) {
-    if (!maybeSave(parent, QStringLiteral("abrir otro")))
+    if (!maybeSave(parent, qt::to_qstring(texts::kToOpenAnother)))
         return false;
     const QString path = QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Abrir registro"),
+        parent, qt::to_qstring(texts::kOpenTitle),
         path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).path(), notebook_filter());
     if (path.isEmpty())
         return false;
@@ -179,15 +181,13 @@ bool NotebookFiles::maybeSave(QWidget* parent, const QString& what) {
     const bool nothing_to_lose = model_.count() == 0 && path_.isEmpty();
     if (stack_.isClean() || nothing_to_lose)
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Registro de lecturas"),
-                    QStringLiteral("El registro «%1» tiene cambios sin guardar. ¿Guardarlos antes "
-                                   "de %2?")
-                        .arg(displayName(), what),
+    QMessageBox box(QMessageBox::Warning, qt::to_qstring(kNotebookTitle),
+                    qt::to_qstring(texts::kUnsavedQuestion).arg(displayName(), what),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("guardarCambios"));
-    box.button(QMessageBox::Save)->setText(QStringLiteral("&Guardar"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descartar"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    box.button(QMessageBox::Save)->setText(qt::to_qstring(texts::kSaveCaption));
+    box.button(QMessageBox::Discard)->setText(qt::to_qstring(texts::kDiscardCaption));
+    box.button(QMessageBox::Cancel)->setText(qt::to_qstring(texts::kCancelCaption));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save:

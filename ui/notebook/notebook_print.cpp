@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "texts/print_texts.h"
 #include "ui/look.h"
 #include "ui/notebook/notebook_chart.h"
 #include "ui/notebook/notebook_model.h"
@@ -16,7 +17,7 @@ namespace {
 
 void frame_page(QPainter& painter, const QRectF& page, double line, int number, int count) {
     painter.setPen(QPen(Qt::black, line / 12));
-    const QString title = QStringLiteral("Gelvor: registro de lecturas");
+    const QString title = qt::to_qstring(texts::kPageHead);
     painter.drawText(QRectF(page.left(), page.top(), page.width(), line), Qt::AlignLeft, title);
     painter.drawText(QRectF(page.left(), page.top(), page.width(), line), Qt::AlignRight,
                      // The words in Spanish, as everywhere in the program.
@@ -25,7 +26,7 @@ void frame_page(QPainter& painter, const QRectF& page, double line, int number, 
     painter.drawLine(QPointF(page.left(), page.top() + line * 1.2),
                      QPointF(page.right(), page.top() + line * 1.2));
     painter.drawText(QRectF(page.left(), page.bottom() - line, page.width(), line),
-                     Qt::AlignHCenter, QStringLiteral("Página %1 de %2").arg(number).arg(count));
+                     Qt::AlignHCenter, qt::to_qstring(texts::kPageNumber).arg(number).arg(count));
     painter.setPen(Qt::black);
 }
 
@@ -52,10 +53,10 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
     const NotebookHeader& who = model.header();
     const QDate date = QDate::fromString(QString::fromStdString(who.date), Qt::ISODate);
     const QString heading =
-        QStringLiteral("Alumnos: %1    Grupo: %2    Fecha: %3")
+        qt::to_qstring(texts::kWhoRecorded)
             .arg(QString::fromStdString(who.students), QString::fromStdString(who.group),
                  date.isValid() ? QLocale(QLocale::Spanish, QLocale::Spain)
-                                      .toString(date, QStringLiteral("d 'de' MMMM 'de' yyyy"))
+                                      .toString(date, qt::to_qstring(texts::kLongDateFormat))
                                 : QString());
     const QRectF heading_box(body.left(), body.top(), body.width(), line * 3);
     const double heading_height =
@@ -118,12 +119,11 @@ bool print_notebook(QPrinter& printer, const NotebookModel& model, NotebookChart
         }
         if (model.count() == 0)
             painter.drawText(body.adjusted(0, quantities * row_height + line, 0, 0),
-                             Qt::AlignLeft | Qt::AlignTop,
-                             QStringLiteral("No hay lecturas anotadas."));
+                             Qt::AlignLeft | Qt::AlignTop, qt::to_qstring(texts::kNoReadings));
         if (t == table_pages - 1 && !notes.isEmpty())
             painter.drawText(body.adjusted(0, quantities * row_height + line, 0, 0),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                             QStringLiteral("Notas\n") + notes.join(u'\n'));
+                             qt::to_qstring(texts::kNotesHeading) + u'\n' + notes.join(u'\n'));
     }
     if (chart) {
         printer.newPage();

@@ -23,7 +23,6 @@
 #include <QUndoStack>
 #include <QtCharts/QChartView>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <map>
 #include <set>
@@ -31,6 +30,12 @@
 #include <vector>
 
 #include "notebook/notebook_messages.h"
+#include "texts/chart_texts.h"
+#include "texts/commands.h"
+#include "texts/file_texts.h"
+#include "texts/notebook_window_texts.h"
+#include "texts/print_texts.h"
+#include "ui/commands_qt.h"
 #include "ui/help.h"
 #include "ui/look.h"
 #include "ui/notebook/chart_export.h"
@@ -40,6 +45,7 @@
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_print.h"
 #include "ui/notebook/ph_diagram.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 
@@ -61,49 +67,16 @@ class ZoomedIndicators : public QProxyStyle {
 
 namespace {
 
-// The window's commands: on its toolbar, or keys of the window alone.
-struct Command {
-    const char* name;
-    const char* text;
-    std::array<QKeySequence, 2> keys;
-    bool on_toolbar;
-};
-// Made when first asked for: a standard key needs the application's platform.
-const std::vector<Command>& commands() {
-    static const std::vector<Command> kCommands = {
-        {"copiarRegistro", "&Copiar", {QKeySequence::Copy}, true},
-        {"quitarFilas", "&Quitar filas", {QKeySequence::Delete}, true},
-        {"exportarCsv", kExportCaption, {QKeySequence(Qt::CTRL | Qt::Key_E)}, true},
-        {"exportarGrafica", "E&xportar gráfica…", {QKeySequence(Qt::CTRL | Qt::Key_G)}, true},
-        {"imprimirRegistro", "&Imprimir…", {QKeySequence::Print}, true},
-        {"pestanaSiguiente",
-         "Pestaña siguiente",
-         {QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
-         false},
-        {"pestanaAnterior", "Pestaña anterior", {QKeySequence(Qt::CTRL | Qt::Key_PageUp)}, false},
-        {"cerrarRegistro",
-         "Cerrar el registro",
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)},
-         false},
-    };
-    return kCommands;
+using texts::Place;
+
+bool offered_here(const texts::Command& c) {
+    return c.place == Place::notebook_toolbar || c.place == Place::notebook_window;
 }
 
 }  // namespace
 
 KeyGroup NotebookWindow::keys() {
-    KeyGroup group{QStringLiteral("Registro de lecturas"), {}, {}};
-    for (const Command& c : commands()) {
-        QList<QKeySequence> keys;
-        for (const QKeySequence& k : c.keys)
-            if (!k.isEmpty())
-                keys << k;
-        QString what = QString::fromUtf8(c.text).remove(u'&');
-        if (what.endsWith(u'…'))
-            what.chop(1);
-        group.fixed.append({key_names(keys), what});
-    }
-    return group;
+    return key_group(Place::notebook_window);
 }
 
 void NotebookWindow::setZoom(double factor) {
@@ -134,7 +107,7 @@ void NotebookWindow::setZoom(double factor) {
 NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), stack_(stack) {
     setObjectName(QStringLiteral("frmRegistro"));
-    setWindowTitle(QStringLiteral("Registro de lecturas"));
+    setWindowTitle(qt::to_qstring(kNotebookTitle));
     setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The bench's font at 100 %, which a window does not take from its parent.
@@ -143,21 +116,17 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     std::map<std::string, QAction*> actions;
-    for (const Command& c : commands()) {
-        auto* a = new QAction(QString::fromUtf8(c.text), this);
-        a->setObjectName(QLatin1String(c.name));
-        QList<QKeySequence> keys;
-        for (const QKeySequence& k : c.keys)
-            if (!k.isEmpty())
-                keys << k;
-        a->setShortcuts(keys);
-        if (c.on_toolbar) {
+    for (const texts::Command& c : texts::commands()) {
+        if (!offered_here(c))
+            continue;
+        QAction* a = make_action(c, this);
+        if (c.place == Place::notebook_toolbar) {
             bar->addAction(a);
             // The toolbar's buttons are Tab stops too, each telling its shortcut.
             bar->widgetForAction(a)->setFocusPolicy(Qt::TabFocus);
-            if (!keys.isEmpty())
+            if (!a->shortcuts().isEmpty())
                 a->setToolTip(a->iconText() + " (" +
-                              keys.front().toString(QKeySequence::NativeText) + ")");
+                              a->shortcut().toString(QKeySequence::NativeText) + ")");
         } else {
             addAction(a);
         }
@@ -166,7 +135,7 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tablaRegistro"));
-    table_->setAccessibleName(QStringLiteral("Lecturas anotadas"));
+    table_->setAccessibleName(qt::to_qstring(texts::kReadingsTableName));
     table_->setModel(&model_);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setAlternatingRowColors(true);
@@ -203,12 +172,10 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
 
     chart_ = new NotebookChart(model_, this);
     diagram_ = new PhDiagram(model_, this);
-    auto* region = new QCheckBox(QStringLiteral("&Región del banco"), this);
+    auto* region = new QCheckBox(qt::to_qstring(texts::kBenchRegionCaption), this);
     region->setObjectName(QStringLiteral("regionBanco"));
-    region->setAccessibleName(QStringLiteral("Región del banco"));
-    region->setToolTip(
-        QStringLiteral("Ejes de las presiones y entalpías que alcanza el banco; "
-                       "sin marcar, la campana entera"));
+    region->setAccessibleName(region->text().remove(u'&'));
+    region->setToolTip(qt::to_qstring(texts::kBenchRegionTip));
     connect(region, &QCheckBox::toggled, diagram_, [this](bool bench) {
         diagram_->setRange(bench ? ph_chart::ChartRange::bench_region
                                  : ph_chart::ChartRange::whole_dome);
@@ -226,29 +193,30 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("pestanasRegistro"));
-    tabs_->setAccessibleName(QStringLiteral("Lecturas, gráfica y diagrama"));
-    tabs_->addTab(table_, QStringLiteral("Lecturas"));
-    tabs_->addTab(chart_, QStringLiteral("Gráfica"));
-    tabs_->addTab(diagram_page, QStringLiteral("Diagrama p-h"));
+    tabs_->setAccessibleName(qt::to_qstring(texts::kNotebookTabsName));
+    tabs_->addTab(table_, qt::to_qstring(texts::kReadingsTab));
+    tabs_->addTab(chart_, qt::to_qstring(texts::kChartTab));
+    tabs_->addTab(diagram_page, qt::to_qstring(texts::kDiagramTab));
 
     // Who recorded the notebook and when.
     students_ = new QLineEdit(this);
     students_->setObjectName(QStringLiteral("alumnos"));
-    students_->setAccessibleName(QStringLiteral("Alumnos"));
+    students_->setAccessibleName(qt::to_qstring(texts::kStudentsName));
     group_ = new QLineEdit(this);
     group_->setObjectName(QStringLiteral("grupo"));
-    group_->setAccessibleName(QStringLiteral("Grupo"));
+    group_->setAccessibleName(qt::to_qstring(texts::kGroupName));
     date_ = new QDateEdit(this);
     date_->setObjectName(QStringLiteral("fecha"));
-    date_->setAccessibleName(QStringLiteral("Fecha"));
+    date_->setAccessibleName(qt::to_qstring(texts::kDateName));
     date_->setCalendarPopup(true);
     date_->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
-    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    date_->setDisplayFormat(qt::to_qstring(texts::kDateFormat));
     auto* who = new QHBoxLayout;
-    for (auto [caption, field] : {std::pair<const char*, QWidget*>{"A&lumnos:", students_},
-                                  {"&Grupo:", group_},
-                                  {"&Fecha:", date_}}) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
+    for (auto [caption, field] :
+         {std::pair<const char*, QWidget*>{texts::kStudentsLabel, students_},
+          {texts::kGroupLabel, group_},
+          {texts::kDateLabel, date_}}) {
+        auto* label = new QLabel(qt::to_qstring(caption), this);
         label->setBuddy(field);
         who->addWidget(label);
         who->addWidget(field, field == students_ ? 4 : field == group_ ? 1 : 0);
@@ -339,10 +307,10 @@ bool NotebookWindow::exportCsv(const QString& path, QString& error) const {
 }
 
 void NotebookWindow::askAndExport() {
-    NotebookFiles::askAndWrite(this, QStringLiteral("Exportar CSV"),
-                               QDir::home().filePath(QStringLiteral("lecturas.csv")),
-                               QStringLiteral("Tablas CSV (*.csv);;Todos los archivos (*)"),
-                               QStringLiteral("csv"), [this] { return csvBytes(); });
+    NotebookFiles::askAndWrite(this, qt::to_qstring(texts::kExportCsvTitle),
+                               QDir::home().filePath(qt::to_qstring(texts::kProposedCsvName)),
+                               qt::to_qstring(texts::kCsvFilter), QStringLiteral("csv"),
+                               [this] { return csvBytes(); });
 }
 
 QByteArray NotebookWindow::pictureBytes(const QString& path) const {
@@ -350,11 +318,11 @@ QByteArray NotebookWindow::pictureBytes(const QString& path) const {
         // As on show, at the size it has there.
         const QSizeF size = diagram_->isVisible() ? QSizeF(diagram_->size()) : QSizeF(900, 680);
         return picture_bytes(
-            path, size, QStringLiteral("Diagrama p-h del R-11"),
+            path, size, qt::to_qstring(texts::kDiagramTitle),
             [this](QPainter& painter, const QRectF& area) { diagram_->render(painter, area); });
     }
     return picture_bytes(
-        path, QSizeF(900, 900 * 0.62), QStringLiteral("Gráfica del registro"),
+        path, QSizeF(900, 900 * 0.62), qt::to_qstring(texts::kChartTitle),
         [this](QPainter& painter, const QRectF& area) { chart_->render(painter, area); });
 }
 
@@ -364,11 +332,12 @@ bool NotebookWindow::exportPicture(const QString& path, QString& error) const {
 
 void NotebookWindow::askAndExportPicture() {
     const bool diagram = tabs_->currentIndex() == tabs_->indexOf(diagram_->parentWidget());
-    NotebookFiles::askAndWrite(this, QStringLiteral("Exportar gráfica"),
-                               QDir::home().filePath(diagram ? QStringLiteral("diagrama-ph.png")
-                                                             : QStringLiteral("grafica.png")),
-                               picture_filter(), QStringLiteral("png"),
-                               [this](const QString& path) { return pictureBytes(path); });
+    NotebookFiles::askAndWrite(
+        this, qt::to_qstring(texts::kExportPictureTitle),
+        QDir::home().filePath(
+            qt::to_qstring(diagram ? texts::kProposedDiagramName : texts::kProposedChartName)),
+        picture_filter(), QStringLiteral("png"),
+        [this](const QString& path) { return pictureBytes(path); });
 }
 
 void NotebookWindow::showHeader() {
@@ -390,14 +359,14 @@ void NotebookWindow::editHeader() {
 
 void NotebookWindow::askAndPrint() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Registro de lecturas"));
+    printer.setDocName(qt::to_qstring(kNotebookTitle));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Imprimir el registro"));
+    dialog.setWindowTitle(qt::to_qstring(texts::kPrintTitle));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!print_notebook(printer, model_, chart_, diagram_)) {
-        QMessageBox::critical(this, QStringLiteral("Imprimir"),
-                              QStringLiteral("No se pudo imprimir el registro."));
+        QMessageBox::critical(this, qt::to_qstring(texts::kPrintFailedTitle),
+                              qt::to_qstring(texts::kPrintFailed));
     }
 }
 

@@ -3,7 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "texts/chart_texts.h"
 #include "ui/notebook/notebook_model.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
@@ -14,10 +16,8 @@ constexpr double kHoverPixels = 6;  // how near the pointer must come to a cycle
 
 PhDiagram::PhDiagram(const NotebookModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("diagramaPh"));
-    setAccessibleName(QStringLiteral("Diagrama presión-entalpía del R-11 a escala"));
-    setAccessibleDescription(
-        QStringLiteral("El ciclo de la fila seleccionada en color; los demás puntos anotados en "
-                       "gris: pulse uno para seleccionar su fila."));
+    setAccessibleName(qt::to_qstring(texts::kDiagramName));
+    setAccessibleDescription(qt::to_qstring(texts::kDiagramDescription));
     setMinimumSize(420, 320);
     setMouseTracking(true);
     connect(&model_, &QAbstractItemModel::rowsInserted, this,
@@ -98,20 +98,20 @@ DiagramContent PhDiagram::content(bool with_hover) const {
     c.zoom = zoom_;
     c.highlighted = highlighted();
     if (selected_ && *selected_ < model_.count())
-        c.subject = QStringLiteral("punto %1").arg(model_.point(*selected_).number);
+        c.subject = qt::to_qstring(texts::kRecordedCycle).arg(model_.point(*selected_).number);
     else if (live_)
-        c.subject = QStringLiteral("estado actual de la máquina");
+        c.subject = qt::to_qstring(texts::kLiveCycle);
     else if (recorded_.empty())
-        c.subject = QStringLiteral("sin ciclo; encienda la máquina");
+        c.subject = qt::to_qstring(texts::kNoCycle);
     else
-        c.subject = QStringLiteral("seleccione un punto o encienda la máquina");
+        c.subject = qt::to_qstring(texts::kChooseCycle);
     for (std::size_t r = 0; r < recorded_.size(); ++r) {
         if (!recorded_[r] || static_cast<int>(r) == selected_)
             continue;
         if (with_hover && static_cast<int>(r) == hovered_) {
             c.hovered = c.faint.size();
             c.hovered_name =
-                QStringLiteral("Punto %1").arg(model_.point(static_cast<int>(r)).number);
+                qt::to_qstring(texts::kHoveredCycle).arg(model_.point(static_cast<int>(r)).number);
         }
         c.faint.push_back(&*recorded_[r]);
     }

@@ -12,7 +12,10 @@
 #include <limits>
 
 #include "layout/form1_layout.h"
+#include "texts/chart_texts.h"
+#include "texts/unit_texts.h"
 #include "ui/look.h"
+#include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
@@ -66,25 +69,19 @@ QString number(double v) {
 // The caption, with only the notes that apply; `every_note` gives them all,
 // for the room the caption takes, so that the axes never move.
 QString caption(const DiagramContent& c, bool every_note = false) {
-    QStringList parts{
-        QStringLiteral("A: vapor saturado, sin recalentamiento."),
-        QStringLiteral("Campana del R-11 por su ecuación de referencia (Jacobsen, Penoncello y "
-                       "Lemmon, 1992)."),
-        QStringLiteral("Isotermas en ºC, isentrópicas en kJ/kgK, títulos de vapor x.")};
+    QStringList parts{qt::to_qstring(texts::kSaturatedANote), qt::to_qstring(texts::kDomeNote),
+                      qt::to_qstring(texts::kLinesNote)};
     if (every_note || (c.highlighted && !c.highlighted->geometry.ideal_compression.empty())) {
-        parts << QStringLiteral(
-            "2s: fin de la compresión isentrópica desde A', vapor saturado a la presión de "
-            "evaporación.");
+        parts << qt::to_qstring(texts::kIdealEndNote);
     }
     const bool flagged =
         (c.highlighted && c.highlighted->flagged) ||
         std::any_of(c.faint.begin(), c.faint.end(), [](const auto* f) { return f->flagged; });
     if (every_note || flagged) {
-        parts << QStringLiteral(
-            "Círculo rojo: B en la campana o rendimiento isentrópico de 100 % o más.");
+        parts << qt::to_qstring(texts::kRedCircleNote);
     }
     if (every_note || !c.faint.empty())
-        parts << QStringLiteral("En gris, los demás puntos anotados.");
+        parts << qt::to_qstring(texts::kGreyCyclesNote);
     return parts.join(u' ');
 }
 
@@ -183,14 +180,14 @@ void draw_grid_and_axes(QPainter& painter, const Layout& l, const PlotMapping& m
         }
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + tick + line * 1.1, plot.width(), line),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("h (kJ/kg)"));
+                     Qt::AlignHCenter | Qt::AlignTop, qt::to_qstring(texts::kEnthalpyAxis));
     painter.save();
     painter.translate(
         plot.left() - tick - 2 * z - fm.horizontalAdvance(QStringLiteral("10000")) - line * 1.3,
         plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("P abs (kPa)"));
+                     Qt::AlignHCenter | Qt::AlignTop, qt::to_qstring(texts::kPressureAxis));
     painter.restore();
 }
 
@@ -394,7 +391,7 @@ CycleMarks marks_of(const PlotMapping& map, const DiagramCycle& c, double z) {
         m.letters[i] = letter_box(i, m.points[i], size, gap);
     }
     if (!m.ideal.empty() && plot.contains(m.ideal.back())) {
-        const QSizeF size(fm.horizontalAdvance(QStringLiteral("2s")), fm.height());
+        const QSizeF size(fm.horizontalAdvance(qt::to_qstring(texts::kIdealEndLabel)), fm.height());
         // Clear of B's ring when 2s falls within it.
         const QPointF from_b = m.ideal.back() - m.points[kB];
         const bool in_ring = c.flagged && std::hypot(from_b.x(), from_b.y()) < kRingRadius * z;
@@ -437,7 +434,7 @@ void draw_line_labels(QPainter& painter, const PlotMapping& map, const ChartGeom
         painter.setPen(Qt::NoPen);
         painter.setBrush(kDome);
         painter.drawEllipse(c, 2.5 * z, 2.5 * z);
-        const QString text = QStringLiteral("punto crítico");
+        const QString text = qt::to_qstring(texts::kCriticalPoint);
         const QSizeF size = box(text);
         for (QPointF centre : {c - QPointF(0, size.height() / 2 + 4 * z),
                                c + QPointF(size.width() / 2 + 6 * z, 0)}) {
@@ -450,7 +447,7 @@ void draw_line_labels(QPainter& painter, const PlotMapping& map, const ChartGeom
         painter.setBrush(Qt::NoBrush);
     }
     for (const ChartLine& l : g.isotherms) {
-        const QString text = number(l.value) + QStringLiteral(" ºC");
+        const QString text = number(l.value) + qt::to_qstring(texts::kCelsiusUnit);
         const QSizeF size = box(text);
         const IsothermLabelPath path = isotherm_label_path(map, l);
         const bool level = path.tries == kLabelTries;
@@ -500,7 +497,7 @@ void draw_highlighted(QPainter& painter, const PlotMapping& map, const DiagramCy
         painter.setPen(QPen(compression, kIdealWidth * z));
         painter.setBrush(Qt::white);
         painter.drawEllipse(m.ideal.back(), kEndRadius * z, kEndRadius * z);
-        draw_label(painter, *m.end_label, QStringLiteral("2s"), compression);
+        draw_label(painter, *m.end_label, qt::to_qstring(texts::kIdealEndLabel), compression);
     }
     for (std::size_t i = 0; i < 4; ++i) {
         if (m.letters[i]) {
@@ -607,9 +604,8 @@ void draw_diagram(QPainter& painter, const QRectF& area, const DiagramContent& c
     painter.setFont(l.title_font);
     painter.setPen(Qt::black);
     painter.drawText(l.title, Qt::AlignCenter,
-                     c.subject.isEmpty()
-                         ? QStringLiteral("Diagrama p-h del R-11")
-                         : QStringLiteral("Diagrama p-h del R-11: %1").arg(c.subject));
+                     c.subject.isEmpty() ? qt::to_qstring(texts::kDiagramTitle)
+                                         : qt::to_qstring(texts::kDiagramTitleOf).arg(c.subject));
     painter.setFont(l.caption_font);
     painter.setPen(QColor(70, 70, 70));
     painter.drawText(l.caption, Qt::TextWordWrap | Qt::AlignLeft, caption(c));

@@ -16,8 +16,11 @@
 #include <QWindow>
 
 #include "notebook/notebook_file.h"
+#include "texts/dialog_texts.h"
+#include "texts/recovery_texts.h"
 #include "ui/notebook/notebook_files.h"
 #include "ui/notebook/notebook_model.h"
+#include "ui/text_qt.h"
 #include "version/version.h"
 
 namespace gelvor::ui::notebook {
@@ -171,18 +174,17 @@ void Recovery::offer(QWidget* parent) {
             QFile::remove(path);  // damaged beyond use: nothing to offer
             continue;
         }
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Recuperar registro"),
-                        QStringLiteral("Gelvor se cerró el %1 sin guardar un registro de %2 "
-                                       "lecturas. ¿Recuperarlo?")
+        QMessageBox box(QMessageBox::Question, qt::to_qstring(texts::kRecoverTitle),
+                        qt::to_qstring(texts::kRecoverQuestion)
                             .arg(QLocale(QLocale::Spanish, QLocale::Spain)
                                      .toString(info.lastModified(), QLocale::ShortFormat))
                             .arg(document.document->points.size()),
                         QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, parent);
         box.setObjectName(QStringLiteral("recuperarRegistro"));
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Recuperar"));
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descartar"));
+        box.button(QMessageBox::Yes)->setText(qt::to_qstring(texts::kRecoverCaption));
+        box.button(QMessageBox::Discard)->setText(qt::to_qstring(texts::kDiscardCaption));
         // Esc decides nothing: the notebook is offered again at the next start.
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Más &tarde"));
+        box.button(QMessageBox::Cancel)->setText(qt::to_qstring(texts::kLaterCaption));
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         const int answer = [&] {
@@ -191,7 +193,7 @@ void Recovery::offer(QWidget* parent) {
         }();
         const bool take = answer == QMessageBox::Yes;
         if (answer == QMessageBox::Cancel ||
-            (take && !files_.maybeSave(parent, QStringLiteral("recuperar el anterior"))))
+            (take && !files_.maybeSave(parent, qt::to_qstring(texts::kToRecover))))
             continue;
         QFile::remove(path);
         lock.unlock();
