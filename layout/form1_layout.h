@@ -175,7 +175,8 @@ inline constexpr int kCaptionColourIndex = 15;
 std::span<const BoxSpec> result_boxes();  // Text7_0..31 in index order
 inline constexpr int kArrowPointerBox = 14;
 
-// The menu: Ar with re and ce, ver with the zoom, then ay.
+// The menus: Ar with re and ce, ver, Registro and ay; the commands that
+// fill them besides re and ce are texts/commands.h's.
 struct MenuSpec {
     const char* name;
     const char* caption;
@@ -184,9 +185,7 @@ inline constexpr MenuSpec kArchivo{"Ar", "&Archivo"};
 inline constexpr MenuSpec kReiniciar{"re", "&Reiniciar"};
 inline constexpr MenuSpec kSalir{"ce", "&Salir"};
 inline constexpr MenuSpec kVer{"ver", "&Ver"};
-// Ampliar, Reducir and Tamaño original, in the menu's order.
-inline constexpr MenuSpec kZoomItems[] = {
-    {"ampliar", "&Ampliar"}, {"reducir", "&Reducir"}, {"tamanoOriginal", "Tamaño &original"}};
+inline constexpr MenuSpec kRegistro{"Registro", "&Registro"};
 inline constexpr MenuSpec kAyuda{"ay", "A&yuda"};
 
 }  // namespace gelvor::layout

@@ -8,17 +8,20 @@
 // its commands, and what recording a point and opening a file answer.
 namespace gelvor {
 
-// The notebook's name and the captions of its commands ("&" marks the key
-// that chooses a command in its menu).
+// The notebook's name; its commands' captions are texts/commands.h's.
 inline constexpr const char* kNotebookTitle = "Registro de lecturas";
-inline constexpr const char* kRecordCaption = "&Anotar lecturas";
-inline constexpr const char* kOpenCaption = "&Abrir registro…";
-inline constexpr const char* kSaveCaption = "&Guardar registro";
-inline constexpr const char* kExportCaption = "&Exportar CSV…";
 
 inline constexpr const char* kRecordNeedsMachine = "Encienda la máquina para anotar lecturas";
 inline constexpr const char* kNotebookAlreadyEmpty = "El registro ya está vacío";
 inline constexpr const char* kNotebookEmptied = "Registro borrado";
+
+// "Borrar registro" asks first, with these buttons.
+inline constexpr const char* kClearTitle = "Borrar registro";
+inline std::string clear_question(int points) {
+    return "¿Borrar las " + std::to_string(points) +
+           " lecturas anotadas? Se puede deshacer con Deshacer (Ctrl+Z).";
+}
+inline constexpr const char* kClearButton = "Borrar";
 
 // A point is not recorded while the pass on show has faulted.
 inline std::string record_refused(std::string_view fault_message) {
@@ -53,9 +56,6 @@ inline std::string note_edit(int point) {
     return "cambiar la nota del punto " + std::to_string(point);
 }
 inline constexpr const char* kHeaderEdit = "cambiar los datos del registro";
-// The commands that undo and redo them, before the change's name.
-inline constexpr const char* kUndoCaption = "&Deshacer";
-inline constexpr const char* kRedoCaption = "&Rehacer";
 
 // A browser asks with OK and Cancel before a notebook it has not saved is
 // replaced by one opened; OK lets the readings go.

@@ -28,6 +28,7 @@ inline constexpr const char* kChooseAnotherPlace = " Elija otro lugar.";
 inline constexpr const char* kUnsavedQuestion =
     "El registro «%1» tiene cambios sin guardar. ¿Guardarlos antes de %2?";
 inline constexpr const char* kToOpenAnother = "abrir otro";
+inline constexpr const char* kToQuit = "salir";
 
 inline constexpr const char* kExportCsvTitle = "Exportar CSV";
 inline constexpr const char* kProposedCsvName = "lecturas.csv";

@@ -10,6 +10,7 @@
 
 #include "model/settings_ranges.h"
 #include "present/operator_notices.h"
+#include "texts/file_texts.h"
 #include "ui/box_mark.h"
 #include "ui/cycle_overlay.h"
 #include "ui/display_binding.h"
@@ -65,7 +66,7 @@ void Form1::connectControls() {
     connect(c_->power, &RockerSwitch::operated, this, &Form1::operateSwitch);
     connect(c_->exit_action, &QAction::triggered, this, &Form1::quit);
     connect(c_->help_menu->findChild<QAction*>(QStringLiteral("atajos")), &QAction::triggered, this,
-            [this] { show_shortcuts(this, bench_keys(menuBar()) + notebook_->keyGroups()); });
+            [this] { show_shortcuts(this, key_groups()); });
     connect(c_->help_menu->findChild<QAction*>(QStringLiteral("acercaDe")), &QAction::triggered,
             this, [this] { show_about(this); });
 }
@@ -92,14 +93,14 @@ void Form1::operateSwitch() {
 // "Salir" ends the program at once, unless the notebook has readings that
 // would be lost and the user cancels.
 void Form1::quit() {
-    if (!notebook_->maybeSave(QStringLiteral("salir")))
+    if (!notebook_->maybeSave(qt::to_qstring(texts::kToQuit)))
         return;
     notebook_->finish();
     QCoreApplication::exit(0);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (!notebook_->maybeSave(QStringLiteral("salir"))) {
+    if (!notebook_->maybeSave(qt::to_qstring(texts::kToQuit))) {
         event->ignore();
         return;
     }

@@ -18,7 +18,9 @@
 #include "assets/assets.h"
 #include "layout/control_table.h"
 #include "present/reading_text.h"
+#include "texts/commands.h"
 #include "ui/accessibility.h"
+#include "ui/commands_qt.h"
 #include "ui/form1_controls.h"
 #include "ui/help.h"
 #include "ui/live_tip.h"
@@ -399,17 +401,13 @@ void build_menu(QMainWindow* window, Form1Controls& c) {
     ver->setObjectName(QLatin1String(L::kVer.name));
     ver->setAccessibleName(text(L::kVer.caption).remove(u'&'));
     ver->menuAction()->setObjectName(QLatin1String(L::kVer.name));
-    const QKeySequence keys[] = {QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                                 QKeySequence(Qt::CTRL | Qt::Key_Minus),
-                                 QKeySequence(Qt::CTRL | Qt::Key_0)};
-    for (std::size_t i = 0; i < 3; ++i) {
-        QAction* a = ver->addAction(text(L::kZoomItems[i].caption));
-        a->setObjectName(QLatin1String(L::kZoomItems[i].name));
-        a->setShortcut(keys[i]);
-        c.zoom[i] = a;
+    std::size_t zoom = 0;
+    for (const texts::Command& command : texts::commands()) {
+        if (command.place == texts::Place::view_menu) {
+            c.zoom.at(zoom++) = make_action(command, ver);
+            ver->addAction(c.zoom.at(zoom - 1));
+        }
     }
-    // Ctrl++ is typed as Ctrl+= on keyboards where + needs the shift key.
-    c.zoom[0]->setShortcuts({keys[0], QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     c.notebook_menu = notebook::add_menu(bar);
     QMenu* ay = bar->addMenu(text(L::kAyuda.caption));
     ay->setObjectName(QLatin1String(L::kAyuda.name));

@@ -36,15 +36,15 @@ bool lists(const texts::KeyGroup& group, texts::Place place) {
 }
 
 KeyGroup from_table(const texts::KeyGroup& group) {
-    KeyGroup out{qt::to_qstring(group.title), {}, {}};
+    KeyGroup out{qt::to_qstring(group.title), {}};
     for (const texts::Command& c : texts::commands()) {
         const QList<QKeySequence> keys = command_keys(c);
         if (lists(group, c.place) && !keys.isEmpty())
-            out.fixed.append({key_names(keys), plain(qt::to_qstring(c.caption))});
+            out.keys.append({key_names(keys), plain(qt::to_qstring(c.caption))});
     }
     for (const texts::KeyUse& u : texts::key_uses()) {
         if (lists(group, u.place))
-            out.fixed.append({key_names(key_sequences(u.keys)), qt::to_qstring(u.what)});
+            out.keys.append({key_names(key_sequences(u.keys)), qt::to_qstring(u.what)});
     }
     return out;
 }
@@ -57,22 +57,10 @@ QString key_names(const QList<QKeySequence>& keys) {
     return names.join(qt::to_qstring(texts::kOtherKey));
 }
 
-KeyGroup key_group(texts::Place place) {
-    for (const texts::KeyGroup& group : texts::key_groups()) {
-        if (lists(group, place))
-            return from_table(group);
-    }
-    return {};
-}
-
 QList<KeyGroup> key_groups() {
     QList<KeyGroup> groups;
     for (const texts::KeyGroup& group : texts::key_groups()) groups << from_table(group);
     return groups;
-}
-
-QList<KeyGroup> bench_keys(QMenuBar*) {
-    return {key_group(texts::Place::bench)};
 }
 
 void add_help_items(QMenu* menu) {
@@ -106,11 +94,7 @@ void show_shortcuts(QWidget* parent, const QList<KeyGroup>& groups) {
         bold.setBold(true);
         head->setFont(0, bold);
         head->setFlags(Qt::ItemIsEnabled);
-        for (const QAction* a : group.commands) {
-            if (!a->shortcuts().isEmpty())
-                new QTreeWidgetItem(head, {key_names(a->shortcuts()), plain(a->text())});
-        }
-        for (const auto& [keys, what] : group.fixed) new QTreeWidgetItem(head, {keys, what});
+        for (const auto& [keys, what] : group.keys) new QTreeWidgetItem(head, {keys, what});
     }
     list->expandAll();
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -8,7 +8,6 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
 class QWidget;
 
 namespace gelvor::ui {
@@ -17,22 +16,17 @@ namespace gelvor::ui {
 // (F1) and acercaDe.
 void add_help_items(QMenu* menu);
 
-// A group of keys in the shortcuts dialog: a window and what its keys do.
-// `commands` lists actions with the keys they have; `fixed`, pairs of keys
-// and what they do, as the table's groups list every key.
+// A group of keys in the shortcuts dialog: a window, and pairs of its keys
+// and what they do.
 struct KeyGroup {
     QString title;
-    QList<QAction*> commands;
-    QList<std::pair<QString, QString>> fixed;
+    QList<std::pair<QString, QString>> keys;
 };
 
-// The table's group (texts::key_groups()) that lists `place`: its places'
-// commands that have keys, then their keys that are no command.
-KeyGroup key_group(texts::Place place);
-// Every group of the shortcuts dialog, the bench's first.
+// Every group of the shortcuts dialog as the commands' table has them, the
+// bench's first: each place's commands that have keys, then its keys that
+// are no command.
 QList<KeyGroup> key_groups();
-// The bench window's group alone; the table, not the menu bar, says its keys.
-QList<KeyGroup> bench_keys(QMenuBar* menus);
 
 // Keys as the shortcuts dialog names them, in the user's words ("Mayúsculas+Tab o Intro").
 QString key_names(const QList<QKeySequence>& keys);

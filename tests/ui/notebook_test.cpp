@@ -680,7 +680,7 @@ TEST_F(Notebook, HelpTellsEveryKeyOfBothWindowsAndWhereTheDataComeFrom) {
     QStringList from_table;
     for (const KeyGroup& group : key_groups()) {
         from_table << group.title + " = ";
-        for (const auto& [keys, what] : group.fixed) from_table << keys + " = " + what;
+        for (const auto& [keys, what] : group.keys) from_table << keys + " = " + what;
     }
     EXPECT_EQ(rows, from_table);
     // Every key an action of either window has is in the list, as the action says it.

@@ -11,10 +11,13 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
 #include "notebook/marked_point.h"
 #include "notebook/notebook_messages.h"
 #include "present/notebook_columns.h"
+#include "texts/dialog_texts.h"
+#include "ui/commands_qt.h"
 #include "ui/form1.h"
 #include "ui/form1_controls.h"
 #include "ui/notebook/notebook_commands.h"
@@ -27,45 +30,29 @@
 namespace gelvor::ui::notebook {
 namespace {
 
-struct ActionSpec {
-    const char* name;
-    const char* text;
-    QKeySequence key;
-};
-
-void add_actions(QMenu* menu, QAction* before, std::initializer_list<ActionSpec> actions_to_add) {
-    for (const ActionSpec& a : actions_to_add) {
-        auto* action = new QAction(QString::fromUtf8(a.text), menu);
-        action->setObjectName(QLatin1String(a.name));
-        action->setShortcut(a.key);
-        menu->insertAction(before, action);
+// The table's commands offered at `place`, up to the first that `stop` names.
+void add_commands(QMenu* menu, QAction* before, texts::Place place, const char* stop = nullptr) {
+    for (const texts::Command& c : texts::commands()) {
+        if (stop && std::string_view(c.name) == stop)
+            return;
+        if (c.place == place)
+            menu->insertAction(before, make_action(c, menu));
     }
 }
 
 }  // namespace
 
 QMenu* add_menu(QMenuBar* bar) {
-    QMenu* menu = bar->addMenu(QStringLiteral("&Registro"));
-    menu->setObjectName(QStringLiteral("Registro"));
-    menu->setAccessibleName(QStringLiteral("Registro de lecturas"));
-    add_actions(menu, nullptr,
-                {
-                    {"fijarCondiciones", "&Fijar condiciones…", QKeySequence(Qt::Key_F2)},
-                    {"anotarLecturas", kRecordCaption, QKeySequence(Qt::CTRL | Qt::Key_L)},
-                    {"verRegistro", "&Ver registro", QKeySequence(Qt::CTRL | Qt::Key_R)},
-                    {"borrarRegistro", "&Borrar registro", QKeySequence()},
-                });
+    QMenu* menu = bar->addMenu(qt::to_qstring(layout::kRegistro.caption));
+    menu->setObjectName(QLatin1String(layout::kRegistro.name));
+    menu->setAccessibleName(qt::to_qstring(kNotebookTitle));
+    // Undo and redo are the undo stack's own actions, added by the notebook.
+    add_commands(menu, nullptr, texts::Place::notebook_menu, "deshacer");
     return menu;
 }
 
 void add_file_actions(QMenu* archivo, QAction* before) {
-    add_actions(archivo, before,
-                {
-                    {"abrirRegistro", kOpenCaption, QKeySequence(Qt::CTRL | Qt::Key_O)},
-                    {"guardarRegistro", kSaveCaption, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                    {"guardarRegistroComo", "Guardar registro &como…",
-                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-                });
+    add_commands(archivo, before, texts::Place::file_menu);
     archivo->insertSeparator(before);
 }
 
@@ -93,13 +80,14 @@ Notebook::Notebook(Form1& form, QMenu* menu, QMenu* archivo)
     on(archivo, "guardarRegistroComo", [this] { files_.saveAs(dialogParent()); });
 
     menu->addSeparator();
-    QAction* undo = stack_.createUndoAction(menu, qt::to_qstring(kUndoCaption));
-    undo->setObjectName(QStringLiteral("deshacer"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = stack_.createRedoAction(menu, qt::to_qstring(kRedoCaption));
-    redo->setObjectName(QStringLiteral("rehacer"));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const texts::Command& undo_command = *texts::command("deshacer");
+    const texts::Command& redo_command = *texts::command("rehacer");
+    QAction* undo = stack_.createUndoAction(menu, qt::to_qstring(undo_command.caption));
+    undo->setObjectName(QLatin1String(undo_command.name));
+    undo->setShortcuts(command_keys(undo_command));
+    QAction* redo = stack_.createRedoAction(menu, qt::to_qstring(redo_command.caption));
+    redo->setObjectName(QLatin1String(redo_command.name));
+    redo->setShortcuts(command_keys(redo_command));
     menu->addAction(undo);
     menu->addAction(redo);
 
@@ -115,14 +103,6 @@ Notebook::Notebook(Form1& form, QMenu* menu, QMenu* archivo)
 }
 
 Notebook::~Notebook() = default;
-
-QList<KeyGroup> Notebook::keyGroups() const {
-    return {NotebookWindow::keys(),
-            {QStringLiteral("Fijar condiciones"),
-             {},
-             {{key_names({Qt::ALT | Qt::Key_1, Qt::ALT | Qt::Key_2, Qt::ALT | Qt::Key_3}),
-               QStringLiteral("Poner los caudales de un punto del ejercicio y aceptar")}}}};
-}
 
 void Notebook::say(std::string message, session::Tone tone) {
     form_.act([&](session::BenchSession& s) { s.say(std::move(message), tone); });
@@ -204,8 +184,8 @@ void Notebook::showWindow() {
 void Notebook::showFileState() {
     if (!window_)
         return;
-    window_->setWindowTitle(
-        QStringLiteral("%1[*] — Registro de lecturas").arg(files_.displayName()));
+    window_->setWindowTitle(files_.displayName() + QStringLiteral("[*] — ") +
+                            qt::to_qstring(kNotebookTitle));
     window_->setWindowModified(!stack_.isClean());
 }
 
@@ -214,14 +194,12 @@ void Notebook::askAndClear() {
         say(kNotebookAlreadyEmpty);
         return;
     }
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Borrar registro"),
-                    QStringLiteral("¿Borrar las %1 lecturas anotadas? Se puede deshacer con "
-                                   "Deshacer (Ctrl+Z).")
-                        .arg(model_.count()),
+    QMessageBox box(QMessageBox::Question, qt::to_qstring(kClearTitle),
+                    qt::to_qstring(clear_question(model_.count())),
                     QMessageBox::Ok | QMessageBox::Cancel, dialogParent());
     box.setObjectName(QStringLiteral("confirmarBorrado"));
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Borrar"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    box.button(QMessageBox::Ok)->setText(qt::to_qstring(kClearButton));
+    box.button(QMessageBox::Cancel)->setText(qt::to_qstring(texts::kCancelCaption));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() == QMessageBox::Ok) {
         push_change(stack_, history_, history_.clear());

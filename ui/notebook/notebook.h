@@ -55,8 +55,6 @@ class Notebook : public QObject {
     NotebookFiles& files() { return files_; }
     Recovery& recovery() { return recovery_; }
     NotebookWindow* window() const { return window_.get(); }
-    // The keys of the notebook's window and dialogs, for the shortcuts dialog.
-    QList<KeyGroup> keyGroups() const;
 
   private:
     void askConditions();

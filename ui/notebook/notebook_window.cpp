@@ -75,10 +75,6 @@ bool offered_here(const texts::Command& c) {
 
 }  // namespace
 
-KeyGroup NotebookWindow::keys() {
-    return key_group(Place::notebook_window);
-}
-
 void NotebookWindow::setZoom(double factor) {
     zoom_ = factor;
     // The window's font reaches every widget in it, the table's cells and

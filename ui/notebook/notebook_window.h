@@ -33,10 +33,6 @@ class NotebookWindow : public QWidget {
   public:
     NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget* parent = nullptr);
 
-    // The window's own keys, for the shortcuts dialog, whether or not the
-    // window has been made yet.
-    static KeyGroup keys();
-
     // The bench's zoom for the projector: the window's fonts, its table, the
     // chart and the diagram, and the window's size, grow by `factor`.
     void setZoom(double factor);

@@ -13,6 +13,7 @@
 #include "notebook/notebook_messages.h"
 #include "notebook/notebook_points.h"
 #include "present/notebook_columns.h"
+#include "texts/commands.h"
 #include "version/version.h"
 #include "web/binding/bench.h"
 
@@ -75,8 +76,8 @@ val notebook_table() {
     out.set("rows", rows);
     out.set("canUndo", history().can_undo());
     out.set("canRedo", history().can_redo());
-    out.set("undo", text(undo_caption(kUndoCaption, history().undo_name())));
-    out.set("redo", text(undo_caption(kRedoCaption, history().redo_name())));
+    out.set("undo", text(undo_caption(texts::command("deshacer")->caption, history().undo_name())));
+    out.set("redo", text(undo_caption(texts::command("rehacer")->caption, history().redo_name())));
     out.set("unsaved", history().unsaved());
     return out;
 }
