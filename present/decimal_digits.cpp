@@ -122,6 +122,9 @@ std::optional<WholeDigits> whole_digits(double value) {
     std::uint64_t n = scaled_and_rounded(m, e, DecimalDigits::kCount - 1 - exponent);
     if (n >= kBeyond15Digits) {  // one below, or rounded up to the next power of 10
         ++exponent;
+        // Just below 1e15, rounded up to it: beyond the whole numbers' reach.
+        if (exponent >= DecimalDigits::kCount)
+            return std::nullopt;
         n = scaled_and_rounded(m, e, DecimalDigits::kCount - 1 - exponent);
     }
     if (n < kSmallest15Digits || n >= kBeyond15Digits) {

@@ -69,6 +69,18 @@ bool is_result_box(std::string_view target) {
 
 }  // namespace
 
+FlowBar flow_bar_named(std::string_view bar) {
+    return bar == L::flow_bars()[1].name ? FlowBar::condenser : FlowBar::evaporator;
+}
+
+Quantity setting_named(std::string_view box) {
+    for (const BoxSpec& b : kBoxes) {
+        if (box == b.box)
+            return b.quantity;
+    }
+    return Quantity::water_inlet_temperature;
+}
+
 bool same_cycle(const std::optional<ChartOverlay>& a, const std::optional<ChartOverlay>& b) {
     if (!a || !b)
         return !a && !b;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "present/number_style.h"
 #include "present/pass.h"
@@ -16,6 +17,12 @@
 namespace gelvor::session {
 
 enum class FlowBar { evaporator, condenser };  // VScroll1, VScroll2
+
+// A front end that names its controls: the bar or the setting box of that
+// name ("VScroll2", "Text4"); the evaporator's bar and the water's box for
+// any other name.
+FlowBar flow_bar_named(std::string_view bar);
+Quantity setting_named(std::string_view box);
 
 // A pass on show: the settings it read, as the recomputation read them, its
 // result and what the displays show of it.

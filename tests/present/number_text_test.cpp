@@ -62,6 +62,12 @@ TEST(DecimalDigits, ByTheCLibraryTheSameAsByCharconv) {
         for (int i = 0; i < count; ++i) s += char('0' + rng() % 10);
         return s;
     };
+    // Either end of the whole-number digits, rounding up to the next power of ten.
+    for (double v : {std::nextafter(1e15, 0.0), 999999999999999.9, 99999999999999.99,
+                     std::nextafter(1e-12, 1.0), 9.9999999999999999e-13}) {
+        ASSERT_EQ(decimal_digits(v), decimal_digits_by_printf(v)) << v;
+        ASSERT_EQ(decimal_digits(-v), decimal_digits_by_printf(-v)) << v;
+    }
     for (int k = 0; k < 20000; ++k) {
         double v = 0;
         const std::uint64_t bits = rng();

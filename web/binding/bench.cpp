@@ -10,6 +10,7 @@
 #include "model/settings_ranges.h"
 #include "present/operator_notices.h"
 #include "present/reading_text.h"
+#include "texts/unit_texts.h"
 #include "web/binding/instruments.h"
 
 namespace gelvor::web {
@@ -77,7 +78,7 @@ Json view_json(const BenchView& v, const BenchView* before, const NumberStyle& s
                          {"float", f.float_picture},
                          {"flow", f.flow},
                          {"floatTop", f.float_top},
-                         {"text", std::to_string(f.flow) + " g/s"},
+                         {"text", std::to_string(f.flow) + texts::kFlowUnit},
                          {"tip", flow_reading(layout::flow_bars()[i].accessible, f.flow)}});
     }
     Json settings = Json::array();
@@ -120,16 +121,6 @@ val bench_changes() {
 
 namespace {
 
-session::FlowBar bar_named(const std::string& bar) {
-    return bar == "VScroll2" ? session::FlowBar::condenser : session::FlowBar::evaporator;
-}
-
-Quantity box_named(const std::string& box) {
-    return box == "Text3"   ? Quantity::barometric_pressure
-           : box == "Text4" ? Quantity::ambient_temperature
-                            : Quantity::water_inlet_temperature;
-}
-
 // The page starts, or starts again, in its locale: the whole view.
 val start_bench(const std::string& locale) {
     Page& p = page();
@@ -140,22 +131,22 @@ val start_bench(const std::string& locale) {
 }
 
 val step_flow(const std::string& bar, int steps) {
-    page().session.step_flow(bar_named(bar), steps);
+    page().session.step_flow(session::flow_bar_named(bar), steps);
     return bench_changes();
 }
 
 val step_spin(const std::string& box, int steps) {
-    page().session.step_spin(box_named(box), steps);
+    page().session.step_spin(session::setting_named(box), steps);
     return bench_changes();
 }
 
 val type_setting(const std::string& box, const std::string& text) {
-    page().session.type(box_named(box), text);
+    page().session.type(session::setting_named(box), text);
     return bench_changes();
 }
 
 val apply_setting(const std::string& box) {
-    page().session.apply(box_named(box));
+    page().session.apply(session::setting_named(box));
     return bench_changes();
 }
 

@@ -14,6 +14,7 @@
 #include "notebook/notebook_points.h"
 #include "present/notebook_columns.h"
 #include "texts/commands.h"
+#include "texts/file_texts.h"
 #include "version/version.h"
 #include "web/binding/bench.h"
 
@@ -134,6 +135,10 @@ val notebook_texts() {
     val out = val::object();
     out.set("discardToOpen", text(kDiscardToOpen));
     out.set("extension", text(kNotebookExtension));
+    std::string notebook_name = texts::kProposedNotebookName;
+    notebook_name.replace(notebook_name.find("%1"), 2, kNotebookExtension);
+    out.set("notebookName", text(notebook_name));
+    out.set("csvName", text(texts::kProposedCsvName));
     out.set("mimeType", text(version::kNotebookMimeType));
     out.set("maxBytes", static_cast<double>(kNotebookMaxBytes));
     return out;

@@ -70,11 +70,11 @@ GelvorPage.Notebook = class {
   }
 
   exportCsv() {
-    GelvorPage.Notebook.download(this.gelvor.notebookCsv(), "lecturas.csv", "text/csv;charset=utf-8");
+    GelvorPage.Notebook.download(this.gelvor.notebookCsv(), this.texts.csvName, "text/csv;charset=utf-8");
   }
 
   save() {
-    GelvorPage.Notebook.download(this.gelvor.saveNotebook(), `registro.${this.texts.extension}`,
+    GelvorPage.Notebook.download(this.gelvor.saveNotebook(), this.texts.notebookName,
       this.texts.mimeType);
     this.show();
   }
