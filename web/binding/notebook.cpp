@@ -17,14 +17,13 @@
 #include "texts/file_texts.h"
 #include "version/version.h"
 #include "web/binding/bench.h"
+#include "web/binding/notebook.h"
 
 namespace gelvor::web {
 namespace {
 
-// The page's notebook. Its date starts empty: the page fills it in.
 NotebookHistory& history() {
-    static NotebookHistory h([](const std::string& locale) { return style_of(locale); }, "");
-    return h;
+    return notebook_history();
 }
 
 // The status line's word, and the bench's view that shows it.
@@ -145,6 +144,13 @@ val notebook_texts() {
 }
 
 }  // namespace
+
+// The page's notebook. Its date starts empty: the page fills it in.
+NotebookHistory& notebook_history() {
+    static NotebookHistory h([](const std::string& locale) { return style_of(locale); }, "");
+    return h;
+}
+
 }  // namespace gelvor::web
 
 EMSCRIPTEN_BINDINGS(gelvor_notebook) {
