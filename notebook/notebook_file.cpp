@@ -1,5 +1,7 @@
 #include "notebook/notebook_file.h"
 
+#include "notebook/hand_results.h"
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -14,6 +16,8 @@ constexpr std::size_t kMaxText = 1000;
 constexpr std::size_t kMaxNote = 20000;
 constexpr std::size_t kMaxReadings = 200;
 constexpr int kMaxPointNumber = 1'000'000'000;
+constexpr std::size_t kMaxStudents = 100;
+constexpr std::size_t kMaxAssignedPoints = 100;
 
 // The reason a file is refused, as the user reads it.
 struct Damage {
@@ -86,7 +90,45 @@ NotebookPoint point_of(const Json& p, std::size_t index) {
         point.readings.emplace_back(header, text.get<std::string>());
     }
     point.note = text_of(p, "note", kMaxNote, where);
+    if (p.contains("hand_results")) {
+        const Json& hand = object_of(p, "hand_results", where);
+        for (std::size_t k = 0; k < kHandResultCount; ++k)
+            point.hand_results[k] = text_of(hand, hand_results()[k].key, kMaxText, where);
+    }
     return point;
+}
+
+AssignedPoint assigned_point_of(const Json& p, std::size_t index) {
+    const std::string where = "en el punto asignado " + std::to_string(index + 1) + ", ";
+    if (!p.is_object())
+        throw Damage{where + "no hay datos"};
+    return {whole_of(p, "condenser_flow", 0, 50, where),
+            whole_of(p, "evaporator_flow", 0, 50, where),
+            whole_of(p, "barometer", 0, 100'000, where), whole_of(p, "water", -273, 1000, where),
+            whole_of(p, "ambient", -273, 1000, where)};
+}
+
+Assignment assignment_of(const Json& a) {
+    const std::string where = "en la práctica, ";
+    if (!a.is_object())
+        throw Damage{where + "no hay datos"};
+    Assignment out;
+    out.group = text_of(a, "group", kMaxText, where);
+    out.seal = text_of(a, "seal", kMaxText, where);
+    const auto students = a.find("students");
+    const auto points = a.find("points");
+    if (students == a.end() || !students->is_array() || students->size() > kMaxStudents)
+        throw Damage{where + "falta la lista de alumnos"};
+    for (const Json& name : *students) {
+        if (!name.is_string() || name.get_ref<const std::string&>().size() > kMaxText)
+            throw Damage{where + "un alumno no es un texto válido"};
+        out.students.push_back(name.get<std::string>());
+    }
+    if (points == a.end() || !points->is_array() || points->size() > kMaxAssignedPoints)
+        throw Damage{where + "falta la lista de puntos asignados"};
+    for (std::size_t i = 0; i < points->size(); ++i)
+        out.points.push_back(assigned_point_of((*points)[i], i));
+    return out;
 }
 
 NotebookDocument document_of(const Json& j) {
@@ -96,6 +138,8 @@ NotebookDocument document_of(const Json& j) {
     d.header.date = text_of(j, "date", kMaxText, "");
     if (!iso_date(d.header.date))
         throw Damage{"la fecha no es del tipo 2026-12-08"};
+    if (j.contains("assignment"))
+        d.assignment = assignment_of(j["assignment"]);
     const auto points = j.find("points");
     if (points == j.end() || !points->is_array())
         throw Damage{"falta la lista de puntos"};
@@ -125,6 +169,20 @@ std::string notebook_to_json(const NotebookDocument& d, std::string_view program
     j["group"] = d.header.group;
     j["date"] = d.header.date;
     j["next_point"] = d.next_number;
+    if (d.assignment) {
+        Json assigned = Json::array();
+        for (const AssignedPoint& p : d.assignment->points) {
+            assigned.push_back({{"condenser_flow", p.condenser_flow},
+                                {"evaporator_flow", p.evaporator_flow},
+                                {"barometer", p.barometer},
+                                {"water", p.water},
+                                {"ambient", p.ambient}});
+        }
+        j["assignment"] = {{"group", d.assignment->group},
+                           {"students", d.assignment->students},
+                           {"points", std::move(assigned)},
+                           {"seal", d.assignment->seal}};
+    }
     Json points = Json::array();
     for (const NotebookPoint& p : d.points) {
         Json readings = Json::object();
@@ -141,6 +199,13 @@ std::string notebook_to_json(const NotebookDocument& d, std::string_view program
             {"readings", std::move(readings)},
             {"note", p.note},
         });
+        Json hand = Json::object();
+        for (std::size_t k = 0; k < kHandResultCount; ++k) {
+            if (!p.hand_results[k].empty())
+                hand[hand_results()[k].key] = p.hand_results[k];
+        }
+        if (!hand.empty())
+            points.back()["hand_results"] = std::move(hand);
     }
     j["points"] = std::move(points);
     // Invalid UTF-8 in a text is written as U+FFFD rather than refused.

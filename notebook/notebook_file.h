@@ -12,7 +12,9 @@
 namespace gelvor {
 
 inline constexpr const char* kNotebookFormat = "gelvor-registro";
-inline constexpr int kNotebookVersion = 1;
+// Version 2 adds the teacher's assignment and the group's own results;
+// a version 1 file reads as a notebook without them.
+inline constexpr int kNotebookVersion = 2;
 inline constexpr const char* kNotebookExtension = version::kNotebookExtension;
 // Larger files are refused before they are parsed.
 inline constexpr std::size_t kNotebookMaxBytes = 64 * 1024 * 1024;
