@@ -21,6 +21,10 @@ inline constexpr const char* kReviewHeaders[] = {"grupo",
                                                  "nota",
                                                  "observaciones"};
 inline constexpr const char* kYes = "sí";
+
+// The answer key's title, and what each of a group's points is called in it.
+inline constexpr const char* kAnswerKeyTitle = "Clave de la práctica";
+inline constexpr const char* kPointWord = "Punto";
 inline constexpr const char* kNo = "no";
 
 inline std::string listed(const std::vector<std::string>& items, std::string_view last_joint) {
