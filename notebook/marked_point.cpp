@@ -56,6 +56,7 @@ MarkedPoint point_from_file(const NotebookPoint& stored, const NumberStyle& styl
     p.settings = panel_settings(stored.settings);
     p.locale = stored.locale;
     p.note = stored.note;
+    p.hand_results = stored.hand_results;
     const session::ShownPass pass = pass_of(p.settings, style);
     p.cells = notebook_row(p.settings, pass.display, style);
     const std::vector<std::string> now = p.cells;
@@ -78,13 +79,13 @@ MarkedPoint point_from_file(const NotebookPoint& stored, const NumberStyle& styl
 NotebookPoint stored_point(const MarkedPoint& p) {
     NotebookPoint stored;
     stored.number = p.number;
-    stored.settings = {p.settings.evaporator_water_flow, p.settings.condenser_water_flow,
-                       p.settings.barometer_text, p.settings.water_text, p.settings.ambient_text};
+    stored.settings = point_settings(p.settings);
     stored.locale = p.locale;
     const std::vector<std::string> headers = notebook_headers();
     for (std::size_t c = 0; c < headers.size() && c < p.cells.size(); ++c)
         stored.readings.emplace_back(headers[c], p.cells[c]);
     stored.note = p.note;
+    stored.hand_results = p.hand_results;
     return stored;
 }
 
@@ -97,6 +98,8 @@ std::string marks_explained(const MarkedPoint& p) {
             headers.emplace_back(notebook_columns()[static_cast<std::size_t>(c)].header);
         lines.push_back(readings_differ(headers));
     }
+    if (p.outside_assignment)
+        lines.push_back(kOutsideAssignment);
     lines.insert(lines.end(), p.validity.begin(), p.validity.end());
     std::string out;
     for (const std::string& l : lines) out += (out.empty() ? "" : "\n") + l;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct MarkedPoint {
     std::string locale;              // the number format of every text ("es_ES")
     std::vector<std::string> cells;  // the notebook's row: display texts without units
     std::string note;
+    HandResults hand_results;  // the group's own, as typed
 
     // Derived, never saved.
     std::vector<double> values;  // the cells read as numbers; NaN where empty
@@ -28,8 +30,14 @@ struct MarkedPoint {
     std::vector<std::string> validity;  // where the bench's model is not physical here
     bool discharge_flagged = false;     // among them, B: ringed on the p-h diagram
     std::vector<int> differing;         // columns whose text a pass of the settings no longer gives
+    // In a notebook the teacher handed out: the assigned point it was taken
+    // at (from 0), or none when taken at other settings.
+    std::optional<std::size_t> assigned;
+    bool outside_assignment = false;  // handed out, and taken at no assigned point
 
-    bool warned() const { return !out_of_range.empty() || !differing.empty(); }
+    bool warned() const {
+        return !out_of_range.empty() || !differing.empty() || outside_assignment;
+    }
     bool marked() const { return warned() || !validity.empty(); }
 };
 

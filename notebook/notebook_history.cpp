@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "notebook/assignment.h"
 #include "notebook/notebook_messages.h"
+#include "notebook/notebook_points.h"
 
 namespace gelvor {
 
@@ -24,6 +26,10 @@ class NotebookHistory::Edit {
     static void insert(NotebookHistory& h, int row, MarkedPoint p) { h.insert(row, std::move(p)); }
     static MarkedPoint take(NotebookHistory& h, int row) { return h.take(row); }
     static void put_note(NotebookHistory& h, int row, const std::string& n) { h.put_note(row, n); }
+    static void put_hand_result(NotebookHistory& h, int row, std::size_t which,
+                                const std::string& text) {
+        h.put_hand_result(row, which, text);
+    }
     static void put_header(NotebookHistory& h, const NotebookHeader& header) {
         h.put_header(header);
     }
@@ -34,7 +40,7 @@ namespace {
 
 using Edit = NotebookHistory::Edit;
 
-enum Kind { kOther = 0, kNote = 1, kHeader = 2 };
+enum Kind { kOther = 0, kNote = 1, kHeader = 2, kHandResult = 3 };
 
 // "Anotar lecturas": the point takes the next number when first recorded.
 class RecordEdit : public Edit {
@@ -109,6 +115,29 @@ class NoteEdit : public Edit {
 
   private:
     int row_, number_;
+    std::string before_, after_;
+};
+
+// One of a point's hand results; typing on in the same cell makes one edit.
+class HandResultEdit : public Edit {
+  public:
+    HandResultEdit(int row, std::size_t which, std::string before, std::string after)
+        : row_(row), which_(which), before_(std::move(before)), after_(std::move(after)) {}
+    void redo(NotebookHistory& h) override { put_hand_result(h, row_, which_, after_); }
+    void undo(NotebookHistory& h) override { put_hand_result(h, row_, which_, before_); }
+    std::string name() const override { return kHandResultEdit; }
+    int kind() const override { return kHandResult; }
+    bool merge(const Edit& next) override {
+        const auto& n = static_cast<const HandResultEdit&>(next);
+        if (n.row_ != row_ || n.which_ != which_)
+            return false;
+        after_ = n.after_;
+        return true;
+    }
+
+  private:
+    int row_;
+    std::size_t which_;
     std::string before_, after_;
 };
 
@@ -192,6 +221,15 @@ std::optional<NotebookHistory::Change> NotebookHistory::set_note(int row, std::s
         std::make_unique<NoteEdit>(row, point(row).number, point(row).note, std::move(note)));
 }
 
+std::optional<NotebookHistory::Change> NotebookHistory::set_hand_result(int row, std::size_t which,
+                                                                        std::string text) {
+    if (row < 0 || row >= count() || which >= kHandResultCount ||
+        point(row).hand_results[which] == text)
+        return std::nullopt;
+    return push(std::make_unique<HandResultEdit>(row, which, point(row).hand_results[which],
+                                                 std::move(text)));
+}
+
 std::optional<NotebookHistory::Change> NotebookHistory::set_header(NotebookHeader header) {
     if (header == header_)
         return std::nullopt;
@@ -224,6 +262,8 @@ void NotebookHistory::open(const NotebookDocument& document) {
     for (const NotebookPoint& p : document.points)
         points_.push_back(point_from_file(p, style_of_(p.locale)));
     header_ = document.header;
+    assignment_ = document.assignment;
+    for (MarkedPoint& p : points_) mark_assignment(p);
     next_number_ = document.next_number;
     edits_.clear();
     index_ = 0;
@@ -235,13 +275,32 @@ void NotebookHistory::open(const NotebookDocument& document) {
 NotebookDocument NotebookHistory::document() const {
     NotebookDocument d;
     d.header = header_;
+    d.assignment = assignment_;
     d.next_number = next_number_;
     d.points.reserve(points_.size());
     for (const MarkedPoint& p : points_) d.points.push_back(stored_point(p));
     return d;
 }
 
+std::vector<bool> NotebookHistory::points_taken() const {
+    std::vector<bool> taken(assignment_ ? assignment_->points.size() : 0, false);
+    for (const MarkedPoint& p : points_) {
+        if (p.assigned && *p.assigned < taken.size())
+            taken[*p.assigned] = true;
+    }
+    return taken;
+}
+
+// Where a point stands against the assignment, in its own number format.
+void NotebookHistory::mark_assignment(MarkedPoint& p) const {
+    p.assigned = assignment_ ? assigned_point_taken(point_settings(p.settings), *assignment_,
+                                                    style_of_(p.locale))
+                             : std::nullopt;
+    p.outside_assignment = assignment_ && !p.assigned;
+}
+
 void NotebookHistory::insert(int row, MarkedPoint point) {
+    mark_assignment(point);
     if (observer_)
         observer_->inserting(row);
     points_.insert(points_.begin() + row, std::move(point));
@@ -263,6 +322,12 @@ void NotebookHistory::put_note(int row, const std::string& note) {
     points_[static_cast<std::size_t>(row)].note = note;
     if (observer_)
         observer_->note_changed(row);
+}
+
+void NotebookHistory::put_hand_result(int row, std::size_t which, const std::string& text) {
+    points_[static_cast<std::size_t>(row)].hand_results[which] = text;
+    if (observer_)
+        observer_->hand_results_changed(row);
 }
 
 void NotebookHistory::put_header(const NotebookHeader& header) {

@@ -25,6 +25,7 @@ class NotebookObserver {
     virtual void removing(int /*row*/) {}
     virtual void removed(int /*row*/) {}
     virtual void note_changed(int /*row*/) {}
+    virtual void hand_results_changed(int /*row*/) {}
     virtual void header_changed() {}
     virtual void resetting() {}
     virtual void reset() {}
@@ -54,6 +55,9 @@ class NotebookHistory {
     // Every point; the numbers start again at 1. An empty notebook: no change.
     std::optional<Change> clear();
     std::optional<Change> set_note(int row, std::string note);
+    // One of the group's own results of a point (`which` in the order of
+    // notebook/hand_results.h), as typed; typing on in one cell merges.
+    std::optional<Change> set_hand_result(int row, std::size_t which, std::string text);
     std::optional<Change> set_header(NotebookHeader header);
 
     bool can_undo() const { return index_ > 0; }
@@ -74,6 +78,10 @@ class NotebookHistory {
     const MarkedPoint& point(int row) const { return points_[static_cast<std::size_t>(row)]; }
     int count() const { return static_cast<int>(points_.size()); }
     const NotebookHeader& header() const { return header_; }
+    // What the teacher handed out, when this notebook is an assignment.
+    const std::optional<Assignment>& assignment() const { return assignment_; }
+    // For each assigned point, whether some point was taken at it.
+    std::vector<bool> points_taken() const;
     int next_number() const { return next_number_; }
     NotebookDocument document() const;
     NumberStyle style_of(const std::string& locale) const { return style_of_(locale); }
@@ -87,12 +95,15 @@ class NotebookHistory {
     void insert(int row, MarkedPoint point);
     MarkedPoint take(int row);
     void put_note(int row, const std::string& note);
+    void put_hand_result(int row, std::size_t which, const std::string& text);
     void put_header(const NotebookHeader& header);
+    void mark_assignment(MarkedPoint& point) const;
 
     StyleOf style_of_;
     NotebookObserver* observer_ = nullptr;  // not owned
     std::vector<MarkedPoint> points_;
     NotebookHeader header_;
+    std::optional<Assignment> assignment_;
     int next_number_ = 1;
     std::vector<std::unique_ptr<Edit>> edits_;  // done up to index_, then undone
     std::size_t index_ = 0;

@@ -12,6 +12,8 @@ namespace gelvor {
 inline constexpr const char* kNotebookTitle = "Registro de lecturas";
 
 inline constexpr const char* kRecordNeedsMachine = "Encienda la máquina para anotar lecturas";
+// A point of a notebook the teacher handed out, taken at none of its points.
+inline constexpr const char* kOutsideAssignment = "fuera de la práctica";
 inline constexpr const char* kNotebookAlreadyEmpty = "El registro ya está vacío";
 inline constexpr const char* kNotebookEmptied = "Registro borrado";
 
@@ -56,6 +58,7 @@ inline std::string note_edit(int point) {
     return "cambiar la nota del punto " + std::to_string(point);
 }
 inline constexpr const char* kHeaderEdit = "cambiar los datos del registro";
+inline constexpr const char* kHandResultEdit = "cambiar un resultado propio";
 
 // A browser asks with OK and Cancel before a notebook it has not saved is
 // replaced by one opened; OK lets the readings go.

@@ -17,6 +17,11 @@ PanelSettings panel_settings(const PointSettings& s) {
     return p;
 }
 
+PointSettings point_settings(const PanelSettings& s) {
+    return {s.evaporator_water_flow, s.condenser_water_flow, s.barometer_text, s.water_text,
+            s.ambient_text};
+}
+
 NotebookPoint notebook_point(const PanelSettings& settings, const PassDisplay& pass,
                              std::string locale, const NumberStyle& style) {
     NotebookPoint point;

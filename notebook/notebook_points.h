@@ -13,6 +13,7 @@
 namespace gelvor {
 
 PanelSettings panel_settings(const PointSettings& settings);
+PointSettings point_settings(const PanelSettings& settings);
 
 // The point a pass showed, not yet numbered, its texts in `style` (the number
 // format named `locale`).

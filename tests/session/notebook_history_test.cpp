@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "notebook/assignment.h"
 #include "notebook/notebook_points.h"
 #include "session/bench_session.h"
 
@@ -98,6 +99,37 @@ TEST(NotebookHistory, ADischargeTheModelPutsInTheDomeIsRingedWhenRecordedAndWhen
     EXPECT_EQ(h.point(1).differing, std::vector<int>{0});
     EXPECT_EQ(h.point(1).cells[0], "99");
     EXPECT_NE(marks_explained(h.point(1)).find(notebook_columns()[0].header), std::string::npos);
+}
+
+TEST(NotebookHistory, AnAssignmentsPointsAreTakenAndTheOthersMarkedAndHandResultsUndone) {
+    NotebookHistory h = make_history();
+    const AssignedPoint first{21, 19, 1003, 15, 20};
+    h.open(assignment_notebook({"L3-A", {"Ana"}, {first, {5, 22, 990, 14, 17}}, "sello"}));
+    EXPECT_EQ(h.points_taken(), (std::vector<bool>{false, false}));
+    session::BenchSession bench;
+    bench.set_conditions(conditions_of(first));
+    bench.operate_switch();
+    h.record(point_on_show(*bench.pass_on_show(), "es_ES", spanish_number_style()));
+    h.record(point_at(20, 18));
+    EXPECT_EQ(h.point(0).assigned, std::optional<std::size_t>(0));
+    EXPECT_FALSE(h.point(0).outside_assignment);
+    EXPECT_TRUE(h.point(1).outside_assignment);
+    EXPECT_NE(marks_explained(h.point(1)).find("fuera de la práctica"), std::string::npos);
+    EXPECT_EQ(h.points_taken(), (std::vector<bool>{true, false}));
+
+    EXPECT_FALSE(h.set_hand_result(0, 1, "1")->merged);
+    EXPECT_TRUE(h.set_hand_result(0, 1, "12")->merged);
+    EXPECT_FALSE(h.set_hand_result(0, 2, "3")->merged);
+    EXPECT_FALSE(h.set_hand_result(0, kHandResultCount, "3"));
+    const NotebookDocument saved = h.document();
+    EXPECT_EQ(saved.points[0].hand_results[1], "12");
+    EXPECT_EQ(saved.assignment->seal, "sello");
+    h.undo();
+    h.undo();
+    EXPECT_EQ(h.point(0).hand_results[1], "");
+    h.open(saved);  // a point taken elsewhere stays marked when opened again
+    EXPECT_TRUE(h.point(1).outside_assignment);
+    EXPECT_EQ(h.point(0).hand_results[2], "3");
 }
 
 }  // namespace
