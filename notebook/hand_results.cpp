@@ -20,6 +20,10 @@ const std::array<HandResult, kHandResultCount>& hand_results() {
     return kResults;
 }
 
+std::string hand_result_header(std::size_t which) {
+    return std::string(kHandResultsTitle) + ": " + hand_results()[which].header;
+}
+
 // Relative to the bench's figure; a figure of zero is met only by zero.
 HandCheck check_hand_result(std::string_view typed, std::optional<double> bench, double tolerance,
                             const NumberStyle& style) {

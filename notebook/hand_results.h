@@ -22,8 +22,9 @@ struct HandResult {
 // volumetric efficiency, in the order of HandResults.
 const std::array<HandResult, kHandResultCount>& hand_results();
 
-// The group's title over those columns.
+// The group's title over those columns, and a column's header under it.
 inline constexpr const char* kHandResultsTitle = "Mis resultados";
+std::string hand_result_header(std::size_t which);
 
 // A typed result against the bench's figure: within a tolerance (a
 // fraction: 0.02 is 2 %) of it, or not.

@@ -12,6 +12,25 @@ namespace gelvor {
 inline constexpr const char* kNotebookTitle = "Registro de lecturas";
 
 inline constexpr const char* kRecordNeedsMachine = "Encienda la máquina para anotar lecturas";
+// Where a notebook the teacher handed out stands: "Práctica del grupo
+// «L3-A»: 1 de 3 puntos tomados; faltan el 2 y el 3."
+inline std::string assignment_status(std::string_view group, const std::vector<bool>& taken) {
+    std::vector<std::string> missing;
+    for (std::size_t i = 0; i < taken.size(); ++i) {
+        if (!taken[i])
+            missing.push_back(std::to_string(i + 1));
+    }
+    std::string out = "Práctica del grupo «" + std::string(group) +
+                      "»: " + std::to_string(taken.size() - missing.size()) + " de " +
+                      std::to_string(taken.size()) + " puntos tomados";
+    if (missing.empty())
+        return out + ".";
+    out += missing.size() == 1 ? "; falta el " : "; faltan el ";
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == missing.size() ? " y el " : ", el ") + missing[i];
+    return out + ".";
+}
+
 // A point of a notebook the teacher handed out, taken at none of its points.
 inline constexpr const char* kOutsideAssignment = "fuera de la práctica";
 inline constexpr const char* kNotebookAlreadyEmpty = "El registro ya está vacío";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "notebook/hand_results.h"
 #include "present/notebook_columns.h"
 #include "present/table_text.h"
 
@@ -61,6 +62,7 @@ std::string notebook_csv(const NotebookDocument& d,
     std::vector<std::string> fields{kPointNumberHeader};
     for (std::string& h : notebook_headers()) fields.push_back(std::move(h));
     fields.push_back(kNoteHeader);
+    for (std::size_t k = 0; k < kHandResultCount; ++k) fields.push_back(hand_result_header(k));
     fields.insert(fields.end(), std::begin(kWhoHeaders), std::end(kWhoHeaders));
     out += csv_record(fields, separator);
     for (std::size_t r = 0; r < d.points.size() && r < cells.size(); ++r) {
@@ -68,6 +70,7 @@ std::string notebook_csv(const NotebookDocument& d,
         fields = {std::to_string(p.number)};
         fields.insert(fields.end(), cells[r].begin(), cells[r].end());
         fields.push_back(p.note);
+        fields.insert(fields.end(), p.hand_results.begin(), p.hand_results.end());
         fields.push_back(d.header.students);
         fields.push_back(d.header.group);
         fields.push_back(d.header.date);

@@ -33,10 +33,10 @@ inline constexpr const char* kNoteHeader = "Nota";
 inline constexpr const char* kWhoHeaders[] = {"Alumnos", "Grupo", "Fecha"};
 
 // The notebook as RFC 4180 CSV: the point's number, its readings (`cells`,
-// one row of texts per point as point_cells gives them), its note, then the
-// students, the group and the date on every row, so that a spreadsheet reads
-// one table. Separated as `style` wants; with a UTF-8 byte order mark first
-// when `byte_order_mark`, so that a spreadsheet reads the accents.
+// one row of texts per point as point_cells gives them), its note, the
+// group's own results, then the students, the group and the date on every
+// row, so that a spreadsheet reads one table. Separated as `style` wants; with a UTF-8 byte order
+// mark first when `byte_order_mark`, so that a spreadsheet reads the accents.
 std::string notebook_csv(const NotebookDocument& document,
                          const std::vector<std::vector<std::string>>& cells,
                          const NumberStyle& style, bool byte_order_mark);

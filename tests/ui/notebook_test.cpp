@@ -325,9 +325,15 @@ TEST_F(Notebook, CsvFromEitherLocaleReadsBackToTheSameNumbers) {
     }
     ASSERT_EQ(tables[0].size(), kExercisePoints + 1);
     EXPECT_EQ(tables[0][0], tables[1][0]);  // the same header, "t1, t4 (ºC)" whole
-    // After the readings: the note, then who and when, on every row.
-    EXPECT_EQ(tables[0][0].mid(model().noteColumn()),
-              QStringList({"Nota", "Alumnos", "Grupo", "Fecha"}));
+    // After the readings: the note, the group's own results, then who and
+    // when, on every row.
+    EXPECT_EQ(
+        tables[0][0].mid(model().noteColumn()),
+        QStringList({"Nota", "Mis resultados: Qe (W)", "Mis resultados: Qc (W)",
+                     "Mis resultados: Wc (W)", "Mis resultados: COP maq. frigorífica",
+                     "Mis resultados: COP bomba de calor", "Mis resultados: Ue (W/m2K)",
+                     "Mis resultados: Uc (W/m2K)", "Mis resultados: rendimiento volumétrico (%)",
+                     "Alumnos", "Grupo", "Fecha"}));
     for (int r = 1; r <= kExercisePoints; ++r) {
         ASSERT_EQ(tables[0][r].size(), model().columnCount() + 3);
         EXPECT_EQ(tables[0][r].back(), QDate::currentDate().toString(Qt::ISODate));

@@ -94,6 +94,12 @@ Notebook::Notebook(Form1& form, QMenu* menu, QMenu* archivo)
     connect(&model_, &NotebookModel::noteEditRequested, this, [this](int row, const QString& note) {
         push_change(stack_, history_, history_.set_note(row, qt::to_utf8(note)));
     });
+    connect(&model_, &NotebookModel::handResultEditRequested, this,
+            [this](int row, int which, const QString& text) {
+                push_change(stack_, history_,
+                            history_.set_hand_result(row, static_cast<std::size_t>(which),
+                                                     qt::to_utf8(text)));
+            });
     connect(&files_, &NotebookFiles::stateChanged, this, &Notebook::showFileState);
     connect(&form_, &Form1::passShown, this, &Notebook::showLiveState);
     connect(&form_.zoom(), &Zoom::zoomed, this, [this](double factor) {

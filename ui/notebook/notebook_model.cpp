@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "notebook/hand_results.h"
 #include "notebook/notebook_points.h"
 #include "present/table_text.h"
 #include "ui/look.h"
@@ -77,6 +78,13 @@ void NotebookModel::removed(int) {
 void NotebookModel::note_changed(int row) {
     emit dataChanged(index(row, noteColumn()), index(row, noteColumn()));
 }
+void NotebookModel::hand_results_changed(int row) {
+    emit dataChanged(index(row, handColumn(0)), index(row, handColumn(kHandResultCount - 1)));
+}
+int NotebookModel::handResultOf(int column) const {
+    const int which = column - handColumn(0);
+    return which >= 0 && which < static_cast<int>(kHandResultCount) ? which : -1;
+}
 void NotebookModel::header_changed() {
     emit headerChanged();
 }
@@ -93,7 +101,7 @@ int NotebookModel::rowCount(const QModelIndex& parent) const {
 }
 
 int NotebookModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : noteColumn() + 1;
+    return parent.isValid() ? 0 : handColumn(kHandResultCount);
 }
 
 QString NotebookModel::cellText(int row, int column) const {
@@ -102,6 +110,8 @@ QString NotebookModel::cellText(int row, int column) const {
         return QString::number(p.number);
     if (column == noteColumn())
         return qt::to_qstring(p.note);
+    if (const int which = handResultOf(column); which >= 0)
+        return qt::to_qstring(p.hand_results[static_cast<std::size_t>(which)]);
     const auto c = static_cast<std::size_t>(column - 1);
     return c < p.cells.size() ? qt::to_qstring(p.cells[c]) : QString();
 }
@@ -111,21 +121,31 @@ QString NotebookModel::headerText(int column) const {
         return QString::fromUtf8(kPointNumberHeader);
     if (column == noteColumn())
         return QString::fromUtf8(kNoteHeader);
+    if (const int which = handResultOf(column); which >= 0)
+        return qt::to_qstring(hand_result_header(static_cast<std::size_t>(which)));
     return QString::fromUtf8(notebook_columns()[static_cast<std::size_t>(column - 1)].header);
 }
 
 Qt::ItemFlags NotebookModel::flags(const QModelIndex& index) const {
     const Qt::ItemFlags base = QAbstractTableModel::flags(index);
-    return index.column() == noteColumn() ? base | Qt::ItemIsEditable : base;
+    const bool editable = index.column() == noteColumn() || handResultOf(index.column()) >= 0;
+    return editable ? base | Qt::ItemIsEditable : base;
 }
 
 bool NotebookModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !index.isValid() || index.column() != noteColumn() ||
-        index.row() >= count())
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= count())
         return false;
-    const QString note = value.toString();
-    if (qt::to_utf8(note) != point(index.row()).note)
-        emit noteEditRequested(index.row(), note);
+    const QString text = value.toString();
+    if (index.column() == noteColumn()) {
+        if (qt::to_utf8(text) != point(index.row()).note)
+            emit noteEditRequested(index.row(), text);
+        return true;
+    }
+    const int which = handResultOf(index.column());
+    if (which < 0)
+        return false;
+    if (qt::to_utf8(text) != point(index.row()).hand_results[static_cast<std::size_t>(which)])
+        emit handResultEditRequested(index.row(), which, text);
     return true;
 }
 

@@ -10,9 +10,10 @@
 namespace gelvor::ui::notebook {
 
 // The lab notebook as a table, for the notebook window's views: column 0 is
-// the point's number, then one column per notebook quantity, then the note,
-// the only editable cell. It shows the history's points and follows its
-// changes; an edit of a note asks the notebook for an undoable change.
+// the point's number, then one column per notebook quantity, then the note
+// and the group's own results ("Mis resultados"), the editable cells. It
+// shows the history's points and follows its changes; an edit asks the
+// notebook for an undoable change.
 class NotebookModel : public QAbstractTableModel, private NotebookObserver {
     Q_OBJECT
 
@@ -24,6 +25,9 @@ class NotebookModel : public QAbstractTableModel, private NotebookObserver {
     // The model column of a notebook quantity, and back.
     static int modelColumn(int notebook_column) { return notebook_column + 1; }
     int noteColumn() const { return static_cast<int>(notebook_columns().size()) + 1; }
+    // The column of one of the group's own results, and back (-1 for another column).
+    int handColumn(std::size_t which) const { return noteColumn() + 1 + static_cast<int>(which); }
+    int handResultOf(int column) const;
 
     NotebookHistory& history() { return history_; }
     const MarkedPoint& point(int row) const { return history_.point(row); }
@@ -49,8 +53,10 @@ class NotebookModel : public QAbstractTableModel, private NotebookObserver {
     QByteArray csv(const QLocale& locale) const;
 
   signals:
-    // The table asked to change a note; the notebook makes it an undoable edit.
+    // The table asked to change a note or a hand result; the notebook makes
+    // it an undoable edit.
     void noteEditRequested(int row, const QString& note);
+    void handResultEditRequested(int row, int which, const QString& text);
     // The students, the group or the date changed.
     void headerChanged();
 
@@ -60,6 +66,7 @@ class NotebookModel : public QAbstractTableModel, private NotebookObserver {
     void removing(int row) override;
     void removed(int row) override;
     void note_changed(int row) override;
+    void hand_results_changed(int row) override;
     void header_changed() override;
     void resetting() override;
     void reset() override;
