@@ -9,6 +9,8 @@ constexpr Command kCommands[] = {
     {"abrirRegistro", "&Abrir registro…", {"Ctrl+O"}, P::file_menu},
     {"guardarRegistro", "&Guardar registro", {"Ctrl+S"}, P::file_menu},
     {"guardarRegistroComo", "Guardar registro &como…", {"Ctrl+Shift+S"}, P::file_menu},
+    {"prepararPractica", "&Preparar práctica…", {}, P::class_menu},
+    {"revisarEntregas", "Re&visar entregas…", {}, P::class_menu},
     {"ampliar", "&Ampliar", {"Ctrl++", "Ctrl+="}, P::view_menu},
     {"reducir", "&Reducir", {"Ctrl+-"}, P::view_menu},
     {"tamanoOriginal", "Tamaño &original", {"Ctrl+0"}, P::view_menu},
@@ -43,8 +45,8 @@ constexpr KeyUse kKeyUses[] = {
      P::conditions},
 };
 
-constexpr Place kBenchPlaces[] = {P::file_menu, P::view_menu, P::notebook_menu, P::help_menu,
-                                  P::bench};
+constexpr Place kBenchPlaces[] = {P::file_menu,     P::class_menu, P::view_menu,
+                                  P::notebook_menu, P::help_menu,  P::bench};
 constexpr Place kNotebookPlaces[] = {P::notebook_toolbar, P::notebook_window};
 constexpr Place kConditionsPlaces[] = {P::conditions};
 constexpr KeyGroup kGroups[] = {

@@ -13,6 +13,7 @@ namespace gelvor::texts {
 // Where a command is offered.
 enum class Place {
     file_menu,         // "&Archivo"
+    class_menu,        // "&Archivo", the teacher's tools
     view_menu,         // "&Ver"
     notebook_menu,     // "&Registro"
     help_menu,         // "A&yuda"

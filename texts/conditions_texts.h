@@ -23,5 +23,11 @@ inline constexpr const char* kExercisePointsTitle = "Puntos del ejercicio (mc, m
 // %1: the point's number, its key with Alt; %2 and %3: its flows mc and me.
 inline constexpr const char* kExercisePointCaption = "&%1) %2 y %3 g/s";
 inline constexpr const char* kExercisePointName = "Punto %1 del ejercicio";
+// A group's own points, handed out by the teacher, each a button that sets
+// all five settings and accepts. %1: the group.
+inline constexpr const char* kAssignedPointsTitle = "Puntos de la práctica del grupo «%1»";
+// %1: the point's number; %2, %3: mc and me; %4: the barometer; %5, %6:
+// the water inlet and the room.
+inline constexpr const char* kAssignedPointCaption = "&%1) %2 y %3 g/s, %4 mbar, %5 y %6 ºC";
 
 }  // namespace gelvor::texts

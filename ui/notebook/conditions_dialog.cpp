@@ -38,7 +38,9 @@ Spin* spin(const char* name, const char* label, const SettingRange& range, doubl
 
 }  // namespace
 
-ConditionsDialog::ConditionsDialog(const Conditions& present, QWidget* parent) : QDialog(parent) {
+ConditionsDialog::ConditionsDialog(const Conditions& present,
+                                   const std::optional<Assignment>& assignment, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmCondiciones"));
     setWindowTitle(qt::to_qstring(texts::kConditionsTitle));
     setAccessibleName(windowTitle());
@@ -61,23 +63,50 @@ ConditionsDialog::ConditionsDialog(const Conditions& present, QWidget* parent) :
     form->addRow(qt::to_qstring(texts::kWaterLabel), water_);
     form->addRow(qt::to_qstring(texts::kAmbientLabel), ambient_);
 
-    auto* exercise = new QGroupBox(qt::to_qstring(texts::kExercisePointsTitle), this);
-    auto* points = new QHBoxLayout(exercise);
-    for (int k = 0; k < 3; ++k) {
-        const auto& p = session::kExercisePoints[static_cast<std::size_t>(k)];
-        auto* b = new QPushButton(qt::to_qstring(texts::kExercisePointCaption)
-                                      .arg(k + 1)
-                                      .arg(p.condenser)
-                                      .arg(p.evaporator),
-                                  exercise);
-        b->setObjectName(QStringLiteral("puntoEjercicio%1").arg(k + 1));
-        b->setAccessibleName(qt::to_qstring(texts::kExercisePointName).arg(k + 1));
+    auto* exercise = new QGroupBox(
+        assignment
+            ? qt::to_qstring(texts::kAssignedPointsTitle).arg(qt::to_qstring(assignment->group))
+            : qt::to_qstring(texts::kExercisePointsTitle),
+        this);
+    auto* points = assignment ? static_cast<QBoxLayout*>(new QVBoxLayout(exercise))
+                              : static_cast<QBoxLayout*>(new QHBoxLayout(exercise));
+    const std::size_t count = assignment ? std::min<std::size_t>(assignment->points.size(), 9)
+                                         : session::kExercisePoints.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const int number = static_cast<int>(k) + 1;
+        auto* b = new QPushButton(exercise);
+        if (assignment) {
+            const AssignedPoint& p = assignment->points[k];
+            b->setText(qt::to_qstring(texts::kAssignedPointCaption)
+                           .arg(number)
+                           .arg(p.condenser_flow)
+                           .arg(p.evaporator_flow)
+                           .arg(p.barometer)
+                           .arg(p.water)
+                           .arg(p.ambient));
+            connect(b, &QPushButton::clicked, this, [this, p] {
+                condenser_->setValue(p.condenser_flow);
+                evaporator_->setValue(p.evaporator_flow);
+                barometer_->setValue(p.barometer);
+                water_->setValue(p.water);
+                ambient_->setValue(p.ambient);
+                accept();
+            });
+        } else {
+            const auto& p = session::kExercisePoints[k];
+            b->setText(qt::to_qstring(texts::kExercisePointCaption)
+                           .arg(number)
+                           .arg(p.condenser)
+                           .arg(p.evaporator));
+            connect(b, &QPushButton::clicked, this, [this, p] {
+                condenser_->setValue(p.condenser);
+                evaporator_->setValue(p.evaporator);
+                accept();
+            });
+        }
+        b->setObjectName(QStringLiteral("puntoEjercicio%1").arg(number));
+        b->setAccessibleName(qt::to_qstring(texts::kExercisePointName).arg(number));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, p] {
-            condenser_->setValue(p.condenser);
-            evaporator_->setValue(p.evaporator);
-            accept();
-        });
         points->addWidget(b);
     }
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,7 +18,10 @@
 #include "notebook/marked_point.h"
 #include "notebook/notebook_messages.h"
 #include "present/notebook_columns.h"
+#include "texts/classroom_texts.h"
 #include "texts/dialog_texts.h"
+#include "ui/classroom/prepare_dialog.h"
+#include "ui/classroom/review_window.h"
 #include "ui/commands_qt.h"
 #include "ui/form1.h"
 #include "ui/form1_controls.h"
@@ -54,6 +59,8 @@ QMenu* add_menu(QMenuBar* bar) {
 void add_file_actions(QMenu* archivo, QAction* before) {
     add_commands(archivo, before, texts::Place::file_menu);
     archivo->insertSeparator(before);
+    add_commands(archivo, before, texts::Place::class_menu);
+    archivo->insertSeparator(before);
 }
 
 Notebook::Notebook(Form1& form, QMenu* menu, QMenu* archivo)
@@ -78,6 +85,8 @@ Notebook::Notebook(Form1& form, QMenu* menu, QMenu* archivo)
     on(archivo, "abrirRegistro", [this] { files_.askAndOpen(dialogParent()); });
     on(archivo, "guardarRegistro", [this] { files_.save(dialogParent()); });
     on(archivo, "guardarRegistroComo", [this] { files_.saveAs(dialogParent()); });
+    on(archivo, "prepararPractica", [this] { classroom::PrepareDialog(dialogParent()).exec(); });
+    on(archivo, "revisarEntregas", &Notebook::askAndReview);
 
     menu->addSeparator();
     const texts::Command& undo_command = *texts::command("deshacer");
@@ -121,7 +130,8 @@ QWidget* Notebook::dialogParent() const {
 }
 
 void Notebook::askConditions() {
-    ConditionsDialog dialog(form_.session().conditions_to_apply(), dialogParent());
+    ConditionsDialog dialog(form_.session().conditions_to_apply(), history_.assignment(),
+                            dialogParent());
     if (dialog.exec() == QDialog::Accepted) {
         const Conditions chosen = dialog.conditions();
         form_.act([&](session::BenchSession& s) { s.set_conditions(chosen); });
@@ -193,6 +203,23 @@ void Notebook::showFileState() {
     window_->setWindowTitle(files_.displayName() + QStringLiteral("[*] — ") +
                             qt::to_qstring(kNotebookTitle));
     window_->setWindowModified(!stack_.isClean());
+}
+
+// The teacher's review of the submissions chosen; a row opens its notebook.
+void Notebook::askAndReview() {
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(dialogParent(), qt::to_qstring(texts::kReviewTitle),
+                                      QDir::homePath(), qt::to_qstring(texts::kSubmissionsFilter));
+    if (paths.isEmpty())
+        return;
+    review_ = std::make_unique<classroom::ReviewWindow>(
+        [this](const QString& path) {
+            if (files_.open(dialogParent(), path))
+                showWindow();
+        },
+        &form_);
+    review_->review(paths);
+    review_->show();
 }
 
 void Notebook::askAndClear() {

@@ -15,6 +15,10 @@
 class QMenu;
 class QMenuBar;
 
+namespace gelvor::ui::classroom {
+class ReviewWindow;
+}
+
 namespace gelvor::ui::notebook {
 
 class NotebookWindow;
@@ -59,6 +63,7 @@ class Notebook : public QObject {
   private:
     void askConditions();
     void askAndClear();
+    void askAndReview();
     void showLiveState();
     void showFileState();
     void say(std::string message, session::Tone tone = session::Tone::note);
@@ -71,6 +76,7 @@ class Notebook : public QObject {
     NotebookFiles files_;      // where the notebook is kept
     Recovery recovery_;        // where it is kept safe meanwhile
     std::unique_ptr<NotebookWindow> window_;
+    std::unique_ptr<classroom::ReviewWindow> review_;
 };
 
 }  // namespace gelvor::ui::notebook

@@ -223,10 +223,17 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     connect(date_, &QDateEdit::dateChanged, this, &NotebookWindow::editHeader);
     connect(&model_, &NotebookModel::headerChanged, this, &NotebookWindow::showHeader);
 
+    // A notebook the teacher handed out says which of its points are still to take.
+    assignment_ = new QLabel(this);
+    assignment_->setObjectName(QStringLiteral("estadoPractica"));
+    assignment_->setTextFormat(Qt::PlainText);
+    assignment_->setWordWrap(true);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(bar);
     layout->addLayout(who);
+    layout->addWidget(assignment_);
     layout->addWidget(tabs_, 1);
     indicators_ = new ZoomedIndicators;
     indicators_->setParent(this);
@@ -242,6 +249,20 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &NotebookWindow::showDiagram);
     showDiagram();
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&model_, signal, this, &NotebookWindow::showAssignment);
+    connect(&model_, &QAbstractItemModel::modelReset, this, &NotebookWindow::showAssignment);
+    showAssignment();
+}
+
+void NotebookWindow::showAssignment() {
+    const auto& assignment = model_.history().assignment();
+    assignment_->setVisible(assignment.has_value());
+    if (assignment) {
+        assignment_->setText(
+            qt::to_qstring(assignment_status(assignment->group, model_.history().points_taken())));
+        assignment_->setAccessibleName(assignment_->text());
+    }
 }
 
 void NotebookWindow::onRowsInserted() {

@@ -7,6 +7,7 @@
 
 class QAction;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QTableView;
 class QTabWidget;
@@ -70,6 +71,7 @@ class NotebookWindow : public QWidget {
     void showDiagram();
     void onRowsInserted();
     void showHeader();
+    void showAssignment();
     void editHeader();
 
     NotebookModel& model_;
@@ -78,6 +80,7 @@ class NotebookWindow : public QWidget {
     QLineEdit* group_ = nullptr;
     QDateEdit* date_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    QLabel* assignment_ = nullptr;  // the points of a handed-out notebook still to take
     QTableView* table_ = nullptr;
     NotebookChart* chart_ = nullptr;
     PhDiagram* diagram_ = nullptr;
