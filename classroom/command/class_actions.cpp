@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -99,6 +101,22 @@ qsizetype width(const QString& text) {
     return count;
 }
 
+// Each file once, however it was named: a file given twice by a slip of the
+// teacher's is not a copy of itself.
+QStringList distinct_files(const QStringList& paths) {
+    QStringList files;
+    QSet<QString> seen;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        const QString canonical = info.canonicalFilePath();
+        if (!seen.contains(canonical.isEmpty() ? info.absoluteFilePath() : canonical)) {
+            seen.insert(canonical.isEmpty() ? info.absoluteFilePath() : canonical);
+            files << path;
+        }
+    }
+    return files;
+}
+
 }  // namespace
 
 QString aligned_table(const std::vector<std::vector<std::string>>& rows) {
@@ -189,8 +207,8 @@ int review(const Request& r, cli::StandardOutput& out) {
                       "The review needs the key the class was prepared with: --key FILE."));
         return kInputError;
     }
-    const std::vector<ReviewRow> rows =
-        classroom::review_with_key(classroom::read_submissions(r.files), *key.key, r.tolerance);
+    const std::vector<ReviewRow> rows = classroom::review_with_key(
+        classroom::read_submissions(distinct_files(r.files)), *key.key, r.tolerance);
     if (!(out.write(review_text(rows, r)) && out.finish()))
         return cli::write_failed(out, QString::fromLatin1(kProgram), r.language);
     if (no_seal_holds(rows)) {

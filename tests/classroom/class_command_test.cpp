@@ -488,6 +488,13 @@ TEST_F(ClassReview, UnderAnotherKeyNoSealHoldsAndTheTeacherIsAsked) {
         EXPECT_NE(csv_fields(lines[i], u',').value(6), u"sí"_qs) << lines[i].toStdString();
     EXPECT_EQ(r.err, u"gelvor-class: no notebook's seal holds under the key \""_qs + other +
                          u"\": is it the key the class was prepared with?\n"_qs);
+    // A file named twice by a slip is reviewed once, not as a copy of itself.
+    const QString e = path(u"entregas/L3-E.gelvor"_qs);
+    const Output twice = run({u"review"_qs, u"--csv"_qs, u"--key"_qs, key, e,
+                              path(u"entregas/../entregas/L3-E.gelvor"_qs), e});
+    const QStringList once = twice.out.split(u"\r\n"_qs, Qt::SkipEmptyParts);
+    ASSERT_EQ(once.size(), 2) << twice.out.toStdString();
+    EXPECT_TRUE(once[1].endsWith(u",,10.0,"_qs)) << once[1].toStdString();
     // One file alone that fails its seal is a forgery like any other.
     EXPECT_EQ(run({u"review"_qs, u"--key"_qs, key, path(u"entregas/L3-C.gelvor"_qs)}).err,
               QString());
