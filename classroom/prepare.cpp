@@ -7,6 +7,7 @@
 
 #include "classroom/seal.h"
 #include "cli/file_error.h"
+#include "cli/message_language.h"
 #include "notebook/assignment.h"
 #include "notebook/notebook_file.h"
 #include "version/version.h"
@@ -15,7 +16,7 @@ namespace gelvor::classroom {
 
 Handout make_handout(const PrepareRequest& r) {
     Handout out;
-    const GroupsRead groups = read_groups(r.groups_text.toStdString());
+    const GroupsRead groups = read_groups(r.groups_text.toStdString(), r.language);
     if (!groups.error.empty()) {
         out.error = QString::fromStdString(groups.error);
         return out;
@@ -38,10 +39,12 @@ Handout make_handout(const PrepareRequest& r) {
     return out;
 }
 
-Written write_handout(const Handout& handout, const QString& folder, const NumberStyle& style) {
+Written write_handout(const Handout& handout, const QString& folder, const NumberStyle& style,
+                      Language language) {
     Written out;
     if (!QDir().mkpath(folder)) {
-        out.error = QStringLiteral("No se pudo crear la carpeta «%1».")
+        out.error = cli::say(language, "No se pudo crear la carpeta «%1».",
+                             "Cannot make the folder \"%1\".")
                         .arg(QDir::toNativeSeparators(folder));
         return out;
     }
@@ -53,9 +56,10 @@ Written write_handout(const Handout& handout, const QString& folder, const Numbe
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
             !file.commit()) {
-            out.error = QStringLiteral("No se pudo escribir «%1»: %2.")
-                            .arg(QDir::toNativeSeparators(path),
-                                 cli::spanish_file_error(file.errorString()));
+            out.error =
+                cli::say(language, "No se pudo escribir «%1»: %2.", "Cannot write \"%1\": %2.")
+                    .arg(QDir::toNativeSeparators(path),
+                         cli::file_error(file.errorString(), language));
             return out;
         }
         out.files << path;

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "cli/file_error.h"
+#include "cli/message_language.h"
 #include "notebook/assignment.h"
 
 namespace gelvor::classroom {
@@ -51,29 +51,46 @@ QString default_key_path() {
            QStringLiteral("/Gelvor/clave-del-profesor");
 }
 
-KeyRead read_or_make_key(const QString& path) {
+KeyRead read_key(const QString& path, Language language) {
+    const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
-            return {std::nullopt, QStringLiteral("No se pudo leer la clave del profesor «%1»: %2.")
-                                      .arg(QDir::toNativeSeparators(path),
-                                           cli::spanish_file_error(file.errorString()))};
-        const auto key = key_in(file.read(4 * kKeyBytes));
-        if (!key)
-            return {std::nullopt, QStringLiteral("«%1» no es una clave del profesor de Gelvor.")
-                                      .arg(QDir::toNativeSeparators(path))};
-        return {key, {}};
-    }
+    if (!file.exists())
+        return {std::nullopt, cli::say(language, "No existe la clave del profesor «%1».",
+                                       "The teacher's key \"%1\" does not exist.")
+                                  .arg(shown)};
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, cli::say(language, "No se pudo leer la clave del profesor «%1»: %2.",
+                                       "Cannot read the teacher's key \"%1\": %2.")
+                                  .arg(shown, cli::file_error(file.errorString(), language))};
+    const auto key = key_in(file.read(4 * kKeyBytes));
+    if (!key)
+        return {std::nullopt, cli::say(language, "«%1» no es una clave del profesor de Gelvor.",
+                                       "\"%1\" is not a Gelvor teacher's key.")
+                                  .arg(shown)};
+    return {key, {}};
+}
+
+KeyRead read_or_make_key(const QString& path, Language language) {
+    if (QFile::exists(path))
+        return read_key(path, language);
     QByteArray key(kKeyBytes, '\0');
     for (char& byte : key) byte = static_cast<char>(QRandomGenerator::system()->bounded(256));
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) ||
-        !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        out.write(key.toHex() + '\n') != 2 * kKeyBytes + 1 || !out.commit()) {
-        return {std::nullopt, QStringLiteral("No se pudo guardar la clave del profesor «%1»: %2.")
-                                  .arg(QDir::toNativeSeparators(path),
-                                       cli::spanish_file_error(out.errorString()))};
+    // Made readable by its owner alone from the start: a file made first and
+    // restricted after could be opened by another user in between. A file
+    // that appears meanwhile is not overwritten.
+    QFile out(path);
+    const bool written = out.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+                         out.write(key.toHex() + '\n') == 2 * kKeyBytes + 1 && out.flush();
+    if (!written) {
+        const QString cause = out.errorString();
+        if (out.isOpen())
+            out.remove();
+        return {std::nullopt,
+                cli::say(language, "No se pudo guardar la clave del profesor «%1»: %2.",
+                         "Cannot save the teacher's key \"%1\": %2.")
+                    .arg(QDir::toNativeSeparators(path), cli::file_error(cause, language))};
     }
     return {key, {}, true};
 }

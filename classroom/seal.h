@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "notebook/notebook_document.h"
+#include "present/language.h"
 
 // The teacher's seal on an assignment: an HMAC-SHA256 of its group,
 // students and points under the teacher's key, and the key itself, random,
@@ -21,12 +22,15 @@ QString default_key_path();
 
 struct KeyRead {
     std::optional<QByteArray> key;
-    QString error;      // a Spanish sentence, when there is no key
+    QString error;      // a sentence in `language`, when there is no key
     bool made = false;  // the file did not exist and was made now
 };
 // The key in `path`, made with 32 random bytes when the file does not exist
 // (readable by its owner alone); a file that exists and holds no key is
 // refused, never overwritten.
-KeyRead read_or_make_key(const QString& path);
+KeyRead read_or_make_key(const QString& path, Language language = Language::spanish);
+// The key in `path`, never made: a review checks seals under the key that
+// sealed them, and a new one would break them all.
+KeyRead read_key(const QString& path, Language language = Language::spanish);
 
 }  // namespace gelvor::classroom

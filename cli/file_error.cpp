@@ -27,4 +27,8 @@ QString spanish_file_error(const QString& qt_error) {
     return cause;
 }
 
+QString file_error(const QString& cause, Language language) {
+    return language == Language::spanish ? spanish_file_error(cause) : cause;
+}
+
 }  // namespace gelvor::cli

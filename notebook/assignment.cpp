@@ -19,9 +19,13 @@ std::string_view trimmed(std::string_view s) {
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-std::string line_error(std::size_t line, std::string_view what) {
-    return "En la línea " + std::to_string(line) + " de la lista de grupos, " + std::string(what) +
-           ".";
+std::string said(Language language, const char* spanish, const char* english) {
+    return language == Language::spanish ? spanish : english;
+}
+
+std::string line_error(Language language, std::size_t line, const std::string& what) {
+    return said(language, "En la línea ", "Line ") + std::to_string(line) +
+           said(language, " de la lista de grupos, ", " of the list of groups: ") + what + ".";
 }
 
 // A whole number from lo to hi, both included, from the generator alone.
@@ -39,7 +43,7 @@ bool physical(const AssignedPoint& p) {
 
 }  // namespace
 
-GroupsRead read_groups(std::string_view text) {
+GroupsRead read_groups(std::string_view text, Language language) {
     GroupsRead out;
     std::set<std::string> names, files;
     std::size_t line_number = 0;
@@ -52,10 +56,16 @@ GroupsRead read_groups(std::string_view text) {
             continue;
         const std::size_t colon = line.find(':');
         if (colon == std::string_view::npos)
-            return {{}, line_error(line_number, "falta «:» entre el grupo y sus alumnos")};
+            return {{},
+                    line_error(language, line_number,
+                               said(language, "falta «:» entre el grupo y sus alumnos",
+                                    "the \":\" between the group and its students is missing"))};
         Group g{std::string(trimmed(line.substr(0, colon))), {}};
         if (g.name.empty())
-            return {{}, line_error(line_number, "falta el nombre del grupo")};
+            return {{},
+                    line_error(language, line_number,
+                               said(language, "falta el nombre del grupo",
+                                    "the group's name is missing"))};
         std::string_view rest = line.substr(colon + 1);
         while (!rest.empty()) {
             const std::size_t comma = std::min(rest.find(','), rest.size());
@@ -65,11 +75,16 @@ GroupsRead read_groups(std::string_view text) {
             rest.remove_prefix(std::min(comma + 1, rest.size()));
         }
         if (!names.insert(g.name).second || !files.insert(file_name_of(g.name)).second)
-            return {{}, line_error(line_number, "el grupo «" + g.name + "» ya está en la lista")};
+            return {{},
+                    line_error(language, line_number,
+                               language == Language::spanish
+                                   ? "el grupo «" + g.name + "» ya está en la lista"
+                                   : "the group \"" + g.name + "\" is already in it")};
         out.groups.push_back(std::move(g));
     }
     if (out.groups.empty())
-        out.error = "La lista de grupos no tiene ningún grupo.";
+        out.error = said(language, "La lista de grupos no tiene ningún grupo.",
+                         "The list of groups holds no group.");
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "notebook/notebook_document.h"
+#include "present/language.h"
 #include "present/number_style.h"
 #include "present/pass.h"
 #include "session/conditions.h"
@@ -24,11 +25,11 @@ struct Group {
 };
 struct GroupsRead {
     std::vector<Group> groups;
-    std::string error;  // a Spanish sentence naming the line; empty when read
+    std::string error;  // a sentence in the language asked for, naming the line; empty when read
 };
 // One group a line; blank lines and lines starting with "#" are skipped.
 // Names must be unique and usable as file names.
-GroupsRead read_groups(std::string_view text);
+GroupsRead read_groups(std::string_view text, Language language = Language::spanish);
 
 // The manual's three points, each drawn around its flows (within a few g/s,
 // never under the least the machine runs with), with the water inlet, the

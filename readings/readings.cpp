@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/command_line.h"
 #include "model/settings_ranges.h"
 #include "present/notebook_columns.h"
 #include "present/number_text.h"
@@ -291,11 +292,10 @@ std::optional<Request> parse_arguments(const QStringList& arguments, cli::Langua
     QLocale numbers = QLocale::system();
     if (parser.isSet(locale)) {
         const QString name = parser.value(locale);
-        numbers = QLocale(name);
-        if (numbers.language() == QLocale::C && name != "C" && name != "POSIX") {
-            error = say("formato de números desconocido «%1»", "unknown locale \"%1\"").arg(name);
+        const auto named = cli::locale_named(name, language, error);
+        if (!named)
             return std::nullopt;
-        }
+        numbers = *named;
     }
     r.style = qt::number_style(numbers);
     r.language = language;

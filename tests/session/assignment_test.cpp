@@ -11,13 +11,13 @@
 #include "notebook/notebook_points.h"
 #include "notebook/review.h"
 #include "present/notebook_columns.h"
+#include "tests/class_notebooks.h"
 
 namespace gelvor {
 namespace {
 
-NumberStyle style_of(const std::string& locale) {
-    return locale.starts_with("en") ? english_number_style() : spanish_number_style();
-}
+using testing::honest_notebook;
+using testing::style_of;
 
 TEST(Assignment, GroupsAreReadOneALineAndABadLineIsNamed) {
     const GroupsRead read =
@@ -33,6 +33,9 @@ TEST(Assignment, GroupsAreReadOneALineAndABadLineIsNamed) {
     EXPECT_NE(read_groups("A: x\nA: y\n").error, "");
     EXPECT_NE(read_groups("A/B: x\nA\\B: y\n").error, "");  // the same file name
     EXPECT_EQ(read_groups("\n# nada\n").error, "La lista de grupos no tiene ningún grupo.");
+    // The command line speaks English to everyone else.
+    EXPECT_EQ(read_groups("A: x\n\n: y\n", Language::english).error,
+              "Line 3 of the list of groups: the group's name is missing.");
 }
 
 TEST(Assignment, PointsAreDrawnAroundTheManualsWhereTheModelHoldsAndTheSameForASeed) {
@@ -54,25 +57,6 @@ TEST(Assignment, PointsAreDrawnAroundTheManualsWhereTheModelHoldsAndTheSameForAS
                         pass.range_warnings.empty());
         }
     }
-}
-
-// A group's notebook with its three points taken and every hand result the
-// bench's own figure, as shown.
-NotebookDocument honest_notebook(const Assignment& a, const std::string& locale) {
-    NotebookDocument d = assignment_notebook(a);
-    for (std::size_t i = 0; i < a.points.size(); ++i) {
-        const PanelSettings s = panel_settings(a.points[i]);
-        NotebookPoint p =
-            notebook_point(s, run_pass(s, style_of(locale)), locale, style_of(locale));
-        p.number = int(i + 1);
-        for (std::size_t k = 0; k < kHandResultCount; ++k) {
-            const int c = notebook_column(hand_results()[k].bench_column);
-            p.hand_results[k] = p.readings[std::size_t(c)].second;
-        }
-        d.points.push_back(p);
-    }
-    d.next_number = 4;
-    return d;
 }
 
 TEST(Assignment, TheFileKeepsTheAssignmentAndTheHandResultsAndReadsTheFirstVersion) {
