@@ -32,6 +32,12 @@ inline std::string assignment_status(std::string_view group, const std::vector<b
 }
 
 // A point of a notebook the teacher handed out, taken at none of its points.
+// A hand result that does not read as a number in its point's format, which
+// the review would count as wrong. %1: that format's decimal point.
+inline std::string hand_result_unreadable(std::string_view decimal_point) {
+    return "No se lee como número: escriba los decimales con «" + std::string(decimal_point) +
+           "», como en el resto de la fila";
+}
 inline constexpr const char* kOutsideAssignment = "fuera de la práctica";
 inline constexpr const char* kNotebookAlreadyEmpty = "El registro ya está vacío";
 inline constexpr const char* kNotebookEmptied = "Registro borrado";

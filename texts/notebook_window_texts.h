@@ -8,6 +8,7 @@ namespace gelvor::texts {
 
 // What a screen reader calls the table and the tabs.
 inline constexpr const char* kReadingsTableName = "Lecturas anotadas";
+inline constexpr const char* kAssignmentStatusName = "Estado de la práctica";
 inline constexpr const char* kNotebookTabsName = "Lecturas, gráfica y diagrama";
 
 inline constexpr const char* kReadingsTab = "Lecturas";

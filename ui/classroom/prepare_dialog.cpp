@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <functional>
 
 #include "classroom/prepare.h"
 #include "classroom/seal.h"
@@ -20,6 +19,7 @@
 #include "present/operator_notices.h"
 #include "texts/classroom_texts.h"
 #include "texts/dialog_texts.h"
+#include "ui/classroom/file_field.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
 
@@ -28,19 +28,6 @@ namespace {
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-// A field with its "Examinar…" button beside it.
-QWidget* with_browse(QLineEdit* field, const std::function<void()>& browse, QWidget* parent) {
-    auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(field, 1);
-    auto* button = new QPushButton(text(texts::kBrowseCaption), row);
-    button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, row, browse);
-    layout->addWidget(button);
-    return row;
 }
 
 }  // namespace
@@ -66,40 +53,34 @@ PrepareDialog::PrepareDialog(QWidget* parent) : QDialog(parent) {
     auto* form = new QFormLayout;
     const auto row = [&](const char* label, QLineEdit* field, QWidget* shown) {
         field->setAccessibleName(text(label).remove(u'&').remove(u':'));
+        if (auto* browse = shown->findChild<QPushButton*>())
+            browse->setAccessibleDescription(field->accessibleName());
         form->addRow(text(label), shown);
         if (auto* l = qobject_cast<QLabel*>(form->labelForField(shown)))
             l->setBuddy(field);
     };
     row(texts::kGroupsFileLabel, groups_,
-        with_browse(
+        file_field(
             groups_,
             [this] {
-                const QString path = QFileDialog::getOpenFileName(
-                    this, text(texts::kPrepareTitle), QDir::homePath(), text(texts::kGroupsFilter));
-                if (!path.isEmpty())
-                    groups_->setText(path);
+                return QFileDialog::getOpenFileName(this, windowTitle(), QDir::homePath(),
+                                                    text(texts::kGroupsFilter));
             },
             this));
     row(texts::kOutputFolderLabel, folder_,
-        with_browse(
+        file_field(
             folder_,
             [this] {
-                const QString path = QFileDialog::getExistingDirectory(
-                    this, text(texts::kPrepareTitle), QDir::homePath());
-                if (!path.isEmpty())
-                    folder_->setText(path);
+                return QFileDialog::getExistingDirectory(this, windowTitle(), QDir::homePath());
             },
             this));
     row(texts::kSeedLabel, seed_, seed_);
     row(texts::kKeyFileLabel, key_,
-        with_browse(
+        file_field(
             key_,
             [this] {
-                const QString path =
-                    QFileDialog::getSaveFileName(this, text(texts::kPrepareTitle), QDir::homePath(),
-                                                 {}, nullptr, QFileDialog::DontConfirmOverwrite);
-                if (!path.isEmpty())
-                    key_->setText(path);
+                return QFileDialog::getSaveFileName(this, windowTitle(), QDir::homePath(), {},
+                                                    nullptr, QFileDialog::DontConfirmOverwrite);
             },
             this));
 

@@ -6,11 +6,15 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <algorithm>
 
 #include "classroom/seal.h"
 #include "classroom/submissions.h"
@@ -18,6 +22,7 @@
 #include "texts/classroom_texts.h"
 #include "texts/dialog_texts.h"
 #include "texts/file_texts.h"
+#include "ui/classroom/file_field.h"
 #include "ui/notebook/notebook_files.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
@@ -52,6 +57,19 @@ ReviewWindow::ReviewWindow(std::function<void(const QString&)> open_notebook, QW
     auto* tolerance_label = new QLabel(text(texts::kToleranceLabel), this);
     tolerance_label->setBuddy(tolerance_);
     connect(tolerance_, &QDoubleSpinBox::valueChanged, this, [this] { review({}); });
+    // The key that sealed the class: the teacher's own unless another was used.
+    key_ = new QLineEdit(this);
+    key_->setObjectName(QStringLiteral("claveProfesor"));
+    key_->setAccessibleName(text(texts::kKeyFileLabel).remove(u'&').remove(u':'));
+    key_->setPlaceholderText(QDir::toNativeSeparators(gelvor::classroom::default_key_path()));
+    auto* key_label = new QLabel(text(texts::kKeyFileLabel), this);
+    key_label->setBuddy(key_);
+    QWidget* key_row = file_field(
+        key_,
+        [this] { return QFileDialog::getOpenFileName(this, windowTitle(), QDir::homePath()); },
+        this);
+    key_row->findChild<QPushButton*>()->setAccessibleDescription(key_->accessibleName());
+    connect(key_, &QLineEdit::editingFinished, this, [this] { review({}); });
 
     model_ = new QStandardItemModel(this);
     table_ = new QTableView(this);
@@ -78,7 +96,8 @@ ReviewWindow::ReviewWindow(std::function<void(const QString&)> open_notebook, QW
     tools->addWidget(add);
     tools->addWidget(tolerance_label);
     tools->addWidget(tolerance_);
-    tools->addStretch();
+    tools->addWidget(key_label);
+    tools->addWidget(key_row, 1);
     tools->addWidget(open);
     tools->addWidget(save);
     tools->addWidget(close);
@@ -89,9 +108,15 @@ ReviewWindow::ReviewWindow(std::function<void(const QString&)> open_notebook, QW
 }
 
 void ReviewWindow::review(const QStringList& paths) {
-    paths_ += paths;
-    const gelvor::classroom::KeyRead key =
-        gelvor::classroom::read_or_make_key(gelvor::classroom::default_key_path());
+    for (const QString& path : paths) {
+        if (!paths_.contains(path))  // the same file twice is no copy
+            paths_ << path;
+    }
+    if (paths_.isEmpty())
+        return;
+    // Never made here: a new key would break every seal of the class.
+    const gelvor::classroom::KeyRead key = gelvor::classroom::read_key(
+        key_->text().isEmpty() ? gelvor::classroom::default_key_path() : key_->text());
     if (!key.key) {
         tell(text(texts::kNoKey).arg(key.error));
         return;
@@ -105,11 +130,21 @@ void ReviewWindow::review(const QStringList& paths) {
     model_->setHorizontalHeaderLabels(headers);
     for (const ReviewRow& r : rows_) {
         QList<QStandardItem*> items;
-        for (const std::string& cell : review_cells(r, style))
+        for (const std::string& cell : review_cells(r, style)) {
             items << new QStandardItem(qt::to_qstring(cell));
+            items.back()->setToolTip(items.back()->text());  // a long observation, whole
+        }
         model_->appendRow(items);
     }
     table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
+    // Wide enough for the mark and the observations, as far as the screen allows.
+    int wanted = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < model_->columnCount(); ++c) wanted += table_->columnWidth(c);
+    const int room = screen()->availableGeometry().width() * 9 / 10;
+    const int margins = width() - table_->width();
+    if (width() < std::min(wanted + margins, room))
+        resize(std::min(wanted + margins, room), height());
 }
 
 void ReviewWindow::addFiles() {

@@ -8,6 +8,7 @@
 #include "notebook/review.h"
 
 class QDoubleSpinBox;
+class QLineEdit;
 class QStandardItemModel;
 class QTableView;
 
@@ -23,7 +24,8 @@ class ReviewWindow : public QWidget {
     // `open_notebook` opens a submission in the bench's notebook.
     ReviewWindow(std::function<void(const QString& path)> open_notebook, QWidget* parent = nullptr);
 
-    // Reviews these files (with those already in the table) under the teacher's key.
+    // Reviews these files (with those already in the table) under the teacher's
+    // key: the one in the user's folder, or the file named in the window.
     void review(const QStringList& paths);
     QTableView* table() const { return table_; }
     const std::vector<ReviewRow>& rows() const { return rows_; }
@@ -38,6 +40,7 @@ class ReviewWindow : public QWidget {
     QStringList paths_;
     std::vector<ReviewRow> rows_;
     QDoubleSpinBox* tolerance_ = nullptr;
+    QLineEdit* key_ = nullptr;
     QTableView* table_ = nullptr;
     QStandardItemModel* model_ = nullptr;  // a child of the window
 };

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "notebook/hand_results.h"
+#include "notebook/notebook_messages.h"
 #include "notebook/notebook_points.h"
 #include "present/table_text.h"
 #include "ui/look.h"
@@ -160,6 +161,12 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const {
         [&](const SettingOutOfRange& o) { return modelColumn(o.column) == column; });
     const bool differing = column != kNumberColumn && column != noteColumn() &&
                            std::ranges::find(p.differing, column - 1) != p.differing.end();
+    // A hand result the review could not read is shown as wrong now, and why.
+    const int hand = handResultOf(column);
+    const auto style = [&p] { return qt::number_style(QLocale(qt::to_qstring(p.locale))); };
+    const bool unreadable =
+        hand >= 0 && check_hand_result(p.hand_results[static_cast<std::size_t>(hand)], 1.0,
+                                       kDefaultTolerance, style()) == HandCheck::unreadable;
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
@@ -168,15 +175,17 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(column == noteColumn() ? Qt::AlignLeft | Qt::AlignVCenter
                                                               : Qt::AlignRight | Qt::AlignVCenter);
         case Qt::BackgroundRole:
-            return marked_setting ? QVariant(look::kWarningFill)
-                   : differing    ? QVariant(look::kDifferingFill)
-                                  : QVariant();
+            return marked_setting || unreadable ? QVariant(look::kWarningFill)
+                   : differing                  ? QVariant(look::kDifferingFill)
+                                                : QVariant();
         case Qt::DecorationRole:
             if (column == kNumberColumn && p.marked()) {
                 return mark_icon(p.warned(), !p.validity.empty());
             }
             return {};
         case Qt::ToolTipRole:
+            if (unreadable)
+                return qt::to_qstring(hand_result_unreadable(style().decimal_point));
             if (p.marked() && (column == kNumberColumn || marked_setting || differing)) {
                 return qt::to_qstring(marks_explained(p));
             }

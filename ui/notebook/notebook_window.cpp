@@ -228,6 +228,7 @@ NotebookWindow::NotebookWindow(NotebookModel& model, QUndoStack& stack, QWidget*
     assignment_->setObjectName(QStringLiteral("estadoPractica"));
     assignment_->setTextFormat(Qt::PlainText);
     assignment_->setWordWrap(true);
+    assignment_->setAccessibleName(qt::to_qstring(texts::kAssignmentStatusName));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -261,7 +262,6 @@ void NotebookWindow::showAssignment() {
     if (assignment) {
         assignment_->setText(
             qt::to_qstring(assignment_status(assignment->group, model_.history().points_taken())));
-        assignment_->setAccessibleName(assignment_->text());
     }
 }
 
