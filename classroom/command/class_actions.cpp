@@ -108,9 +108,10 @@ QStringList distinct_files(const QStringList& paths) {
     QSet<QString> seen;
     for (const QString& path : paths) {
         const QFileInfo info(path);
-        const QString canonical = info.canonicalFilePath();
-        if (!seen.contains(canonical.isEmpty() ? info.absoluteFilePath() : canonical)) {
-            seen.insert(canonical.isEmpty() ? info.absoluteFilePath() : canonical);
+        const QString canonical = info.canonicalFilePath();  // empty for a missing file
+        const QString identity = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+        if (!seen.contains(identity)) {
+            seen.insert(identity);
             files << path;
         }
     }
