@@ -4,6 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "notebook/notebook_messages.h"
+
 namespace gelvor {
 namespace {
 
@@ -147,9 +149,34 @@ std::string notebook_to_json(const NotebookDocument& d, std::string_view program
     return j.dump(1, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
-NotebookRead notebook_from_json(std::string_view bytes) {
+bool nested_deeper_than(std::string_view bytes, int levels) {
+    int depth = 0;
+    bool in_string = false, escaped = false;
+    for (const char c : bytes) {
+        if (in_string) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > levels)
+                return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
+}
+
+NotebookRead notebook_from_json(std::string_view bytes, const NumberStyle& style) {
     if (bytes.size() > kNotebookMaxBytes)
-        return {std::nullopt, "El archivo es demasiado grande para ser un registro de Gelvor."};
+        return {std::nullopt, notebook_too_large(style)};
+    if (nested_deeper_than(bytes, kNotebookMaxNesting))
+        return {std::nullopt, notebook_too_deep()};
     const Json j = Json::parse(bytes, nullptr, false);
     if (j.is_discarded() || !j.is_object() || j.value("format", Json()) != kNotebookFormat)
         return {std::nullopt, "El archivo no es un registro de Gelvor."};

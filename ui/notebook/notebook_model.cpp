@@ -8,20 +8,13 @@
 #include <algorithm>
 
 #include "notebook/notebook_points.h"
-#include "present/table_text.h"
+#include "notebook/notebook_table.h"
 #include "ui/look.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
-
-std::vector<std::string> utf8_fields(const QStringList& fields) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(fields.size()));
-    for (const QString& f : fields) out.push_back(qt::to_utf8(f));
-    return out;
-}
 
 // The marks of a point's number: a warning sign for readings out of range
 // or no longer given, a violet dot where the bench's model is not physical.
@@ -97,21 +90,11 @@ int NotebookModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString NotebookModel::cellText(int row, int column) const {
-    const MarkedPoint& p = point(row);
-    if (column == kNumberColumn)
-        return QString::number(p.number);
-    if (column == noteColumn())
-        return qt::to_qstring(p.note);
-    const auto c = static_cast<std::size_t>(column - 1);
-    return c < p.cells.size() ? qt::to_qstring(p.cells[c]) : QString();
+    return qt::to_qstring(table_cell(point(row), column));
 }
 
 QString NotebookModel::headerText(int column) const {
-    if (column == kNumberColumn)
-        return QString::fromUtf8(kPointNumberHeader);
-    if (column == noteColumn())
-        return QString::fromUtf8(kNoteHeader);
-    return QString::fromUtf8(notebook_columns()[static_cast<std::size_t>(column - 1)].header);
+    return qt::to_qstring(table_header(column));
 }
 
 Qt::ItemFlags NotebookModel::flags(const QModelIndex& index) const {
@@ -175,15 +158,9 @@ QVariant NotebookModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 QString NotebookModel::tabSeparated(const QList<int>& rows, const QList<int>& columns) const {
-    QStringList fields;
-    for (int c : columns) fields << headerText(c);
-    std::string out = tsv_line(utf8_fields(fields));
-    for (int r : rows) {
-        fields.clear();
-        for (int c : columns) fields << cellText(r, c);
-        out += tsv_line(utf8_fields(fields));
-    }
-    return qt::to_qstring(out);
+    return qt::to_qstring(tab_separated(history_.points(),
+                                        std::vector<int>(rows.begin(), rows.end()),
+                                        std::vector<int>(columns.begin(), columns.end())));
 }
 
 QByteArray NotebookModel::csv(const QLocale& locale) const {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "notebook/marked_point.h"
+
+// The notebook as its table shows it, for every front end: the point's
+// number, one column per notebook quantity, then the note; each cell's text,
+// and the tab-separated text that copying the table gives.
+namespace gelvor {
+
+inline constexpr int kNumberTableColumn = 0;
+// The table column of a notebook quantity.
+inline int table_column(int notebook_column) {
+    return notebook_column + 1;
+}
+int note_table_column();
+int table_column_count();
+
+std::string table_header(int column);
+std::string table_cell(const MarkedPoint& point, int column);
+
+// The given rows and columns of `points`, each in ascending order, as
+// tab-separated text with a header line first.
+std::string tab_separated(const std::vector<MarkedPoint>& points, const std::vector<int>& rows,
+                          const std::vector<int>& columns);
+
+}  // namespace gelvor
