@@ -223,6 +223,51 @@ TEST(NotebookFile, AFileNestedDeeperThanANotebookIsRefusedBeforeItIsParsed) {
     EXPECT_NE(notebook_too_deep().find("16 niveles"), std::string::npos);
 }
 
+TEST(NotebookFile, ReadAFewPointsAtATimeAFileGivesWhatReadingItWholeGives) {
+    NotebookHistory h = make_history();
+    for (int mc : {20, 4, 40}) h.record(point_at(mc, 18));
+    h.set_note(1, "una \"nota\", con [corchetes] y {llaves}");
+    const std::string saved = notebook_to_json(h.document(), "prueba");
+    NotebookReader reader(saved);
+    ASSERT_EQ(reader.error(), "");
+    EXPECT_EQ(reader.total(), 3u);
+    EXPECT_TRUE(reader.read(2));
+    EXPECT_EQ(reader.done(), 2u);
+    EXPECT_EQ(reader.point(1).note, h.point(1).note);
+    const NotebookRead read = reader.result();
+    ASSERT_TRUE(read.document);
+    EXPECT_EQ(*read.document, h.document());
+
+    // However the points are written, or wherever a file goes wrong, the
+    // same notebook or the same reason as a parser reading it whole.
+    const auto replaced = [&](std::string_view from, std::string_view to) {
+        std::string s = saved;
+        s.replace(s.find(from), from.size(), to);
+        return s;
+    };
+    const std::string not_one = "El archivo no es un registro de Gelvor.";
+    for (const auto& [file, error] : std::vector<std::pair<std::string, std::string>>{
+             {replaced("\"points\": [", "\"point\\u0073\": ["), ""},
+             {replaced("\"points\": [", "\"points\": [,"), not_one},
+             {replaced("\"number\": 2", "\"number\": 2 2"), not_one},
+             {replaced("\"number\": 2", "\"number\": 1"),
+              "El registro está dañado: el número de punto 1 está repetido."},
+             {replaced("\"number\": 3", "\"number\": 0"),
+              "El registro está dañado: en el punto 3, «number» falta o no es un número entero "
+              "de 1 a 1000000000."},
+             {saved.substr(0, saved.size() / 2), not_one},
+             {replaced("\"format\"", "\"formato\""), not_one}}) {
+        NotebookReader steps(file);
+        while (steps.error().empty() && steps.done() < steps.total()) steps.read(1);
+        const NotebookRead whole = notebook_from_json(file);
+        EXPECT_EQ(steps.result().error, error) << file;
+        EXPECT_EQ(whole.error, error) << file;
+        if (error.empty()) {
+            EXPECT_EQ(whole.document, read.document);
+        }
+    }
+}
+
 TEST(NotebookFile, AFileLargerThanAnyNotebookIsRefusedNamingTheLimitInTheUsersNumbers) {
     const std::string huge(kNotebookMaxBytes + 1, ' ');
     EXPECT_EQ(notebook_from_json(huge).error, notebook_too_large(spanish_number_style()));

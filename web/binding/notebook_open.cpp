@@ -1,13 +1,14 @@
 // A notebook opened in the page, from a file or from the browser's copy,
-// in steps that leave the page responsive: its bytes are checked whole as
-// the desktop checks them, then its points are computed again a few at a
-// time, and only then does the notebook on show change. Also the copy the
+// in steps that leave the page responsive: its header is read and checked
+// as the desktop checks it, then its points are read and computed again a
+// few at a time, and only then does the notebook on show change. Also the copy the
 // browser keeps, and the question that offers it back.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ namespace {
 struct Opening {
     std::string name;
     bool recovered = false;  // the browser's copy: unsaved, and in no file
-    NotebookDocument document;
+    std::unique_ptr<NotebookReader> reader;
     std::vector<MarkedPoint> points;
 };
 
@@ -36,37 +37,45 @@ std::optional<Opening>& opening() {
     return o;
 }
 
-// A file's bytes (a Uint8Array) and its name: {total}, the points to
-// compute, once they are a whole notebook; otherwise {view}, where the
-// status line says why, and the notebook on show stays as it was.
-val open_begin(const std::string& bytes, const std::string& name, bool recovered) {
-    NotebookRead read = notebook_from_json(bytes, style_of(page_locale()));
+// The file refused: the view whose status line says why; the notebook on
+// show stays as it was.
+val refused(const std::string& name, const std::string& error) {
+    opening().reset();
     val out = val::object();
-    if (!read.document) {
-        opening().reset();
-        out.set("view", said(open_refused(name, read.error), session::Tone::fault));
-        return out;
-    }
-    Opening o{name, recovered, std::move(*read.document), {}};
-    o.points.reserve(o.document.points.size());
-    out.set("total", static_cast<int>(o.document.points.size()));
-    opening() = std::move(o);
+    out.set("view", said(open_refused(name, error), session::Tone::fault));
     return out;
 }
 
-// Computes points for about `milliseconds`: {done, total, text}.
+// A file's bytes (a Uint8Array) and its name: {total}, the points to read,
+// once its header is; otherwise {view}.
+val open_begin(const std::string& bytes, const std::string& name, bool recovered) {
+    auto reader = std::make_unique<NotebookReader>(bytes, style_of(page_locale()));
+    if (!reader->error().empty())
+        return refused(name, reader->error());
+    val out = val::object();
+    out.set("total", static_cast<int>(reader->total()));
+    opening() = Opening{name, recovered, std::move(reader), {}};
+    opening()->points.reserve(opening()->reader->total());
+    return out;
+}
+
+// Reads and computes points for about `milliseconds`: {done, total, text},
+// or {view} once a point shows the file is no notebook.
 val open_step(double milliseconds) {
     val out = val::object();
     if (!opening())
         return out;
     Opening& o = *opening();
+    NotebookReader& r = *o.reader;
     const double until = emscripten_get_now() + milliseconds;
-    while (o.points.size() < o.document.points.size() && emscripten_get_now() < until) {
-        const NotebookPoint& p = o.document.points[o.points.size()];
+    while (o.points.size() < r.total() && emscripten_get_now() < until) {
+        if (!r.read(1))
+            return refused(o.name, r.error());
+        const NotebookPoint& p = r.point(o.points.size());
         o.points.push_back(point_from_file(p, style_of(p.locale)));
     }
     const int done = static_cast<int>(o.points.size());
-    const int total = static_cast<int>(o.document.points.size());
+    const int total = static_cast<int>(r.total());
     out.set("done", done);
     out.set("total", total);
     out.set("text", text(opening_points(o.name, done, total)));
@@ -75,12 +84,15 @@ val open_step(double milliseconds) {
 
 // The notebook on show becomes the one opened: the view.
 val open_end() {
-    if (!opening() || opening()->points.size() != opening()->document.points.size())
+    if (!opening() || opening()->points.size() != opening()->reader->total())
         return bench_changes();
     Opening o = std::move(*opening());
     opening().reset();
+    NotebookRead read = o.reader->result();
+    if (!read.document)
+        return refused(o.name, read.error)["view"];
     NotebookHistory& h = notebook_history();
-    h.open(o.document.header, std::move(o.points), o.document.next_number);
+    h.open(read.document->header, std::move(o.points), read.document->next_number);
     if (o.recovered) {
         h.mark_unsaved();
         notebook_file_name().clear();

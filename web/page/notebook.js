@@ -332,6 +332,13 @@ GelvorPage.Notebook = class {
     }
     for (;;) {
       const step = this.gelvor.openStep(12);
+      if (step.view) {
+        // A point further on shows the file is no notebook.
+        this.busy = false;
+        this.showProgress(null);
+        this.bench.draw(step.view);
+        return false;
+      }
       if (step.done === step.total) break;
       // A quick file opens without a flash of progress.
       if (performance.now() - started > 150) this.showProgress(step.text, step.done / step.total);

@@ -181,7 +181,20 @@ GelvorPage.NotebookTable = class {
     }
     this.scrollTo(cell.row);
     this.draw();
+    this.scrollToColumn(cell);
     this.on.selected(Math.min(...this.ranges.map((r) => r.r1)));
+  }
+
+  // Across too: the active cell's column comes into view.
+  scrollToColumn({ row, col }) {
+    const td = document.getElementById(this.cellId(row, col));
+    if (!td) return;
+    const left = td.offsetLeft;
+    const right = left + td.offsetWidth;
+    if (left < this.frame.scrollLeft) this.frame.scrollLeft = left;
+    else if (right > this.frame.scrollLeft + this.frame.clientWidth) {
+      this.frame.scrollLeft = right - this.frame.clientWidth;
+    }
   }
 
   cellAt(target) {
