@@ -40,10 +40,15 @@ GelvorPage.dialogs = (() => {
     };
     dialog.addEventListener("keydown", onKey);
     return new Promise((resolve) => {
-      dialog.addEventListener("close", () => {
+      // A close comes as a task of its own: one from the dialog's last
+      // showing may arrive once it is open again, and is not this one's.
+      const onClose = () => {
+        if (dialog.open) return;
+        dialog.removeEventListener("close", onClose);
         dialog.removeEventListener("keydown", onKey);
         resolve(dialog.returnValue);
-      }, { once: true });
+      };
+      dialog.addEventListener("close", onClose);
       dialog.showModal();
       focus?.focus();
     });
