@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <set>
+#include <utility>
+
+#include "notebook/notebook_messages.h"
 
 namespace gelvor {
 namespace {
@@ -18,6 +22,8 @@ constexpr std::size_t kMaxReadings = 200;
 constexpr int kMaxPointNumber = 1'000'000'000;
 constexpr std::size_t kMaxStudents = 100;
 constexpr std::size_t kMaxAssignedPoints = 100;
+
+constexpr const char* kNotANotebook = "El archivo no es un registro de Gelvor.";
 
 // The reason a file is refused, as the user reads it.
 struct Damage {
@@ -131,34 +137,186 @@ Assignment assignment_of(const Json& a) {
     return out;
 }
 
-NotebookDocument document_of(const Json& j) {
-    NotebookDocument d;
-    d.header.students = text_of(j, "students", kMaxText, "");
-    d.header.group = text_of(j, "group", kMaxText, "");
-    d.header.date = text_of(j, "date", kMaxText, "");
-    if (!iso_date(d.header.date))
-        throw Damage{"la fecha no es del tipo 2026-12-08"};
-    if (j.contains("assignment"))
-        d.assignment = assignment_of(j["assignment"]);
-    const auto points = j.find("points");
-    if (points == j.end() || !points->is_array())
-        throw Damage{"falta la lista de puntos"};
-    std::set<int> numbers;
-    for (std::size_t i = 0; i < points->size(); ++i) {
-        d.points.push_back(point_of((*points)[i], i));
-        if (!numbers.insert(d.points.back().number).second)
-            throw Damage{"el número de punto " + std::to_string(d.points.back().number) +
-                         " está repetido"};
+// Where the top object's "points" array lies, and each of its elements,
+// found in one pass over the bytes that skips strings, so that the points
+// can be parsed one at a time. Nothing when the array is not plainly there:
+// the parser then reads the file whole.
+struct PointsLayout {
+    std::size_t begin = 0, end = 0;  // the array, brackets included
+    std::vector<std::string_view> elements;
+};
+
+std::string_view trimmed(std::string_view s) {
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!s.empty() && space(s.front())) s.remove_prefix(1);
+    while (!s.empty() && space(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::optional<PointsLayout> points_layout(std::string_view bytes) {
+    int depth = 0;
+    bool in_string = false, escaped = false, in_points = false;
+    std::size_t string_start = 0, element_start = 0;
+    std::string_view key;  // the last string closed in the top object
+    std::size_t key_end = 0;
+    PointsLayout layout;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (in_string) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                in_string = false;
+                if (depth == 1) {
+                    key = bytes.substr(string_start, i + 1 - string_start);
+                    key_end = i + 1;
+                }
+            }
+        } else if (c == '"') {
+            in_string = true;
+            string_start = i;
+        } else if (c == '[' || c == '{') {
+            if (depth == 1 && c == '[' && key == "\"points\"" &&
+                trimmed(bytes.substr(key_end, i - key_end)) == ":") {
+                in_points = true;
+                layout.begin = i;
+                element_start = i + 1;
+            }
+            ++depth;
+        } else if (in_points && depth == 2 && (c == ',' || c == ']')) {
+            const std::string_view element =
+                trimmed(bytes.substr(element_start, i - element_start));
+            if (element.empty() && (c == ',' || !layout.elements.empty()))
+                return std::nullopt;  // "[,": no JSON; the parser says so
+            if (!element.empty())
+                layout.elements.push_back(element);
+            element_start = i + 1;
+            if (c == ']') {
+                layout.end = i + 1;
+                return layout;
+            }
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
     }
-    const int after_last = numbers.empty() ? 1 : *numbers.rbegin() + 1;
-    d.next_number =
-        j.contains("next_point")
-            ? std::max(after_last, whole_of(j, "next_point", 1, kMaxPointNumber + 1, ""))
-            : after_last;
-    return d;
+    return std::nullopt;
 }
 
 }  // namespace
+
+// The file's top object with the points left out when they were found
+// apart, and the texts of those points.
+struct NotebookReader::Parsed {
+    Json top;
+    std::vector<std::string_view> apart;
+    const Json* points = nullptr;  // when not apart: the points in `top`
+    std::set<int> numbers;
+};
+
+NotebookReader::NotebookReader(std::string bytes, const NumberStyle& style)
+    : bytes_(std::move(bytes)), parsed_(std::make_unique<Parsed>()) {
+    if (bytes_.size() > kNotebookMaxBytes) {
+        error_ = notebook_too_large(style);
+        return;
+    }
+    if (nested_deeper_than(bytes_, kNotebookMaxNesting)) {
+        error_ = notebook_too_deep();
+        return;
+    }
+    Parsed& p = *parsed_;
+    const std::optional<PointsLayout> layout = points_layout(bytes_);
+    if (layout) {
+        const std::string_view all = bytes_;
+        p.top = Json::parse(
+            std::string(all.substr(0, layout->begin)) + "[]" + std::string(all.substr(layout->end)),
+            nullptr, false);
+    } else {
+        p.top = Json::parse(bytes_, nullptr, false);
+    }
+    const Json& j = p.top;
+    if (j.is_discarded() || !j.is_object() || j.value("format", Json()) != kNotebookFormat) {
+        error_ = kNotANotebook;
+        return;
+    }
+    const auto version = j.find("version");
+    if (version == j.end() || !version->is_number_integer() || *version < 1) {
+        error_ = "El registro está dañado: no dice su versión.";
+        return;
+    }
+    if (*version > kNotebookVersion) {
+        error_ = "El registro es de una versión más reciente de Gelvor (formato " +
+                 std::to_string(version->get<long long>()) +
+                 "); actualice el programa para abrirlo.";
+        return;
+    }
+    try {
+        document_.header.students = text_of(j, "students", kMaxText, "");
+        document_.header.group = text_of(j, "group", kMaxText, "");
+        document_.header.date = text_of(j, "date", kMaxText, "");
+        if (!iso_date(document_.header.date))
+            throw Damage{"la fecha no es del tipo 2026-12-08"};
+        if (j.contains("assignment"))
+            document_.assignment = assignment_of(j["assignment"]);
+        const auto points = j.find("points");
+        if (points == j.end() || !points->is_array())
+            throw Damage{"falta la lista de puntos"};
+        // Left out of `top` when found apart; a file that names its points
+        // twice keeps those the parser kept.
+        if (layout && points->empty())
+            p.apart = layout->elements;
+        else
+            p.points = &*points;
+        total_ = p.points ? p.points->size() : p.apart.size();
+    } catch (const Damage& damage) {
+        error_ = "El registro está dañado: " + damage.what + ".";
+    }
+}
+
+NotebookReader::~NotebookReader() = default;
+
+bool NotebookReader::read(std::size_t count) {
+    Parsed& p = *parsed_;
+    try {
+        for (; count > 0 && error_.empty() && done() < total_; --count) {
+            const std::size_t i = done();
+            Json apart;
+            if (!p.points) {
+                apart = Json::parse(p.apart[i], nullptr, false);
+                if (apart.is_discarded()) {
+                    error_ = kNotANotebook;
+                    break;
+                }
+            }
+            document_.points.push_back(point_of(p.points ? (*p.points)[i] : apart, i));
+            if (!p.numbers.insert(document_.points.back().number).second)
+                throw Damage{"el número de punto " +
+                             std::to_string(document_.points.back().number) + " está repetido"};
+        }
+        if (error_.empty() && done() == total_ && !finished_) {
+            const int after_last = p.numbers.empty() ? 1 : *p.numbers.rbegin() + 1;
+            document_.next_number = p.top.contains("next_point")
+                                        ? std::max(after_last, whole_of(p.top, "next_point", 1,
+                                                                        kMaxPointNumber + 1, ""))
+                                        : after_last;
+            finished_ = true;
+        }
+    } catch (const Damage& damage) {
+        error_ = "El registro está dañado: " + damage.what + ".";
+    }
+    return error_.empty();
+}
+
+NotebookRead NotebookReader::result() {
+    if (!error_.empty())
+        return {std::nullopt, error_};
+    if (!finished_)
+        read(total_);
+    if (!error_.empty())
+        return {std::nullopt, error_};
+    return {std::move(document_), {}};
+}
 
 std::string notebook_to_json(const NotebookDocument& d, std::string_view program) {
     Json j;
@@ -212,24 +370,33 @@ std::string notebook_to_json(const NotebookDocument& d, std::string_view program
     return j.dump(1, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
-NotebookRead notebook_from_json(std::string_view bytes) {
-    if (bytes.size() > kNotebookMaxBytes)
-        return {std::nullopt, "El archivo es demasiado grande para ser un registro de Gelvor."};
-    const Json j = Json::parse(bytes, nullptr, false);
-    if (j.is_discarded() || !j.is_object() || j.value("format", Json()) != kNotebookFormat)
-        return {std::nullopt, "El archivo no es un registro de Gelvor."};
-    const auto version = j.find("version");
-    if (version == j.end() || !version->is_number_integer() || *version < 1)
-        return {std::nullopt, "El registro está dañado: no dice su versión."};
-    if (*version > kNotebookVersion)
-        return {std::nullopt, "El registro es de una versión más reciente de Gelvor (formato " +
-                                  std::to_string(version->get<long long>()) +
-                                  "); actualice el programa para abrirlo."};
-    try {
-        return {document_of(j), {}};
-    } catch (const Damage& damage) {
-        return {std::nullopt, "El registro está dañado: " + damage.what + "."};
+bool nested_deeper_than(std::string_view bytes, int levels) {
+    int depth = 0;
+    bool in_string = false, escaped = false;
+    for (const char c : bytes) {
+        if (in_string) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > levels)
+                return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
     }
+    return false;
+}
+
+NotebookRead notebook_from_json(std::string_view bytes, const NumberStyle& style) {
+    if (bytes.size() > kNotebookMaxBytes)
+        return {std::nullopt, notebook_too_large(style)};
+    return NotebookReader(std::string(bytes), style).result();
 }
 
 }  // namespace gelvor

@@ -255,16 +255,22 @@ void NotebookHistory::redo() {
 }
 
 void NotebookHistory::open(const NotebookDocument& document) {
+    std::vector<MarkedPoint> points;
+    points.reserve(document.points.size());
+    for (const NotebookPoint& p : document.points)
+        points.push_back(point_from_file(p, style_of_(p.locale)));
+    open(document.header, document.assignment, std::move(points), document.next_number);
+}
+
+void NotebookHistory::open(NotebookHeader header, std::optional<Assignment> assignment,
+                           std::vector<MarkedPoint> points, int next_number) {
     if (observer_)
         observer_->resetting();
-    points_.clear();
-    points_.reserve(document.points.size());
-    for (const NotebookPoint& p : document.points)
-        points_.push_back(point_from_file(p, style_of_(p.locale)));
-    header_ = document.header;
-    assignment_ = document.assignment;
+    points_ = std::move(points);
+    header_ = std::move(header);
+    assignment_ = std::move(assignment);
     for (MarkedPoint& p : points_) mark_assignment(p);
-    next_number_ = document.next_number;
+    next_number_ = next_number;
     edits_.clear();
     index_ = 0;
     clean_ = 0;

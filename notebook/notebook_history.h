@@ -71,8 +71,15 @@ class NotebookHistory {
     bool unsaved() const { return !clean_ || *clean_ != index_; }
     void mark_saved() { clean_ = index_; }
     void mark_unsaved() { clean_.reset(); }
+    // Unsaved changes that closing would lose: to its points, or to a
+    // notebook kept in a file (`in_a_file`). An empty new notebook has none.
+    bool something_to_lose(bool in_a_file) const { return unsaved() && (count() > 0 || in_a_file); }
     // A notebook read from a file replaces this one, with no history.
     void open(const NotebookDocument& document);
+    // The same with its points already marked (point_from_file), as a front
+    // end marks a large file's points a few at a time.
+    void open(NotebookHeader header, std::optional<Assignment> assignment,
+              std::vector<MarkedPoint> points, int next_number);
 
     const std::vector<MarkedPoint>& points() const { return points_; }
     const MarkedPoint& point(int row) const { return points_[static_cast<std::size_t>(row)]; }

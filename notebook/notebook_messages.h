@@ -4,6 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "notebook/notebook_file.h"
+#include "present/number_text.h"
+
 // What the notebook tells the user, in Spanish (UTF-8), for every front end:
 // its commands, and what recording a point and opening a file answer.
 namespace gelvor {
@@ -64,6 +67,34 @@ inline std::string point_recorded(int number) {
 inline std::string open_refused(std::string_view file_name, std::string_view reason) {
     return "No se pudo abrir «" + std::string(file_name) + "»: " + std::string(reason) +
            " El registro que había no ha cambiado.";
+}
+
+// Files that cannot be a notebook, refused before they are read or parsed:
+// one larger than any notebook (its limit in MB, in `style`'s numbers), and
+// one nested deeper.
+inline std::string notebook_too_large(const NumberStyle& style) {
+    return "El archivo es demasiado grande para ser un registro de Gelvor: un registro no pasa "
+           "de " +
+           fixed_number_text(static_cast<double>(kNotebookMaxBytes) / 1e6, 1, style) + " MB.";
+}
+inline std::string notebook_too_deep() {
+    return "El archivo no es un registro de Gelvor: sus datos se anidan a más de " +
+           std::to_string(kNotebookMaxNesting) + " niveles.";
+}
+
+// While a large file opens: reading it, then computing its points again.
+inline std::string opening_file(std::string_view file_name) {
+    return "Abriendo «" + std::string(file_name) + "»…";
+}
+inline std::string opening_points(std::string_view file_name, int done, int total) {
+    return "Abriendo «" + std::string(file_name) + "»: " + std::to_string(done) + " de " +
+           std::to_string(total) + " puntos";
+}
+
+// The notebook's title: its file's name, marked while it has unsaved changes,
+// as "registro.gelvor* — Registro de lecturas".
+inline std::string notebook_window_title(std::string_view file_name, bool unsaved) {
+    return std::string(file_name) + (unsaved ? "*" : "") + " — " + kNotebookTitle;
 }
 
 // A point's readings that a pass of its settings no longer gives, by their headers.

@@ -1,6 +1,7 @@
 #include "notebook/notebook_points.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "notebook/hand_results.h"
 #include "present/notebook_columns.h"
@@ -54,6 +55,12 @@ std::vector<std::string> point_cells(const NotebookPoint& point, const NumberSty
     return cells;
 }
 
+std::string csv_text_cell(std::string text) {
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        text.insert(0, 1, '\'');
+    return text;
+}
+
 std::string notebook_csv(const NotebookDocument& d,
                          const std::vector<std::vector<std::string>>& cells,
                          const NumberStyle& style, bool byte_order_mark) {
@@ -69,10 +76,15 @@ std::string notebook_csv(const NotebookDocument& d,
         const NotebookPoint& p = d.points[r];
         fields = {std::to_string(p.number)};
         fields.insert(fields.end(), cells[r].begin(), cells[r].end());
-        fields.push_back(p.note);
-        fields.insert(fields.end(), p.hand_results.begin(), p.hand_results.end());
-        fields.push_back(d.header.students);
-        fields.push_back(d.header.group);
+        // What the class typed may not run in a spreadsheet; the readings are numbers.
+        fields.push_back(csv_text_cell(p.note));
+        for (const std::string& typed : p.hand_results)
+            fields.push_back(check_hand_result(typed, 1.0, kDefaultTolerance, style) ==
+                                     HandCheck::unreadable
+                                 ? csv_text_cell(typed)
+                                 : typed);
+        fields.push_back(csv_text_cell(d.header.students));
+        fields.push_back(csv_text_cell(d.header.group));
         fields.push_back(d.header.date);
         out += csv_record(fields, separator);
     }

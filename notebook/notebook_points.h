@@ -32,11 +32,18 @@ inline constexpr const char* kPointNumberHeader = "N.\u00BA";
 inline constexpr const char* kNoteHeader = "Nota";
 inline constexpr const char* kWhoHeaders[] = {"Alumnos", "Grupo", "Fecha"};
 
+// A text the class typed, as a CSV cell that a spreadsheet shows as text:
+// one that would start a formula ("=", "+", "-", "@", a tab or a carriage
+// return first) takes an apostrophe before it.
+std::string csv_text_cell(std::string text);
+
 // The notebook as RFC 4180 CSV: the point's number, its readings (`cells`,
 // one row of texts per point as point_cells gives them), its note, the
 // group's own results, then the students, the group and the date on every
-// row, so that a spreadsheet reads one table. Separated as `style` wants; with a UTF-8 byte order
-// mark first when `byte_order_mark`, so that a spreadsheet reads the accents.
+// row, so that a spreadsheet reads one table; the note, the students, the
+// group and any hand result that is no number as csv_text_cell writes them.
+// Separated as `style` wants; with a UTF-8 byte order mark first when
+// `byte_order_mark`, so that a spreadsheet reads the accents.
 std::string notebook_csv(const NotebookDocument& document,
                          const std::vector<std::vector<std::string>>& cells,
                          const NumberStyle& style, bool byte_order_mark);

@@ -1,5 +1,10 @@
 #include "texts/commands.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "texts/help_texts.h"
+
 namespace gelvor::texts {
 namespace {
 
@@ -75,6 +80,68 @@ std::span<const KeyUse> key_uses() {
 
 std::span<const KeyGroup> key_groups() {
     return kGroups;
+}
+
+std::string key_name(std::string_view portable) {
+    // Qt's portable names and its Spanish ones, where they differ.
+    static constexpr std::pair<std::string_view, std::string_view> kNames[] = {
+        {"Ctrl", "Control"},   {"Shift", "Mayúsculas"}, {"Del", "Suprimir"},  {"PgDown", "Av Pág"},
+        {"PgUp", "Re Pág"},    {"Esc", "Escape"},       {"Tab", "Tabulador"}, {"Up", "Arriba"},
+        {"Down", "Abajo"},     {"Left", "Izquierda"},   {"Right", "Derecha"}, {"Space", "Espacio"},
+        {"Return", "Retorno"}, {"Enter", "Intro"},
+    };
+    std::string out;
+    // "Ctrl++": the last "+" is the key itself.
+    while (!portable.empty()) {
+        const std::size_t plus = portable.find('+', 1);
+        const std::string_view part = portable.substr(0, plus);
+        const auto it = std::find_if(std::begin(kNames), std::end(kNames),
+                                     [&](const auto& name) { return name.first == part; });
+        out += it != std::end(kNames) ? it->second : part;
+        if (plus == std::string_view::npos)
+            break;
+        out += '+';
+        portable.remove_prefix(plus + 1);
+    }
+    return out;
+}
+
+namespace {
+
+std::string keys_named(const std::array<const char*, 3>& keys) {
+    std::string out;
+    for (const char* k : keys) {
+        if (k)
+            out += (out.empty() ? "" : kOtherKey) + key_name(k);
+    }
+    return out;
+}
+
+// A caption as the list shows it: no "&", no ellipsis.
+std::string plain(std::string caption) {
+    std::erase(caption, '&');
+    const std::string_view ellipsis = "…";
+    if (caption.ends_with(ellipsis))
+        caption.resize(caption.size() - ellipsis.size());
+    return caption;
+}
+
+}  // namespace
+
+std::vector<KeyLine> key_lines(const KeyGroup& group) {
+    const auto listed = [&](Place p) {
+        return std::find(group.places.begin(), group.places.end(), p) != group.places.end();
+    };
+    std::vector<KeyLine> lines;
+    for (const Command& c : kCommands) {
+        if (listed(c.place) && c.keys[0])
+            lines.push_back({keys_named(c.keys), plain(c.caption)});
+    }
+    for (const KeyUse& u : kKeyUses) {
+        if (listed(u.place))
+            lines.push_back({keys_named(u.keys), u.what});
+    }
+    return lines;
 }
 
 }  // namespace gelvor::texts

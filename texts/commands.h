@@ -2,7 +2,9 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // Every command of the program's windows with its caption and keys, and the
 // keys that are not commands, for every front end: the desktop makes its
@@ -51,5 +53,19 @@ struct KeyGroup {
     std::span<const Place> places;
 };
 std::span<const KeyGroup> key_groups();
+
+// A key as the list of keys names it in Spanish ("Control+Mayúsculas+S"
+// for "Ctrl+Shift+S"), as Qt's Spanish translation writes it, for a front
+// end without Qt.
+std::string key_name(std::string_view portable);
+
+// The group's lines: its commands that have keys (the caption without "&"
+// or "…") and the keys that are no command, each with its keys' names
+// joined by help_texts.h's kOtherKey.
+struct KeyLine {
+    std::string keys;
+    std::string what;
+};
+std::vector<KeyLine> key_lines(const KeyGroup& group);
 
 }  // namespace gelvor::texts

@@ -12,6 +12,9 @@ inline constexpr const char* kProposedNotebookName = "registro.%1";
 // The name of a notebook not yet saved, in its window's title.
 inline constexpr const char* kUntitled = "Sin título";
 
+// Where a browser saves under a name of the user's: the name's label.
+inline constexpr const char* kFileNameLabel = "&Nombre del archivo:";
+
 inline constexpr const char* kOpenTitle = "Abrir registro";
 inline constexpr const char* kSaveTitle = "Guardar registro";
 inline constexpr const char* kSaveAsTitle = "Guardar registro como";

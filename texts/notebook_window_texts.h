@@ -15,6 +15,11 @@ inline constexpr const char* kReadingsTab = "Lecturas";
 inline constexpr const char* kChartTab = "Gráfica";
 inline constexpr const char* kDiagramTab = "Diagrama p-h";
 
+// What a screen reader calls a point's marks, and the box its note is typed
+// in; %1: the point's number.
+inline constexpr const char* kPointMarksName = "Marcas del punto %1";
+inline constexpr const char* kPointNoteName = "Nota del punto %1";
+
 // Who recorded the notebook and when: the fields' labels and names.
 inline constexpr const char* kStudentsLabel = "A&lumnos:";
 inline constexpr const char* kGroupLabel = "&Grupo:";

@@ -4,13 +4,15 @@
 # gelvor_web_module(TARGET OUTPUT_NAME [SINGLE_FILE] [SOURCE...]) makes
 # OUTPUT_NAME.js, a script that defines createGelvor(), a promise of the
 # module with its bindings. SINGLE_FILE puts the WebAssembly into the script as base64;
-# otherwise the script fetches OUTPUT_NAME.wasm from beside itself.
+# otherwise the script fetches OUTPUT_NAME.wasm from beside itself. Its
+# memory grows as a large notebook needs, from the same small start.
 function(gelvor_web_module target output_name)
   cmake_parse_arguments(arg "SINGLE_FILE" "" "" ${ARGN})
   add_executable(${target} ${arg_UNPARSED_ARGUMENTS})
   set_target_properties(${target} PROPERTIES OUTPUT_NAME ${output_name})
   target_link_options(${target} PRIVATE --bind -sMODULARIZE=1 -sEXPORT_NAME=createGelvor
-    -sENVIRONMENT=web -sFILESYSTEM=0 $<$<BOOL:${arg_SINGLE_FILE}>:-sSINGLE_FILE=1>)
+    -sENVIRONMENT=web -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
+    $<$<BOOL:${arg_SINGLE_FILE}>:-sSINGLE_FILE=1>)
 endfunction()
 
 # gelvor_web_page(OUTPUT TEMPLATE FILE MODULE TARGET [INLINE] STYLES... SCRIPTS...

@@ -1,12 +1,19 @@
 // The notebook's history without a window: numbering, undo and redo, notes
 // typed on merging into one change, the unsaved mark, and the marks a point
-// carries for the table and the p-h diagram.
+// carries for the table and the p-h diagram; its CSV, copied text and the
+// files it refuses before parsing them.
 #include "notebook/notebook_history.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "notebook/assignment.h"
+#include "notebook/notebook_file.h"
+#include "notebook/notebook_messages.h"
 #include "notebook/notebook_points.h"
+#include "notebook/notebook_table.h"
+#include "present/table_text.h"
 #include "session/bench_session.h"
 
 namespace gelvor {
@@ -99,6 +106,176 @@ TEST(NotebookHistory, ADischargeTheModelPutsInTheDomeIsRingedWhenRecordedAndWhen
     EXPECT_EQ(h.point(1).differing, std::vector<int>{0});
     EXPECT_EQ(h.point(1).cells[0], "99");
     EXPECT_NE(marks_explained(h.point(1)).find(notebook_columns()[0].header), std::string::npos);
+
+    // Marked by a front end a few at a time, the same notebook.
+    std::vector<MarkedPoint> marked;
+    for (const NotebookPoint& p : d.points)
+        marked.push_back(point_from_file(p, spanish_number_style()));
+    NotebookHistory again = make_history();
+    again.record(point_at(4, 18));
+    again.open(d.header, d.assignment, std::move(marked), d.next_number);
+    EXPECT_EQ(again.document(), h.document());
+    EXPECT_EQ(again.point(1).differing, std::vector<int>{0});
+    EXPECT_FALSE(again.can_undo());
+    EXPECT_FALSE(again.something_to_lose(true));
+}
+
+TEST(NotebookHistory, OnlyUnsavedReadingsOrAnEditedFileAreSomethingToLose) {
+    NotebookHistory h = make_history();
+    EXPECT_FALSE(h.something_to_lose(false));
+    h.set_header({"Ana", "", "2026-12-08"});
+    EXPECT_FALSE(h.something_to_lose(false));  // a new notebook with no points
+    EXPECT_TRUE(h.something_to_lose(true));    // but its file would change
+    h.record(point_at(20, 18));
+    EXPECT_TRUE(h.something_to_lose(false));
+    h.mark_saved();
+    EXPECT_FALSE(h.something_to_lose(true));
+    h.clear();
+    EXPECT_FALSE(h.something_to_lose(false));  // emptied, nothing in a file
+}
+
+// The fields of a CSV's second record, as RFC 4180 reads it.
+std::vector<std::string> csv_row(const std::string& csv) {
+    std::vector<std::vector<std::string>> records(1);
+    std::string field;
+    bool quoted = false;
+    for (std::size_t i = 0; i < csv.size(); ++i) {
+        const char c = csv[i];
+        if (quoted && c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') {
+            field += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == ';') {
+            records.back().push_back(std::exchange(field, {}));
+        } else if (!quoted && c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') {
+            records.back().push_back(std::exchange(field, {}));
+            records.emplace_back();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return records.size() > 1 ? records[1] : std::vector<std::string>{};
+}
+
+TEST(NotebookCsv, WhatTheClassTypedCannotRunAsAFormulaAndReadingsStayNumbers) {
+    for (const auto& [typed, written] : std::vector<std::pair<std::string, std::string>>{
+             {"=HYPERLINK(\"http://x\";\"y\")", "'=HYPERLINK(\"http://x\";\"y\")"},
+             {"+1+1", "'+1+1"},
+             {"-5,8", "'-5,8"},
+             {"@SUM(A1:A9)", "'@SUM(A1:A9)"},
+             {"\t=1", "'\t=1"},
+             {"\r=1", "'\r=1"},
+             {"tc = 20", "tc = 20"},
+             {"", ""},
+             {" =1", " =1"}}) {
+        EXPECT_EQ(csv_text_cell(typed), written) << typed;
+        NotebookDocument d;
+        d.header = {typed, typed, "2026-12-08"};
+        NotebookPoint point;
+        point.number = 1;
+        point.note = typed;
+        d.points.push_back(point);
+        const std::vector<std::string> fields =
+            csv_row(notebook_csv(d, {{"-5,8", "+3", "1013"}}, spanish_number_style(), false));
+        ASSERT_EQ(fields.size(), 8u) << typed;
+        // The readings as recorded, however they begin; then the note, who and when.
+        EXPECT_EQ(fields[1], "-5,8");
+        EXPECT_EQ(fields[2], "+3");
+        EXPECT_EQ(fields[4], written);
+        EXPECT_EQ(fields[5], written);
+        EXPECT_EQ(fields[6], written);
+        EXPECT_EQ(fields[7], "2026-12-08");
+    }
+}
+
+TEST(NotebookTable, CopiedTextIsTheChosenCellsUnderTheirHeaders) {
+    NotebookHistory h = make_history();
+    h.record(point_at(20, 18));
+    h.record(point_at(4, 18));
+    h.set_note(1, "con\tdos\nlíneas");
+    const int note = note_table_column();
+    EXPECT_EQ(table_column_count(), note + 1);
+    EXPECT_EQ(tab_separated(h.points(), {1, 5}, {0, note}),
+              tsv_line({"N.º", "Nota"}) + tsv_line({"2", "con dos líneas"}));
+    EXPECT_EQ(table_cell(h.point(0), table_column(0)), h.point(0).cells[0]);
+    EXPECT_EQ(table_header(table_column(0)), notebook_columns()[0].header);
+}
+
+TEST(NotebookFile, AFileNestedDeeperThanANotebookIsRefusedBeforeItIsParsed) {
+    NotebookHistory h = make_history();
+    h.record(point_at(20, 18));
+    h.set_note(0, std::string(5000, '[') + "\\\"{{{" + std::string(5000, '{'));
+    const std::string saved = notebook_to_json(h.document(), "prueba");
+    EXPECT_FALSE(nested_deeper_than(saved, 4));  // brackets in a string are text
+    EXPECT_TRUE(nested_deeper_than(saved, 3));
+    ASSERT_TRUE(notebook_from_json(saved).document);
+
+    // The parser recurses once a level: 100,000 would overflow a browser's stack.
+    for (const std::string& deep :
+         {std::string(100'000, '['),
+          "{\"format\": \"gelvor-registro\", \"x\": " + std::string(100'000, '[') +
+              std::string(100'000, ']') + "}"}) {
+        const NotebookRead read = notebook_from_json(deep);
+        EXPECT_FALSE(read.document);
+        EXPECT_EQ(read.error, notebook_too_deep());
+    }
+    EXPECT_NE(notebook_too_deep().find("16 niveles"), std::string::npos);
+}
+
+TEST(NotebookFile, ReadAFewPointsAtATimeAFileGivesWhatReadingItWholeGives) {
+    NotebookHistory h = make_history();
+    for (int mc : {20, 4, 40}) h.record(point_at(mc, 18));
+    h.set_note(1, "una \"nota\", con [corchetes] y {llaves}");
+    const std::string saved = notebook_to_json(h.document(), "prueba");
+    NotebookReader reader(saved);
+    ASSERT_EQ(reader.error(), "");
+    EXPECT_EQ(reader.total(), 3u);
+    EXPECT_TRUE(reader.read(2));
+    EXPECT_EQ(reader.done(), 2u);
+    EXPECT_EQ(reader.point(1).note, h.point(1).note);
+    const NotebookRead read = reader.result();
+    ASSERT_TRUE(read.document);
+    EXPECT_EQ(*read.document, h.document());
+
+    // However the points are written, or wherever a file goes wrong, the
+    // same notebook or the same reason as a parser reading it whole.
+    const auto replaced = [&](std::string_view from, std::string_view to) {
+        std::string s = saved;
+        s.replace(s.find(from), from.size(), to);
+        return s;
+    };
+    const std::string not_one = "El archivo no es un registro de Gelvor.";
+    for (const auto& [file, error] : std::vector<std::pair<std::string, std::string>>{
+             {replaced("\"points\": [", "\"point\\u0073\": ["), ""},
+             {replaced("\"points\": [", "\"points\": [,"), not_one},
+             {replaced("\"number\": 2", "\"number\": 2 2"), not_one},
+             {replaced("\"number\": 2", "\"number\": 1"),
+              "El registro está dañado: el número de punto 1 está repetido."},
+             {replaced("\"number\": 3", "\"number\": 0"),
+              "El registro está dañado: en el punto 3, «number» falta o no es un número entero "
+              "de 1 a 1000000000."},
+             {saved.substr(0, saved.size() / 2), not_one},
+             {replaced("\"format\"", "\"formato\""), not_one}}) {
+        NotebookReader steps(file);
+        while (steps.error().empty() && steps.done() < steps.total()) steps.read(1);
+        const NotebookRead whole = notebook_from_json(file);
+        EXPECT_EQ(steps.result().error, error) << file;
+        EXPECT_EQ(whole.error, error) << file;
+        if (error.empty()) {
+            EXPECT_EQ(whole.document, read.document);
+        }
+    }
+}
+
+TEST(NotebookFile, AFileLargerThanAnyNotebookIsRefusedNamingTheLimitInTheUsersNumbers) {
+    const std::string huge(kNotebookMaxBytes + 1, ' ');
+    EXPECT_EQ(notebook_from_json(huge).error, notebook_too_large(spanish_number_style()));
+    EXPECT_EQ(notebook_from_json(huge, english_number_style()).error,
+              notebook_too_large(english_number_style()));
+    EXPECT_NE(notebook_too_large(spanish_number_style()).find("67,1 MB"), std::string::npos);
+    EXPECT_NE(notebook_too_large(english_number_style()).find("67.1 MB"), std::string::npos);
 }
 
 TEST(NotebookHistory, AnAssignmentsPointsAreTakenAndTheOthersMarkedAndHandResultsUndone) {

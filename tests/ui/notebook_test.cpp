@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtCharts/QChartView>
@@ -25,6 +26,7 @@
 #include "layout/form1_layout.h"
 #include "model/settings_ranges.h"
 #include "notebook/notebook_file.h"
+#include "notebook/notebook_messages.h"
 #include "present/mask_format.h"
 #include "present/notebook_columns.h"
 #include "tests/ui/notebook_driver.h"
@@ -46,6 +48,7 @@
 #include "ui/splash.h"
 #include "ui/startup.h"
 #include "ui/text_qt.h"
+#include "ui/translations.h"
 #include "ui/widgets/instrument.h"
 #include "ui/zoom.h"
 #include "version/version.h"
@@ -347,6 +350,29 @@ TEST_F(Notebook, CsvFromEitherLocaleReadsBackToTheSameNumbers) {
     }
 }
 
+// A note or a name that a spreadsheet would run as a formula is exported as
+// text; the readings, negative ones too, stay numbers.
+TEST_F(Notebook, WhatTheClassTypedIsExportedAsTextAndNotAsAFormula) {
+    QLocale::setDefault(kSpanish);
+    recordExercise();
+    NotebookWindow* w = window();
+    const QString hostile = QStringLiteral("=HYPERLINK(\"http://x\";\"y\")");
+    ASSERT_TRUE(model().setData(model().index(0, model().noteColumn()), hostile));
+    ASSERT_EQ(model().point(0).note, hostile.toStdString());
+    QTest::keyClicks(w->studentsField(), QStringLiteral("+1+1"));
+    QTemporaryDir dir;
+    QString error;
+    ASSERT_TRUE(w->exportCsv(dir.filePath("l.csv"), error)) << error.toStdString();
+    QFile f(dir.filePath("l.csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QStringList> table = read_csv(QString::fromUtf8(f.readAll().mid(3)), u';');
+    const int note = model().noteColumn();
+    EXPECT_EQ(table[1][note], u'\'' + hostile);
+    EXPECT_EQ(table[1][note + 1], QStringLiteral("'+1+1"));
+    EXPECT_EQ(table[2][note], QString());
+    for (int c = 0; c < note; ++c) EXPECT_FALSE(table[1][c].startsWith(u'\'')) << c;
+}
+
 TEST_F(Notebook, AnExportThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
     QTemporaryDir dir;
     QDir locked(dir.path());
@@ -549,6 +575,34 @@ TEST_F(Notebook, AFileIsCheckedWholeAndAReadingItsSettingsNoLongerGiveIsMarked) 
     EXPECT_TRUE(model().data(cell, Qt::ToolTipRole).toString().contains("Qc (W)"));
 }
 
+// A file larger than any notebook is refused before it is read, and one
+// nested deeper before it is parsed, in the words the page uses too.
+TEST_F(Notebook, AFileLargerOrDeeperThanANotebookIsRefusedBeforeItIsParsed) {
+    QLocale::setDefault(kEnglish);
+    recordExercise();
+    const NotebookDocument before = model().document();
+    QTemporaryDir dir;
+    QFile large(dir.filePath("grande.gelvor"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(large.resize(70'000'000));  // sparse: nothing is written
+    large.close();
+    QFile deep(dir.filePath("hondo.gelvor"));
+    ASSERT_TRUE(deep.open(QIODevice::WriteOnly));
+    deep.write(QByteArray(100'000, '['));
+    deep.close();
+    for (const auto& [file, reason] :
+         {std::pair{&large, notebook_too_large(english_number_style())},
+          std::pair{&deep, notebook_too_deep()}}) {
+        const int told = notices.count;
+        EXPECT_FALSE(form->notebook().files().open(form.get(), file->fileName()));
+        EXPECT_EQ(notices.count, told + 1);
+        EXPECT_EQ(notices.text.toStdString(),
+                  open_refused(QDir::toNativeSeparators(file->fileName()).toStdString(), reason));
+        EXPECT_EQ(model().document(), before);
+    }
+    EXPECT_NE(notebook_too_large(english_number_style()).find("67.1 MB"), std::string::npos);
+}
+
 TEST_F(Notebook, RecordingDeletingAndEmptyingAreUndoneAndRedoneFromEitherWindow) {
     recordExercise();
     NotebookWindow* w = window();
@@ -716,6 +770,26 @@ TEST_F(Notebook, HelpTellsEveryKeyOfBothWindowsAndWhereTheDataComeFrom) {
     action("acercaDe")->trigger();
     EXPECT_EQ(notices.title, "Acerca de Gelvor");
     EXPECT_TRUE(notices.text.contains(QLatin1String(version::kText)));
+
+    // The page, without Qt, lists the same lines in the same words, its
+    // keys named as Qt's Spanish translation names them.
+    ASSERT_TRUE(install_qt_translations(qApp)) << "qt6-translations-l10n is missing";
+    QStringList translated, plain;
+    for (const KeyGroup& group : key_groups()) {
+        translated << group.title + " = ";
+        for (const auto& [keys, what] : group.keys) translated << keys + " = " + what;
+    }
+    for (const texts::KeyGroup& group : texts::key_groups()) {
+        plain << QString::fromUtf8(group.title) + " = ";
+        for (const texts::KeyLine& l : texts::key_lines(group))
+            plain << QString::fromStdString(l.keys) + " = " + QString::fromStdString(l.what);
+    }
+    EXPECT_EQ(plain, translated);
+    EXPECT_TRUE(plain.contains(QString::fromUtf8("Control+Mayúsculas+S = Guardar registro como")));
+    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);  // the tests after this one read Qt's own words
+        delete t;
+    }
 }
 
 // The table of commands is what the windows have: each command an action of

@@ -287,8 +287,8 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
       const native = nativeTable(exercise.map(([mc, me]) =>
         ({ condenserFlow: mc, evaporatorFlow: me })), "es_ES");
       const table = await page.evaluate(() => ({
-        headers: [...document.querySelectorAll("#notebookTable th")].map((th) => th.textContent),
-        rows: [...document.querySelectorAll("#notebookTable tbody tr")]
+        headers: [...document.querySelectorAll("#tablaRegistro th")].map((th) => th.textContent),
+        rows: [...document.querySelectorAll("#tablaRegistro tbody tr")]
           .map((tr) => [...tr.cells].map((td) => td.textContent)),
       }));
       assert.deepEqual(table.headers.slice(1, -1), native.headers);
@@ -301,7 +301,7 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
         await page.keyboard.press(keys.at(-1));
         for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
       };
-      const numbers = () => page.$$eval("#notebookTable tbody tr", (rows) =>
+      const numbers = () => page.$$eval("#tablaRegistro tbody tr", (rows) =>
         rows.map((tr) => tr.cells[0].textContent));
       await chord("Control", "KeyZ");
       assert.deepEqual(await numbers(), ["1", "2"]);
@@ -360,7 +360,7 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
       await page.keyboard.press("KeyL");
       await page.keyboard.up("Control");
       await open(path.join(downloads, "registro.gelvor"));
-      const reopened = await page.$$eval("#notebookTable tbody tr", (rows) => rows.length);
+      const reopened = await page.$$eval("#tablaRegistro tbody tr", (rows) => rows.length);
       assert.equal(reopened, 3, "the saved notebook opened again, without the fourth point");
       assert.deepEqual(opened.errors, []);
     } finally {

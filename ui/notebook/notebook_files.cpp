@@ -17,6 +17,7 @@
 #include "texts/dialog_texts.h"
 #include "texts/file_texts.h"
 #include "ui/notebook/notebook_model.h"
+#include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
 #include "version/version.h"
 
@@ -137,9 +138,14 @@ std::optional<NotebookDocument> NotebookFiles::read(QWidget* parent, const QStri
              "errorAbrir");
         return std::nullopt;
     }
-    // A notebook is small; anything much larger is no notebook.
-    const QByteArray bytes = file.read(static_cast<qint64>(kNotebookMaxBytes) + 1);
-    const NotebookRead read = notebook_from_json(std::string_view(bytes.data(), bytes.size()));
+    // A file larger than any notebook is refused before its bytes are read;
+    // one whose size is not known (a device) is read no further than that.
+    const NumberStyle style = qt::number_style(QLocale());
+    const NotebookRead read =
+        file.size() > static_cast<qint64>(kNotebookMaxBytes)
+            ? NotebookRead{std::nullopt, notebook_too_large(style)}
+            : notebook_from_json(
+                  file.read(static_cast<qint64>(kNotebookMaxBytes) + 1).toStdString(), style);
     if (!read.document) {
         tell(parent, title, qt::to_qstring(open_refused(qt::to_utf8(shown(path)), read.error)),
              "errorAbrir");
@@ -178,8 +184,7 @@ bool NotebookFiles::askAndOpen(QWidget* parent) {
 }
 
 bool NotebookFiles::maybeSave(QWidget* parent, const QString& what) {
-    const bool nothing_to_lose = model_.count() == 0 && path_.isEmpty();
-    if (stack_.isClean() || nothing_to_lose)
+    if (stack_.isClean() || !model_.history().something_to_lose(!path_.isEmpty()))
         return true;
     QMessageBox box(QMessageBox::Warning, qt::to_qstring(kNotebookTitle),
                     qt::to_qstring(texts::kUnsavedQuestion).arg(displayName(), what),

@@ -10,20 +10,13 @@
 #include "notebook/hand_results.h"
 #include "notebook/notebook_messages.h"
 #include "notebook/notebook_points.h"
-#include "present/table_text.h"
+#include "notebook/notebook_table.h"
 #include "ui/look.h"
 #include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
 namespace {
-
-std::vector<std::string> utf8_fields(const QStringList& fields) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(fields.size()));
-    for (const QString& f : fields) out.push_back(qt::to_utf8(f));
-    return out;
-}
 
 // The marks of a point's number: a warning sign for readings out of range
 // or no longer given, a violet dot where the bench's model is not physical.
@@ -82,10 +75,6 @@ void NotebookModel::note_changed(int row) {
 void NotebookModel::hand_results_changed(int row) {
     emit dataChanged(index(row, handColumn(0)), index(row, handColumn(kHandResultCount - 1)));
 }
-int NotebookModel::handResultOf(int column) const {
-    const int which = column - handColumn(0);
-    return which >= 0 && which < static_cast<int>(kHandResultCount) ? which : -1;
-}
 void NotebookModel::header_changed() {
     emit headerChanged();
 }
@@ -102,29 +91,15 @@ int NotebookModel::rowCount(const QModelIndex& parent) const {
 }
 
 int NotebookModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : handColumn(kHandResultCount);
+    return parent.isValid() ? 0 : table_column_count();
 }
 
 QString NotebookModel::cellText(int row, int column) const {
-    const MarkedPoint& p = point(row);
-    if (column == kNumberColumn)
-        return QString::number(p.number);
-    if (column == noteColumn())
-        return qt::to_qstring(p.note);
-    if (const int which = handResultOf(column); which >= 0)
-        return qt::to_qstring(p.hand_results[static_cast<std::size_t>(which)]);
-    const auto c = static_cast<std::size_t>(column - 1);
-    return c < p.cells.size() ? qt::to_qstring(p.cells[c]) : QString();
+    return qt::to_qstring(table_cell(point(row), column));
 }
 
 QString NotebookModel::headerText(int column) const {
-    if (column == kNumberColumn)
-        return QString::fromUtf8(kPointNumberHeader);
-    if (column == noteColumn())
-        return QString::fromUtf8(kNoteHeader);
-    if (const int which = handResultOf(column); which >= 0)
-        return qt::to_qstring(hand_result_header(static_cast<std::size_t>(which)));
-    return QString::fromUtf8(notebook_columns()[static_cast<std::size_t>(column - 1)].header);
+    return qt::to_qstring(table_header(column));
 }
 
 Qt::ItemFlags NotebookModel::flags(const QModelIndex& index) const {
@@ -204,15 +179,9 @@ QVariant NotebookModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 QString NotebookModel::tabSeparated(const QList<int>& rows, const QList<int>& columns) const {
-    QStringList fields;
-    for (int c : columns) fields << headerText(c);
-    std::string out = tsv_line(utf8_fields(fields));
-    for (int r : rows) {
-        fields.clear();
-        for (int c : columns) fields << cellText(r, c);
-        out += tsv_line(utf8_fields(fields));
-    }
-    return qt::to_qstring(out);
+    return qt::to_qstring(tab_separated(history_.points(),
+                                        std::vector<int>(rows.begin(), rows.end()),
+                                        std::vector<int>(columns.begin(), columns.end())));
 }
 
 QByteArray NotebookModel::csv(const QLocale& locale) const {

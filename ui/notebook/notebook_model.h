@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "notebook/notebook_history.h"
+#include "notebook/notebook_table.h"
 #include "present/notebook_columns.h"
 
 namespace gelvor::ui::notebook {
@@ -24,10 +25,10 @@ class NotebookModel : public QAbstractTableModel, private NotebookObserver {
     static constexpr int kNumberColumn = 0;
     // The model column of a notebook quantity, and back.
     static int modelColumn(int notebook_column) { return notebook_column + 1; }
-    int noteColumn() const { return static_cast<int>(notebook_columns().size()) + 1; }
+    int noteColumn() const { return note_table_column(); }
     // The column of one of the group's own results, and back (-1 for another column).
-    int handColumn(std::size_t which) const { return noteColumn() + 1 + static_cast<int>(which); }
-    int handResultOf(int column) const;
+    int handColumn(std::size_t which) const { return hand_table_column(which); }
+    int handResultOf(int column) const { return hand_result_of(column); }
 
     NotebookHistory& history() { return history_; }
     const MarkedPoint& point(int row) const { return history_.point(row); }

@@ -5,6 +5,8 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "model/settings_ranges.h"
@@ -150,6 +152,27 @@ val apply_setting(const std::string& box) {
     return bench_changes();
 }
 
+// "Fijar condiciones" accepted: each value within its control's range, to
+// the tenth a box holds (the flows whole), as the desktop's dialog gives
+// them; a value that is no number leaves the setting as it would apply.
+val set_conditions(double condenser, double evaporator, double barometer, double water,
+                   double ambient) {
+    const session::Conditions now = page().session.conditions_to_apply();
+    const auto within = [](double v, double present, const SettingRange& r, double scale) {
+        if (!std::isfinite(v))
+            return present;
+        return std::clamp(std::round(v * scale) / scale, double(r.min), double(r.max));
+    };
+    page().session.set_conditions({
+        static_cast<int>(within(condenser, now.condenser_flow, kFlowRange, 1)),
+        static_cast<int>(within(evaporator, now.evaporator_flow, kFlowRange, 1)),
+        within(barometer, now.barometer, kBarometerRange, 10),
+        within(water, now.water, kWaterInletRange, 10),
+        within(ambient, now.ambient, kAmbientRange, 10),
+    });
+    return bench_changes();
+}
+
 // The switch: {notice: {title, text, accept}} when the minimum-flow notice
 // is to be shown first, and the view.
 val operate_switch() {
@@ -184,4 +207,5 @@ EMSCRIPTEN_BINDINGS(gelvor_bench) {
     emscripten::function("typeSetting", &gelvor::web::type_setting);
     emscripten::function("applySetting", &gelvor::web::apply_setting);
     emscripten::function("operateSwitch", &gelvor::web::operate_switch);
+    emscripten::function("setConditions", &gelvor::web::set_conditions);
 }

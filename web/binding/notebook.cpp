@@ -1,35 +1,49 @@
 // The lab notebook in the page: the same history, points, marks, CSV and
 // file as the desktop's, kept here for the page's one session. The page
-// records the pass on show, undoes and redoes, shows the table, and saves
-// and opens the file's bytes.
+// records the pass on show, undoes and redoes, shows the table a few rows at
+// a time, and saves the file's bytes.
+#include "web/binding/notebook.h"
+
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "layout/window_look.h"
 #include "notebook/marked_point.h"
 #include "notebook/notebook_file.h"
-#include "notebook/notebook_history.h"
 #include "notebook/notebook_messages.h"
 #include "notebook/notebook_points.h"
-#include "present/notebook_columns.h"
+#include "notebook/notebook_table.h"
 #include "texts/commands.h"
 #include "texts/file_texts.h"
+#include "texts/notebook_window_texts.h"
 #include "version/version.h"
 #include "web/binding/bench.h"
-#include "web/binding/notebook.h"
 
 namespace gelvor::web {
 namespace {
+
+using Json = nlohmann::json;
 
 NotebookHistory& history() {
     return notebook_history();
 }
 
-// The status line's word, and the bench's view that shows it.
-val said(std::string message, session::Tone tone) {
-    bench().say(std::move(message), tone);
-    return bench_changes();
+// A name as the desktop's save dialog completes it: with the notebook's
+// extension when it has none.
+std::string with_extension(std::string name) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0 || dot + 1 == name.size())
+        name += std::string(name.ends_with('.') ? "" : ".") + kNotebookExtension;
+    return name;
+}
+
+std::string proposed_name() {
+    std::string name = texts::kProposedNotebookName;
+    name.replace(name.find("%1"), 2, kNotebookExtension);
+    return name;
 }
 
 // Ctrl+L: the pass on show, exactly as shown, becomes the notebook's next
@@ -44,42 +58,58 @@ val record_point() {
     return said(point_recorded(history().points().back().number), session::Tone::note);
 }
 
-// {headers, rows: [{cells, differing, marks}], canUndo, canRedo, undo,
-// redo, unsaved}: each point's number, readings and note; `differing` the
-// readings a pass of its settings no longer gives, `marks` why it is marked.
-val notebook_table() {
-    val headers = val::array();
-    push(headers, text(kPointNumberHeader));
-    for (const std::string& h : notebook_headers()) push(headers, text(h));
-    push(headers, text(kNoteHeader));
-    val rows = val::array();
-    for (const MarkedPoint& p : history().points()) {
-        val cells = val::array();
-        push(cells, val(std::to_string(p.number)));
-        for (const std::string& c : p.cells) push(cells, text(c));
-        push(cells, text(p.note));
-        val differing = val::array();
-        for (int c : p.differing) push(differing, val(c + 1));  // after the number
-        val row = val::object();
-        row.set("cells", cells);
-        row.set("differing", differing);
-        row.set("marks", text(marks_explained(p)));
-        push(rows, row);
-    }
-    const auto undo_caption = [](const char* command, const std::string& change) {
-        std::string caption = command;
-        std::erase(caption, '&');
-        return change.empty() ? caption : caption + " " + change;
+std::string undo_caption(const char* command, const std::string& change) {
+    std::string caption = texts::command(command)->caption;
+    std::erase(caption, '&');
+    return change.empty() ? caption : caption + " " + change;
+}
+
+// {count, title, unsaved, keep, canUndo, canRedo, undo, redo, header}: what
+// the notebook's title, buttons and fields show; `keep` while closing the
+// page would lose readings, so that the browser keeps a copy.
+val notebook_state() {
+    const NotebookHistory& h = history();
+    const std::string& file = notebook_file_name();
+    const Json out = {
+        {"count", h.count()},
+        {"title", notebook_window_title(file.empty() ? texts::kUntitled : file, h.unsaved())},
+        {"unsaved", h.unsaved()},
+        {"keep", h.something_to_lose(!file.empty())},
+        {"canUndo", h.can_undo()},
+        {"canRedo", h.can_redo()},
+        {"undo", undo_caption("deshacer", h.undo_name())},
+        {"redo", undo_caption("rehacer", h.redo_name())},
+        {"header",
+         {{"students", h.header().students},
+          {"group", h.header().group},
+          {"date", h.header().date}}},
     };
-    val out = val::object();
-    out.set("headers", headers);
-    out.set("rows", rows);
-    out.set("canUndo", history().can_undo());
-    out.set("canRedo", history().can_redo());
-    out.set("undo", text(undo_caption(texts::command("deshacer")->caption, history().undo_name())));
-    out.set("redo", text(undo_caption(texts::command("rehacer")->caption, history().redo_name())));
-    out.set("unsaved", history().unsaved());
-    return out;
+    return to_js(out);
+}
+
+// The rows from `from` up to `to`, each {cells, warning, differing, warned,
+// validity, marks}: every table column's text; the columns filled as read
+// out of range, and as no longer given; the number's marks, and what they
+// mean.
+val notebook_rows(int from, int to) {
+    const NotebookHistory& h = history();
+    Json rows = Json::array();
+    for (int r = std::max(0, from); r < std::min(to, h.count()); ++r) {
+        const MarkedPoint& p = h.point(r);
+        Json cells = Json::array();
+        for (int c = 0; c < table_column_count(); ++c) cells.push_back(table_cell(p, c));
+        Json warning = Json::array();
+        for (const SettingOutOfRange& o : p.out_of_range) warning.push_back(table_column(o.column));
+        Json differing = Json::array();
+        for (int c : p.differing) differing.push_back(table_column(c));
+        rows.push_back({{"cells", std::move(cells)},
+                        {"warning", std::move(warning)},
+                        {"differing", std::move(differing)},
+                        {"warned", p.warned()},
+                        {"validity", !p.validity.empty()},
+                        {"marks", p.marked() ? marks_explained(p) : ""}});
+    }
+    return to_js(rows);
 }
 
 void undo() {
@@ -101,49 +131,78 @@ val bytes_of(const std::string& file) {
 // The CSV as the desktop exports it, separated as the page's locale wants.
 val notebook_csv_bytes() {
     std::vector<std::vector<std::string>> cells;
+    cells.reserve(history().points().size());
     for (const MarkedPoint& p : history().points()) cells.push_back(p.cells);
     return bytes_of(notebook_csv(history().document(), cells, style_of(page_locale()), true));
 }
 
-// The .gelvor file's bytes; the notebook counts as saved from here on.
-val save_notebook() {
+// {bytes, name}: the .gelvor file, named `name` (with its extension added
+// where it has none), or as it was last saved or opened; the notebook
+// counts as saved in it from here on.
+val save_notebook(const std::string& name) {
+    std::string& file = notebook_file_name();
+    file = with_extension(!name.empty() ? name : !file.empty() ? file : proposed_name());
     history().mark_saved();
-    return bytes_of(
-        notebook_to_json(history().document(), "Gelvor " + std::string(version::kText)));
+    val out = val::object();
+    out.set("bytes", bytes_of(notebook_to_json(history().document(),
+                                               "Gelvor " + std::string(version::kText))));
+    out.set("name", text(file));
+    return out;
 }
 
-// A file's bytes (a Uint8Array) and its name: {opened, view}; when it is no
-// notebook, the status line says why and the notebook on show stays as it was.
-val open_notebook(const std::string& bytes, const std::string& file_name) {
-    const NotebookRead read = notebook_from_json(bytes);
-    if (read.document)
-        history().open(*read.document);
-    val out = val::object();
-    out.set("opened", read.document.has_value());
-    out.set("view", read.document
-                        ? said("", session::Tone::note)
-                        : said(open_refused(file_name, read.error), session::Tone::fault));
-    return out;
+// The page's notebook starts dated `today` (yyyy-mm-dd), as the desktop's
+// does, with nothing to undo.
+void start_notebook(const std::string& today) {
+    NotebookHistory& h = history();
+    if (h.count() == 0 && !h.can_undo() && !h.can_redo() && h.header().date.empty()) {
+        NotebookHeader header;
+        header.date = today;
+        h.open(header, std::nullopt, {}, 1);
+    }
 }
 
 bool notebook_unsaved() {
     return history().unsaved();
 }
 
+// The notebook's own words and the names its files take.
 val notebook_texts() {
-    val out = val::object();
-    out.set("discardToOpen", text(kDiscardToOpen));
-    out.set("extension", text(kNotebookExtension));
-    std::string notebook_name = texts::kProposedNotebookName;
-    notebook_name.replace(notebook_name.find("%1"), 2, kNotebookExtension);
-    out.set("notebookName", text(notebook_name));
-    out.set("csvName", text(texts::kProposedCsvName));
-    out.set("mimeType", text(version::kNotebookMimeType));
-    out.set("maxBytes", static_cast<double>(kNotebookMaxBytes));
-    return out;
+    namespace T = texts;
+    Json headers = Json::array();
+    for (int c = 0; c < table_column_count(); ++c) headers.push_back(table_header(c));
+    const Json out = {
+        {"discardToOpen", kDiscardToOpen},
+        {"extension", kNotebookExtension},
+        {"fileName", notebook_file_name().empty() ? proposed_name() : notebook_file_name()},
+        {"untitled", T::kUntitled},
+        {"csvName", T::kProposedCsvName},
+        {"mimeType", version::kNotebookMimeType},
+        {"maxBytes", kNotebookMaxBytes},
+        {"headers", headers},
+        {"noteColumn", note_table_column()},
+        {"tableName", T::kReadingsTableName},
+        {"tabsName", T::kNotebookTabsName},
+        {"tabs", {T::kReadingsTab, T::kChartTab, T::kDiagramTab}},
+        {"fields",
+         {{{"id", "alumnos"}, {"label", T::kStudentsLabel}, {"name", T::kStudentsName}},
+          {{"id", "grupo"}, {"label", T::kGroupLabel}, {"name", T::kGroupName}},
+          {{"id", "fecha"}, {"label", T::kDateLabel}, {"name", T::kDateName}}}},
+        {"marksName", T::kPointMarksName},
+        {"noteName", T::kPointNoteName},
+        {"colours",
+         {{"warning-fill", css_colour(layout::colours::kWarningFill)},
+          {"differing-fill", css_colour(layout::colours::kDifferingFill)},
+          {"validity-dot", css_colour(layout::colours::kValidityText)}}},
+    };
+    return to_js(out);
 }
 
 }  // namespace
+
+val said(std::string message, session::Tone tone) {
+    bench().say(std::move(message), tone);
+    return bench_changes();
+}
 
 // The page's notebook. Its date starts empty: the page fills it in.
 NotebookHistory& notebook_history() {
@@ -151,16 +210,22 @@ NotebookHistory& notebook_history() {
     return h;
 }
 
+std::string& notebook_file_name() {
+    static std::string name;
+    return name;
+}
+
 }  // namespace gelvor::web
 
 EMSCRIPTEN_BINDINGS(gelvor_notebook) {
     emscripten::function("recordPoint", &gelvor::web::record_point);
-    emscripten::function("notebookTable", &gelvor::web::notebook_table);
+    emscripten::function("startNotebook", &gelvor::web::start_notebook);
+    emscripten::function("notebookState", &gelvor::web::notebook_state);
+    emscripten::function("notebookRows", &gelvor::web::notebook_rows);
     emscripten::function("undoNotebook", &gelvor::web::undo);
     emscripten::function("redoNotebook", &gelvor::web::redo);
     emscripten::function("notebookCsv", &gelvor::web::notebook_csv_bytes);
     emscripten::function("saveNotebook", &gelvor::web::save_notebook);
-    emscripten::function("openNotebook", &gelvor::web::open_notebook);
     emscripten::function("notebookUnsaved", &gelvor::web::notebook_unsaved);
     emscripten::function("notebookTexts", &gelvor::web::notebook_texts);
 }
