@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "notebook/assignment.h"
+#include "notebook/hand_results.h"
 #include "notebook/notebook_file.h"
 #include "notebook/notebook_messages.h"
 #include "notebook/notebook_points.h"
@@ -176,17 +177,20 @@ TEST(NotebookCsv, WhatTheClassTypedCannotRunAsAFormulaAndReadingsStayNumbers) {
         NotebookPoint point;
         point.number = 1;
         point.note = typed;
+        point.hand_results[0] = typed;
         d.points.push_back(point);
         const std::vector<std::string> fields =
             csv_row(notebook_csv(d, {{"-5,8", "+3", "1013"}}, spanish_number_style(), false));
-        ASSERT_EQ(fields.size(), 8u) << typed;
-        // The readings as recorded, however they begin; then the note, who and when.
+        ASSERT_EQ(fields.size(), 8u + kHandResultCount) << typed;
+        // The readings as recorded, however they begin; then the note, the
+        // group's results (a number stays a number), who and when.
         EXPECT_EQ(fields[1], "-5,8");
         EXPECT_EQ(fields[2], "+3");
         EXPECT_EQ(fields[4], written);
-        EXPECT_EQ(fields[5], written);
-        EXPECT_EQ(fields[6], written);
-        EXPECT_EQ(fields[7], "2026-12-08");
+        EXPECT_EQ(fields[5], typed == "-5,8" ? typed : written);
+        EXPECT_EQ(fields[5 + kHandResultCount], written);
+        EXPECT_EQ(fields[6 + kHandResultCount], written);
+        EXPECT_EQ(fields[7 + kHandResultCount], "2026-12-08");
     }
 }
 
@@ -196,7 +200,9 @@ TEST(NotebookTable, CopiedTextIsTheChosenCellsUnderTheirHeaders) {
     h.record(point_at(4, 18));
     h.set_note(1, "con\tdos\nlíneas");
     const int note = note_table_column();
-    EXPECT_EQ(table_column_count(), note + 1);
+    EXPECT_EQ(table_column_count(), note + 1 + static_cast<int>(kHandResultCount));
+    EXPECT_EQ(hand_result_of(hand_table_column(2)), 2);
+    EXPECT_EQ(hand_result_of(note), -1);
     EXPECT_EQ(tab_separated(h.points(), {1, 5}, {0, note}),
               tsv_line({"N.º", "Nota"}) + tsv_line({"2", "con dos líneas"}));
     EXPECT_EQ(table_cell(h.point(0), table_column(0)), h.point(0).cells[0]);

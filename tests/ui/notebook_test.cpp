@@ -368,7 +368,7 @@ TEST_F(Notebook, WhatTheClassTypedIsExportedAsTextAndNotAsAFormula) {
     const QList<QStringList> table = read_csv(QString::fromUtf8(f.readAll().mid(3)), u';');
     const int note = model().noteColumn();
     EXPECT_EQ(table[1][note], u'\'' + hostile);
-    EXPECT_EQ(table[1][note + 1], QStringLiteral("'+1+1"));
+    EXPECT_EQ(table[1][note + 1 + static_cast<int>(kHandResultCount)], QStringLiteral("'+1+1"));
     EXPECT_EQ(table[2][note], QString());
     for (int c = 0; c < note; ++c) EXPECT_FALSE(table[1][c].startsWith(u'\'')) << c;
 }
