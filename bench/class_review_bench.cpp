@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <random>
 #include <string>
 
+#include "bench/ratio_reporter.h"
 #include "classroom/command/class_actions.h"
 #include "classroom/seal.h"
 #include "classroom/submissions.h"
@@ -131,35 +131,6 @@ void ReadReviewAndTable(benchmark::State& state) {
 }
 BENCHMARK(ReadReviewAndTable)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's median CPU time (or its one result), to print the
-// ratios to the floor after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) {
-            const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-            if (median || (r.run_type == Run::RT_Iteration && r.repetitions <= 1))
-                ms_[r.run_name.function_name] = r.GetAdjustedCPUTime();
-        }
-    }
-    void print_ratios() const {
-        const auto floor = ms_.find("ReadFiles");
-        if (floor == ms_.end() || floor->second <= 0)
-            return;
-        std::printf("\nCPU time against reading the %d files (%.2f ms), in this run:\n", kGroups,
-                    floor->second);
-        for (const char* name : {"ParseNotebooks", "Review", "ReadReviewAndTable"}) {
-            if (const auto it = ms_.find(name); it != ms_.end())
-                std::printf("  %-20s %8.2f ms  %6.1f x floor\n", name, it->second,
-                            it->second / floor->second);
-        }
-    }
-
-  private:
-    std::map<std::string, double> ms_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -172,7 +143,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RatioReporter reporter;
+    gelvor::bench::RatioReporter reporter("ReadFiles",
+                                          "reading the " + std::to_string(kGroups) + " files",
+                                          {"ParseNotebooks", "Review", "ReadReviewAndTable"}, "ms");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.print_ratios();
     benchmark::Shutdown();

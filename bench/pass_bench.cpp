@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/ratio_reporter.h"
 #include "model/bench.h"
 #include "model/r11.h"
 #include "present/decimal_digits.h"
@@ -143,38 +143,6 @@ void PassDigits(benchmark::State& state) {
 BENCHMARK(PassDigits<decimal_digits>)->Name("PassDigits/to_chars");
 BENCHMARK(PassDigits<decimal_digits_by_printf>)->Name("PassDigits/printf");
 
-// Shows the runs as usual and keeps each benchmark's CPU time (on a shared
-// machine the wall time also counts the time others had the core): the median
-// when the run is repeated, else its one result.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) {
-            const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-            if (median || (r.run_type == Run::RT_Iteration && r.repetitions <= 1)) {
-                ns_[r.run_name.function_name] = r.GetAdjustedCPUTime();
-            }
-        }
-    }
-    void print_ratios() const {
-        const auto floor = ns_.find("Floor");
-        if (floor == ns_.end() || floor->second <= 0) {
-            return;
-        }
-        std::printf("\nCPU time against the floor (%.1f ns), in this run:\n", floor->second);
-        for (const char* name : {"ModelPass", "FullPassWithTexts"}) {
-            if (const auto it = ns_.find(name); it != ns_.end()) {
-                std::printf("  %-18s %9.1f ns  %6.2f x floor\n", name, it->second,
-                            it->second / floor->second);
-            }
-        }
-    }
-
-  private:
-    std::map<std::string, double> ns_;
-};
-
 // The floor must compute what the model computes, or the ratio means nothing.
 bool floor_agrees() {
     const BenchState a = floor_pass(kInputs), b = recompute(kInputs).state;
@@ -204,7 +172,8 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    RatioReporter reporter;
+    gelvor::bench::RatioReporter reporter("Floor", "the floor", {"ModelPass", "FullPassWithTexts"},
+                                          "ns");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.print_ratios();
     benchmark::Shutdown();

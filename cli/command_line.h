@@ -28,6 +28,18 @@ class StandardOutput {
     int error_ = 0;
 };
 
+// A program's texts in the user's language: words("Hola", "Hello").
+class Words {
+  public:
+    explicit Words(Language language) : language_(language) {}
+    QString operator()(const char* spanish, const char* english) const {
+        return say(language_, spanish, english);
+    }
+
+  private:
+    Language language_;
+};
+
 // Writes to standard error as it is, in UTF-8.
 void print_error(const QString& text);
 

@@ -54,17 +54,7 @@ std::optional<int> flow(const QString& text) {
     return v && *v >= kFlowRange.min && *v <= kFlowRange.max ? v : std::nullopt;
 }
 
-// The command's texts in the user's language.
-class Words {
-  public:
-    explicit Words(cli::Language language) : language_(language) {}
-    QString operator()(const char* spanish, const char* english) const {
-        return cli::say(language_, spanish, english);
-    }
-
-  private:
-    cli::Language language_;
-};
+using cli::Words;
 
 std::optional<Sweep> parse_sweep(const QString& text, const Words& say, QString& error) {
     const auto eq = text.indexOf(u'=');

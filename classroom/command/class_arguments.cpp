@@ -18,17 +18,7 @@
 namespace gelvor::class_command {
 namespace {
 
-// The command's texts in the user's language.
-class Words {
-  public:
-    explicit Words(cli::Language language) : language_(language) {}
-    QString operator()(const char* spanish, const char* english) const {
-        return cli::say(language_, spanish, english);
-    }
-
-  private:
-    cli::Language language_;
-};
+using cli::Words;
 
 // The default key's place as the help shows it: the same for every user,
 // so that the man page made from the help is too.
