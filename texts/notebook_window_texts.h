@@ -19,6 +19,8 @@ inline constexpr const char* kDiagramTab = "Diagrama p-h";
 // in; %1: the point's number.
 inline constexpr const char* kPointMarksName = "Marcas del punto %1";
 inline constexpr const char* kPointNoteName = "Nota del punto %1";
+// %1: the point's number; %2: the column's header ("Mis resultados: Qe (W)").
+inline constexpr const char* kPointHandResultName = "%2 del punto %1";
 
 // Who recorded the notebook and when: the fields' labels and names.
 inline constexpr const char* kStudentsLabel = "A&lumnos:";

@@ -4,18 +4,23 @@
 // the title's unsaved mark, the list of keys; a point's marks explained; a
 // reload that offers the notebook back; files of any size and shape that
 // open or are refused with a clear message while the page goes on
-// computing; and a CSV whose typed texts cannot run as formulas.
+// computing; a CSV whose typed texts cannot run as formulas; and a group's
+// assignment from gelvor-class taken in the page and reviewed.
 import { after, before, describe, test } from "node:test";
 import assert from "node:assert/strict";
 import { closeSync, existsSync, ftruncateSync, mkdtempSync, openSync, readFileSync, readdirSync, rmSync,
   writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
+import { execFileSync } from "node:child_process";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import { launchBrowser, openReadyPage } from "./browser.mjs";
 
 const root = fileURLToPath(new URL("../..", import.meta.url));
 const onePage = pathToFileURL(path.join(root, "dist/web/gelvor.html")).href;
+const classCommand = process.env.GELVOR_CLASS ??
+  path.join(path.dirname(process.env.GELVOR_READINGS ?? path.join(root, "build-test/readings/x")),
+    "../classroom/command/gelvor-class");
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 let browser;
@@ -67,6 +72,16 @@ async function recordExercise(page, points = [1, 2, 3]) {
     await chord(page, "Control", "KeyL");
   }
 }
+
+// From the table, to the active row's note: the group's own results follow it.
+async function toNote(page) {
+  await page.keyboard.press("End");
+  const after = await page.$$eval("#tablaRegistro th",
+    (ths) => ths.length - 1 - ths.findIndex((th) => th.textContent === "Nota"));
+  for (let i = 0; i < after; i++) await page.keyboard.press("ArrowLeft");
+}
+const noteOf = async (page, row) => row[await page.$$eval("#tablaRegistro th",
+  (ths) => ths.findIndex((th) => th.textContent === "Nota"))];
 
 // What the page put on the clipboard with Ctrl+C.
 async function copied(page) {
@@ -129,10 +144,10 @@ describe("the notebook by keyboard", { timeout: 120_000 }, () => {
       // A note typed over its cell, from the table that Ctrl+R gives the focus.
       await chord(page, "Control", "KeyR");
       assert.equal(await page.evaluate(() => document.activeElement.id), "tablaRegistro");
-      await page.keyboard.press("End");
+      await toNote(page);
       await page.keyboard.type("tc alta");
       await page.keyboard.press("Enter");
-      assert.equal((await rows(page))[0].at(-1), "tc alta");
+      assert.equal(await noteOf(page, (await rows(page))[0]), "tc alta");
       assert.equal(await copied(page), "Nota\ntc alta\n");
       await chord(page, "Control", "KeyA");
       const all = (await copied(page)).split("\n");
@@ -348,9 +363,16 @@ describe("a safe CSV", { timeout: 60_000 }, () => {
       await page.focus("#grupo");
       await page.keyboard.type("@SUM(A1:A9)");
       await chord(page, "Control", "KeyR");
-      await page.keyboard.press("End");
+      await toNote(page);
       await page.keyboard.press("Enter");
       await page.keyboard.type('=HYPERLINK("http://x";"y")');
+      await page.keyboard.press("Enter");
+      // A hand result that is no number is text too; one that is stays a number.
+      await page.keyboard.press("ArrowRight");
+      await page.keyboard.type("+1+1");
+      await page.keyboard.press("Enter");
+      await page.keyboard.press("ArrowRight");
+      await page.keyboard.type("-2,5");
       await page.keyboard.press("Enter");
       await chord(page, "Control", "KeyE");
       const file = path.join(folder, "lecturas.csv");
@@ -360,12 +382,69 @@ describe("a safe CSV", { timeout: 60_000 }, () => {
       const note = header.indexOf("Nota");
       assert.ok(lines[1].includes(`;"'=HYPERLINK(""http://x"";""y"")";`), lines[1]);
       assert.ok(lines[1].includes(";'@SUM(A1:A9);"), lines[1]);
+      assert.deepEqual(lines[1].split(";").slice(-11, -9), ["'+1+1", "-2,5"]);
       // The readings before the note stay as the table shows them.
       const shown = (await rows(page))[0];
       assert.ok(lines[1].startsWith(shown.slice(0, note).join(";")), lines[1]);
       assert.deepEqual(errors, []);
     } finally {
       await page.browserContext().close();
+    }
+  });
+});
+
+describe("a group's assignment", { timeout: 90_000 }, () => {
+  test("prepared by the teacher, taken in the page with the group's results, and reviewed", async () => {
+    const teacher = mkdtempSync(path.join(tmpdir(), "gelvor-clase-"));
+    const { page, errors } = await open({ downloads: folder });
+    try {
+      writeFileSync(path.join(teacher, "grupos.txt"), "L3-A: Ana Pérez, Luis Gómez\n");
+      const key = path.join(teacher, "profesor.clave");
+      const run = (...args) => execFileSync(classCommand, args, { encoding: "utf8", env: { ...process.env, LANG: "C" } });
+      run("prepare", "--groups", path.join(teacher, "grupos.txt"), "--out", teacher, "--seed", "5", "--key", key);
+      const assignment = JSON.parse(readFileSync(path.join(teacher, "L3-A.gelvor"), "utf8")).assignment;
+
+      await openFile(page, path.join(teacher, "L3-A.gelvor"));
+      await page.waitForFunction(() => !document.getElementById("estadoPractica").hidden);
+      assert.match(await text(page, "#estadoPractica"), /«L3-A»: 0 de 3 puntos tomados/);
+      // The group's points on Alt+1..3, each with all five settings.
+      await page.keyboard.press("F2");
+      await page.waitForSelector("#frmCondiciones[open]");
+      const p = assignment.points[2];
+      assert.equal(await text(page, "#puntoEjercicio3"),
+        `3) ${p.condenser_flow} y ${p.evaporator_flow} g/s, ${p.barometer} mbar, ${p.water} y ${p.ambient} ºC`);
+      await page.keyboard.press("Escape");
+      await page.waitForSelector("#frmCondiciones:not([open])");
+      await recordExercise(page);
+      assert.match(await text(page, "#estadoPractica"), /3 de 3 puntos tomados/);
+      assert.equal(await page.$eval("#presionBarometrica", (e) => e.value), String(p.barometer));
+
+      // The group's results typed beside the bench's: its own Qe for each point.
+      await chord(page, "Control", "KeyR");
+      const headers = await page.$$eval("#tablaRegistro th", (ths) => ths.map((th) => th.textContent));
+      const qe = headers.indexOf("Qe (W)");
+      const mine = headers.indexOf("Mis resultados: Qe (W)");
+      for (let r = 0; r < 3; r++) {
+        await chord(page, "Control", "Home");
+        for (let i = 0; i < r; i++) await page.keyboard.press("ArrowDown");
+        await toNote(page);
+        await page.keyboard.press("ArrowRight");
+        await page.keyboard.type((await rows(page))[r][qe]);
+        await page.keyboard.press("Enter");
+      }
+      assert.deepEqual((await rows(page)).map((row) => row[mine]), (await rows(page)).map((row) => row[qe]));
+      await chord(page, "Control", "KeyS");
+      const saved = path.join(folder, "L3-A.gelvor");
+      for (let i = 0; i < 100 && !readdirSync(folder).includes("L3-A.gelvor"); i++) await sleep(50);
+
+      // The teacher's review: sealed, authentic, three points and their three results.
+      const line = run("review", "--csv", "--key", key, saved).trim().split("\n")[1];
+      const review = [...line.matchAll(/("(?:[^"]|"")*"|[^,]*)(?:,|$)/g)].map((m) => m[1]);
+      assert.deepEqual(review.slice(3, 8), ["3", "3", "sí", "sí", "3"], review.join(","));
+      assert.deepEqual(errors, []);
+    } finally {
+      await page.browserContext().close();
+      rmSync(teacher, { recursive: true, force: true });
     }
   });
 });

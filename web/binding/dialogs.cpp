@@ -3,6 +3,7 @@
 // "Acerca de Gelvor", saving under a name and exporting a picture.
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <string>
 
 #include "layout/form1_layout.h"
@@ -19,6 +20,7 @@
 #include "texts/unit_texts.h"
 #include "version/version.h"
 #include "web/binding/bench.h"
+#include "web/binding/notebook.h"
 
 namespace gelvor::web {
 namespace {
@@ -54,22 +56,43 @@ val conditions_form() {
                            c.water, 1, T::kCelsiusUnit));
     fields.push_back(field("temperaturaAmbiente", T::kAmbientLabel, T::kAmbientName, kAmbientRange,
                            c.ambient, 1, T::kCelsiusUnit));
+    // The manual's points, or those the teacher handed this group out, each
+    // with every setting it sets.
     Json points = Json::array();
-    for (std::size_t k = 0; k < session::kExercisePoints.size(); ++k) {
-        const auto& p = session::kExercisePoints[k];
+    const auto& assignment = notebook_history().assignment();
+    const std::size_t count = assignment ? std::min<std::size_t>(assignment->points.size(), 9)
+                                         : session::kExercisePoints.size();
+    for (std::size_t k = 0; k < count; ++k) {
         const std::string n = std::to_string(k + 1);
-        std::string caption = with(T::kExercisePointCaption, "%1", n);
-        caption = with(caption, "%2", std::to_string(p.condenser));
-        caption = with(caption, "%3", std::to_string(p.evaporator));
-        points.push_back({{"id", "puntoEjercicio" + n},
-                          {"caption", caption},
-                          {"name", with(T::kExercisePointName, "%1", n)},
-                          {"condenser", p.condenser},
-                          {"evaporator", p.evaporator}});
+        Json point = {{"id", "puntoEjercicio" + n}, {"name", with(T::kExercisePointName, "%1", n)}};
+        std::string caption;
+        if (assignment) {
+            const AssignedPoint& p = assignment->points[k];
+            caption = with(T::kAssignedPointCaption, "%1", n);
+            int mark = 2;
+            for (int v : {p.condenser_flow, p.evaporator_flow, p.barometer, p.water, p.ambient})
+                caption = with(caption, "%" + std::to_string(mark++), std::to_string(v));
+            point.update({{"condenser", p.condenser_flow},
+                          {"evaporator", p.evaporator_flow},
+                          {"barometer", p.barometer},
+                          {"water", p.water},
+                          {"ambient", p.ambient}});
+        } else {
+            const auto& p = session::kExercisePoints[k];
+            caption = with(T::kExercisePointCaption, "%1", n);
+            caption = with(caption, "%2", std::to_string(p.condenser));
+            caption = with(caption, "%3", std::to_string(p.evaporator));
+            point.update({{"condenser", p.condenser}, {"evaporator", p.evaporator}});
+        }
+        point["caption"] = caption;
+        points.push_back(std::move(point));
     }
+    const std::string exercise_title = assignment
+                                           ? with(T::kAssignedPointsTitle, "%1", assignment->group)
+                                           : T::kExercisePointsTitle;
     const Json out = {{"title", T::kConditionsTitle},
                       {"fields", fields},
-                      {"exercise", {{"title", T::kExercisePointsTitle}, {"points", points}}},
+                      {"exercise", {{"title", exercise_title}, {"points", points}}},
                       {"accept", kAcceptCaption},
                       {"cancel", T::kCancelCaption}};
     return to_js(out);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "layout/window_look.h"
+#include "notebook/hand_results.h"
 #include "notebook/marked_point.h"
 #include "notebook/notebook_file.h"
 #include "notebook/notebook_messages.h"
@@ -83,12 +84,16 @@ val notebook_state() {
          {{"students", h.header().students},
           {"group", h.header().group},
           {"date", h.header().date}}},
+        // A notebook the teacher handed out: which of its points are still to take.
+        {"assignment",
+         h.assignment() ? assignment_status(h.assignment()->group, h.points_taken()) : ""},
     };
     return to_js(out);
 }
 
-// The rows from `from` up to `to`, each {cells, warning, differing, warned,
-// validity, marks}: every table column's text; the columns filled as read
+// The rows from `from` up to `to`, each {cells, unreadable, unreadableText,
+// warning, differing, warned, validity, marks}: the hand results that read as
+// no number, and why; every table column's text; the columns filled as read
 // out of range, and as no longer given; the number's marks, and what they
 // mean.
 val notebook_rows(int from, int to) {
@@ -102,7 +107,17 @@ val notebook_rows(int from, int to) {
         for (const SettingOutOfRange& o : p.out_of_range) warning.push_back(table_column(o.column));
         Json differing = Json::array();
         for (int c : p.differing) differing.push_back(table_column(c));
+        // A hand result the review could not read: shown as wrong now, and why.
+        const NumberStyle style = style_of(p.locale);
+        Json unreadable = Json::array();
+        for (std::size_t k = 0; k < kHandResultCount; ++k) {
+            if (check_hand_result(p.hand_results[k], 1.0, kDefaultTolerance, style) ==
+                HandCheck::unreadable)
+                unreadable.push_back(hand_table_column(k));
+        }
         rows.push_back({{"cells", std::move(cells)},
+                        {"unreadable", std::move(unreadable)},
+                        {"unreadableText", hand_result_unreadable(style.decimal_point)},
                         {"warning", std::move(warning)},
                         {"differing", std::move(differing)},
                         {"warned", p.warned()},
@@ -170,6 +185,13 @@ val notebook_texts() {
     namespace T = texts;
     Json headers = Json::array();
     for (int c = 0; c < table_column_count(); ++c) headers.push_back(table_header(c));
+    // The cells typed in place, each with its name for a screen reader ("%1": the point).
+    Json editable = Json::array({{{"column", note_table_column()}, {"name", T::kPointNoteName}}});
+    for (std::size_t k = 0; k < kHandResultCount; ++k) {
+        std::string name = T::kPointHandResultName;
+        name.replace(name.find("%2"), 2, hand_result_header(k));
+        editable.push_back({{"column", hand_table_column(k)}, {"name", name}});
+    }
     const Json out = {
         {"discardToOpen", kDiscardToOpen},
         {"extension", kNotebookExtension},
@@ -180,6 +202,8 @@ val notebook_texts() {
         {"maxBytes", kNotebookMaxBytes},
         {"headers", headers},
         {"noteColumn", note_table_column()},
+        {"editable", editable},
+        {"assignmentName", T::kAssignmentStatusName},
         {"tableName", T::kReadingsTableName},
         {"tabsName", T::kNotebookTabsName},
         {"tabs", {T::kReadingsTab, T::kChartTab, T::kDiagramTab}},

@@ -1,5 +1,5 @@
 // What the class changes in the page's notebook, each an undoable change of
-// the same history as the desktop's: a note, who recorded it and when, rows
+// the same history as the desktop's: a note or a hand result, who recorded it and when, rows
 // taken out, the notebook emptied; and the chosen cells as the text that
 // copying gives.
 #include <emscripten/bind.h>
@@ -27,6 +27,14 @@ std::vector<int> ints(const val& array) {
 // Typing on in the same note, or the same field, is one change.
 void set_note(int row, const std::string& note) {
     history().set_note(row, note);
+}
+
+// A cell typed in place: the note, or one of the group's own results.
+void set_cell(int row, int column, const std::string& text) {
+    if (column == note_table_column())
+        history().set_note(row, text);
+    else if (const int which = hand_result_of(column); which >= 0)
+        history().set_hand_result(row, static_cast<std::size_t>(which), text);
 }
 
 void set_header(const std::string& students, const std::string& group, const std::string& date) {
@@ -78,6 +86,7 @@ std::string copied_text(const val& rows, const val& columns) {
 
 EMSCRIPTEN_BINDINGS(gelvor_notebook_edits) {
     emscripten::function("setNote", &gelvor::web::set_note);
+    emscripten::function("setCell", &gelvor::web::set_cell);
     emscripten::function("setHeader", &gelvor::web::set_header);
     emscripten::function("removeRows", &gelvor::web::remove_rows);
     emscripten::function("askClear", &gelvor::web::ask_clear);

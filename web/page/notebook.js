@@ -22,9 +22,12 @@ GelvorPage.Notebook = class {
 
     this.heading = document.getElementById("notebookTitle");
     this.fields = this.makeFields();
+    // A notebook the teacher handed out says which of its points are still to take.
+    this.assignment = document.getElementById("estadoPractica");
+    this.assignment.setAttribute("aria-label", this.texts.assignmentName);
     this.tabs = this.makeTabs();
     this.table = new GelvorPage.NotebookTable(gelvor, this.texts, {
-      note: (row, text) => this.change(() => gelvor.setNote(row, text)),
+      edit: (row, col, text) => this.change(() => gelvor.setCell(row, col, text)),
       selected: (row) => this.diagram?.setSelectedRow(row),
     });
     document.addEventListener("gelvor:zoom", () => this.table.zoomed());
@@ -175,6 +178,8 @@ GelvorPage.Notebook = class {
       [this.fields.fecha, date]]) {
       if (field.value !== value) field.value = value;
     }
+    this.assignment.hidden = state.assignment === "";
+    this.assignment.textContent = state.assignment;
     this.table.refresh(state.count);
     this.refreshViews([this.chart, this.diagram]);
     this.copy.changed();

@@ -91,10 +91,11 @@ GelvorPage.dialogs = (() => {
     for (const p of points) {
       const b = buttons.appendChild(element("button", { type: "button", id: p.id, "aria-label": p.name }));
       labelled(b, p.caption);
-      // Its flows, then accepted, as the desktop's button does.
+      // Its settings (a group's point sets all five), then accepted, as the desktop's button does.
       b.addEventListener("click", () => {
-        inputs[0].value = String(p.condenser);
-        inputs[1].value = String(p.evaporator);
+        [p.condenser, p.evaporator, p.barometer, p.water, p.ambient].forEach((v, i) => {
+          if (v !== undefined) inputs[i].value = String(v);
+        });
         dialog.close("ok");
       });
     }

@@ -1,5 +1,6 @@
 // The notebook's table, "tablaRegistro", as the desktop's: a grid of cells
-// chosen by mouse, touch and keyboard, each point's note typed in place
+// chosen by mouse, touch and keyboard, each point's note and the group's own
+// results typed in place
 // (double-click it or start typing on it), and each point's marks: the
 // warning sign and the violet dot on its number, the fills of its cells and
 // what they mean, shown beside the cell and given as its description. Only
@@ -9,7 +10,7 @@
 window.GelvorPage = window.GelvorPage || {};
 
 GelvorPage.NotebookTable = class {
-  // `texts`: the module's notebookTexts(); `on`: {note(row, text),
+  // `texts`: the module's notebookTexts(); `on`: {edit(row, col, text),
   // selected(row|null)}, what the table asks of the notebook.
   constructor(gelvor, texts, on) {
     this.gelvor = gelvor;
@@ -20,6 +21,8 @@ GelvorPage.NotebookTable = class {
     this.marksBox = document.getElementById("marcasPunto");
     this.columns = texts.headers.length;
     this.noteColumn = texts.noteColumn;
+    // The cells typed in place: column → its name for a screen reader.
+    this.editable = new Map(texts.editable.map(({ column, name }) => [column, name]));
     this.count = 0;
     this.rows = new Map(); // row → the module's row, while nothing changes
     this.active = null; // {row, col}: the cell the keys act on
@@ -29,7 +32,7 @@ GelvorPage.NotebookTable = class {
     this.from = 0; // the rows made, from `from` up to `to`
     this.to = 0;
     this.all = false; // every row made, for printing
-    this.editor = null; // {row, input, before}: a note being typed
+    this.editor = null; // {row, col, input, before}: a cell being typed
     this.redrawing = false; // the editor's row is being made again
 
     // What each row's marks mean, the description of its marked cells.
@@ -49,7 +52,7 @@ GelvorPage.NotebookTable = class {
     this.table.addEventListener("mouseover", (event) => this.onHover(event));
     this.table.addEventListener("dblclick", (event) => {
       const cell = this.cellAt(event.target);
-      if (cell && cell.col === this.noteColumn) this.edit(cell.row);
+      if (cell && this.editable.has(cell.col)) this.edit(cell.row, cell.col);
     });
     this.table.addEventListener("focus", () => {
       if (!this.active && this.count > 0) this.moveTo({ row: 0, col: 0 }, false);
@@ -156,10 +159,10 @@ GelvorPage.NotebookTable = class {
       this.draw();
       this.on.selected(shiftKey ? at.row : 0);
       return;
-    } else if (at.col === this.noteColumn && !ctrlKey && (key === "Enter" || key.length === 1)) {
-      // Typing on a note replaces it, as on the desktop; Enter edits it as it is.
+    } else if (this.editable.has(at.col) && !ctrlKey && (key === "Enter" || key.length === 1)) {
+      // Typing on a cell replaces it, as on the desktop; Enter edits it as it is.
       event.preventDefault();
-      this.edit(at.row, key === "Enter" ? null : key);
+      this.edit(at.row, at.col, key === "Enter" ? null : key);
       return;
     }
     if (!to) return;
@@ -348,6 +351,10 @@ GelvorPage.NotebookTable = class {
         "aria-selected": String(this.chosen(r, col)),
       }));
       if (col === this.noteColumn) td.className = "note";
+      if (row.unreadable.includes(col)) {
+        td.classList.add("warning");
+        td.title = row.unreadableText;
+      }
       if (row.warning.includes(col)) td.classList.add("warning");
       else if (row.differing.includes(col)) td.classList.add("differing");
       if (this.active && this.active.row === r && this.active.col === col) td.classList.add("active");
@@ -382,17 +389,18 @@ GelvorPage.NotebookTable = class {
     this.marksBox.style.top = `${box.bottom - panel.top + 2}px`;
   }
 
-  // A note typed in place: `typed` replaces it, or none edits it as it is.
-  edit(row, typed = null) {
+  // A cell typed in place: `typed` replaces it, or none edits it as it is.
+  edit(row, col, typed = null) {
     if (row >= this.count) return;
     if (this.editor) this.commitEdit();
-    this.active = { row, col: this.noteColumn };
+    this.active = { row, col };
     this.scrollTo(row);
     const input = GelvorPage.controls.element("input", {
       type: "text", class: "note-editor", spellcheck: "false",
-      "aria-label": this.texts.noteName.replace("%1", this.rows.get(row)?.cells[0] ?? row + 1),
+      "aria-label": this.editable.get(col).replace("%1", this.rows.get(row)?.cells[0] ?? row + 1),
     });
-    this.editor = { row, input, before: this.rows.get(row)?.cells[this.noteColumn] ?? "" };
+    if (col !== this.noteColumn) input.inputMode = "decimal";
+    this.editor = { row, col, input, before: this.rows.get(row)?.cells[col] ?? "" };
     input.value = typed ?? this.editor.before;
     // Enter, Tab and Esc end the typing here; the table does not see them.
     input.addEventListener("keydown", (event) => {
@@ -411,19 +419,19 @@ GelvorPage.NotebookTable = class {
   }
 
   placeEditor() {
-    const td = document.getElementById(this.cellId(this.editor.row, this.noteColumn));
+    const td = document.getElementById(this.cellId(this.editor.row, this.editor.col));
     if (!td) return;
     td.classList.add("editing");
     td.replaceChildren(this.editor.input);
   }
 
-  // The note as typed becomes the point's, an undoable change; the focus
+  // The text as typed becomes the point's, an undoable change; the focus
   // goes back to the table.
   commitEdit(refocus = true) {
-    const { row, input, before } = this.editor;
+    const { row, col, input, before } = this.editor;
     this.editor = null;
     if (refocus) this.table.focus({ preventScroll: true });
-    if (input.value !== before) this.on.note(row, input.value);
+    if (input.value !== before) this.on.edit(row, col, input.value);
     else this.draw();
   }
 
