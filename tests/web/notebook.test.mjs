@@ -81,6 +81,7 @@ async function copied(page) {
 
 // Ctrl+O and the file chosen.
 async function openFile(page, file) {
+  await page.focus("#abrirRegistro");
   const [chooser] = await Promise.all([page.waitForFileChooser(), chord(page, "Control", "KeyO")]);
   await chooser.accept([file]);
 }
@@ -225,6 +226,107 @@ describe("the notebook by keyboard", { timeout: 120_000 }, () => {
       assert.deepEqual(errors, []);
     } finally {
       await page.browserContext().close();
+    }
+  });
+});
+
+describe("on paper", { timeout: 60_000 }, () => {
+  test("the bench and every row of the notebook under its headings, and no buttons", async () => {
+    const points = Array.from({ length: 300 }, (_, i) => ({
+      number: i + 1, settings: { evaporator_flow: 20, condenser_flow: 4 + (i % 47), barometer: "1010",
+        water: "15", ambient: "18" }, locale: "es_ES", readings: {}, note: "",
+    }));
+    const file = path.join(folder, "trescientos.gelvor");
+    writeFileSync(file, JSON.stringify({ format: "gelvor-registro", version: 1, points }));
+    const { page, errors } = await open();
+    try {
+      await openFile(page, file);
+      await page.waitForFunction(() => document.title.startsWith("trescientos"));
+      assert.ok((await rows(page)).length < 100, "on screen, the rows in view");
+      await page.emulateMediaType("print");
+      await page.evaluate(() => dispatchEvent(new Event("beforeprint")));
+      const printed = await page.evaluate(() => ({
+        rows: document.querySelectorAll("#tablaRegistro tbody tr:not(.spacer)").length,
+        heading: getComputedStyle(document.querySelector("#tablaRegistro thead")).display,
+        shown: ["#tools", "#notebookTools", "#pestanasRegistro", "#Form1", "#who", "#marcoTabla"]
+          .filter((s) => getComputedStyle(document.querySelector(s)).display !== "none"),
+      }));
+      assert.deepEqual(printed, { rows: 300, heading: "table-header-group",
+        shown: ["#Form1", "#who", "#marcoTabla"] });
+      await page.emulateMediaType(null);
+      await page.evaluate(() => dispatchEvent(new Event("afterprint")));
+      assert.ok((await rows(page)).length < 100, "back to the rows in view");
+      assert.deepEqual(errors, []);
+    } finally {
+      await page.browserContext().close();
+    }
+  });
+});
+
+describe("the chart and the diagram, where the page has them", { timeout: 60_000 }, () => {
+  test("they follow the notebook, choose rows with the table and export the tab on show", async () => {
+    const context = await browser.createBrowserContext(
+      { downloadBehavior: { policy: "allow", downloadPath: folder } });
+    const page = await context.newPage();
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(error.message));
+    // Stand-ins that note what the notebook asks of them.
+    await page.evaluateOnNewDocument(() => {
+      window.asked = [];
+      const view = (kind) => class {
+        constructor(gelvor, container) {
+          asked.push(`${kind} in ${container.id}`);
+        }
+        refresh() {
+          asked.push(`${kind} refreshed`);
+        }
+        setSelectedRow(row) {
+          asked.push(`${kind} row ${row}`);
+        }
+        exportFile(type) {
+          asked.push(`${kind} exported as ${type}`);
+          return Promise.resolve({ bytes: new TextEncoder().encode(kind), name: `${kind}.${type}`, type: "image/png" });
+        }
+      };
+      window.GelvorPage = { NotebookChart: view("chart"), PhDiagram: view("diagram") };
+    });
+    try {
+      await page.goto(`${onePage}?locale=es_ES`, { waitUntil: "domcontentloaded" });
+      await page.waitForSelector("html[data-ready]");
+      const asked = () => page.evaluate(() => asked.splice(0));
+      assert.deepEqual((await asked()).filter((a) => a.includes(" in ")),
+        ["chart in graficaRegistro", "diagram in diagramaPh"]);
+      await recordExercise(page, [1, 2]);
+      // Not on show: neither draws until its tab shows.
+      assert.deepEqual((await asked()).filter((a) => a.includes("refreshed")), []);
+      await chord(page, "Control", "PageDown");
+      assert.deepEqual(await asked(), ["chart refreshed"]);
+      await chord(page, "Control", "PageDown");
+      assert.deepEqual(await asked(), ["diagram refreshed"]);
+      await chord(page, "Control", "KeyL"); // on show, it follows at once
+      assert.ok((await asked()).includes("diagram refreshed"));
+
+      // A point chosen in either is chosen in the other.
+      await page.evaluate(() => gelvorPage.notebook.diagram.onSelectRow(1));
+      await chord(page, "Control", "KeyR");
+      assert.equal(await page.$eval("#tablaRegistro td.active", (td) => td.parentElement.cells[0].textContent), "2");
+      await page.keyboard.press("ArrowUp");
+      assert.ok((await asked()).includes("diagram row 0"));
+
+      // Ctrl+G: the diagram, its tab being on show, as the kind chosen.
+      await chord(page, "Control", "PageDown");
+      await chord(page, "Control", "PageDown");
+      await chord(page, "Control", "KeyG");
+      await page.waitForSelector("#exportarImagen[open]");
+      await page.keyboard.press("ArrowDown"); // from PNG to SVG
+      await page.keyboard.press("Enter");
+      await page.waitForFunction(() => asked.some((a) => a.startsWith("diagram exported")));
+      assert.ok((await asked()).includes("diagram exported as svg"));
+      for (let i = 0; i < 100 && !readdirSync(folder).includes("diagram.svg"); i++) await sleep(50);
+      assert.equal(readFileSync(path.join(folder, "diagram.svg"), "utf8"), "diagram");
+      assert.deepEqual(errors, []);
+    } finally {
+      await context.close();
     }
   });
 });
