@@ -33,7 +33,11 @@ after(async () => {
 // A page of its own, which lets itself be left or reloaded.
 async function open(options = {}) {
   const opened = await openReadyPage(browser, `${onePage}?locale=es_ES`, options);
-  opened.page.on("dialog", (dialog) => dialog.accept());
+  opened.asked = []; // the browser's own questions, by type
+  opened.page.on("dialog", (dialog) => {
+    opened.asked.push(dialog.type());
+    dialog.accept();
+  });
   return opened;
 }
 
@@ -333,10 +337,11 @@ describe("the chart and the diagram, where the page has them", { timeout: 60_000
 
 describe("nothing lost in a browser, or told so", { timeout: 60_000 }, () => {
   test("a reload offers the notebook back, and a saved one is not offered", async () => {
-    const { page, errors } = await open({ downloads: folder });
+    const { page, errors, asked } = await open({ downloads: folder });
     try {
       await recordExercise(page, [1, 3]);
       await page.reload({ waitUntil: "domcontentloaded" });
+      assert.deepEqual(asked, ["beforeunload"], "leaving with unsaved readings asks");
       await page.waitForSelector("html[data-ready]");
       await page.waitForSelector("#pregunta[open]");
       assert.match(await text(page, "#preguntaText"), /sin guardar un registro de 2 lecturas\. ¿Recuperarlo\?$/);
@@ -349,6 +354,7 @@ describe("nothing lost in a browser, or told so", { timeout: 60_000 }, () => {
       await page.waitForSelector("html[data-ready]");
       await sleep(300);
       assert.equal(await page.$("#pregunta[open]"), null, "a saved notebook is offered back");
+      assert.deepEqual(asked, ["beforeunload"], "a saved notebook asks nothing");
       assert.deepEqual(errors, []);
     } finally {
       await page.browserContext().close();
