@@ -43,7 +43,8 @@ GelvorPage.Notebook = class {
     this.file.accept = `.${this.texts.extension}`;
     this.file.addEventListener("change", () => this.openChosen());
     this.copy = new GelvorPage.BrowserCopy({
-      kept: () => (this.busy ? undefined : gelvor.keptNotebook()),
+      keep: () => (this.busy ? undefined : this.state.keep),
+      kept: () => gelvor.keptNotebook(),
       points: () => this.state.count,
       notice: (text) => this.showCopyNotice(text),
       words: this.words.browserCopy,
