@@ -194,6 +194,16 @@ describe("the notebook by keyboard", { timeout: 120_000 }, () => {
       await page.focus("#VScroll1");
       await chord(page, "Control", "KeyS");
       assert.equal(await page.title(), "registro.gelvor — Registro de lecturas");
+      // Saved under a name typed, with the notebook's extension added.
+      await chord(page, "Control", "Shift", "KeyS");
+      await page.waitForSelector("#guardarComo[open]");
+      assert.equal(await page.$eval("#nombreArchivo", (e) => e.value), "registro.gelvor");
+      await chord(page, "Control", "KeyA");
+      await page.keyboard.type("practica 3");
+      await page.keyboard.press("Enter");
+      await page.waitForFunction(() => document.title.startsWith("practica 3.gelvor"));
+      for (let i = 0; i < 100 && !readdirSync(folder).includes("practica 3.gelvor"); i++) await sleep(50);
+      assert.ok(readdirSync(folder).includes("practica 3.gelvor"));
       assert.deepEqual(errors, []);
     } finally {
       await page.browserContext().close();
