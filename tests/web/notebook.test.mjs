@@ -84,10 +84,22 @@ async function copied(page) {
 }
 
 // Ctrl+O and the file chosen.
+// Ctrl+O and the file chosen; unsaved readings discarded when the
+// desktop's question asks first (returned, or null).
 async function openFile(page, file) {
   await page.focus("#abrirRegistro");
-  const [chooser] = await Promise.all([page.waitForFileChooser(), chord(page, "Control", "KeyO")]);
-  await chooser.accept([file]);
+  const choosing = page.waitForFileChooser();
+  await chord(page, "Control", "KeyO");
+  let asked = null;
+  if (await page.$("#pregunta[open]")) {
+    asked = await page.evaluate(() => ({
+      text: document.getElementById("preguntaText").textContent,
+      focus: document.activeElement.textContent,
+    }));
+    await chord(page, "Alt", "KeyD");
+  }
+  await (await choosing).accept([file]);
+  return asked;
 }
 
 // The page still computes: a flow step with the machine on changes the displays.
@@ -448,7 +460,8 @@ describe("files of any size and shape", { timeout: 180_000 }, () => {
     const { page, errors } = await open();
     try {
       await recordExercise(page, [1]);
-      await openFile(page, large);
+      assert.deepEqual(await openFile(page, large), { focus: "Guardar",
+        text: "El registro «Sin título» tiene cambios sin guardar. ¿Guardarlos antes de abrir otro?" });
       await page.waitForFunction(() => document.getElementById("statusLine").textContent.includes("grande"));
       assert.equal(await text(page, "#statusLine"), "No se pudo abrir «grande.gelvor»: El archivo es " +
         "demasiado grande para ser un registro de Gelvor: un registro no pasa de 67,1 MB. " +
