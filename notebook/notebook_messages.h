@@ -116,9 +116,4 @@ inline std::string note_edit(int point) {
 inline constexpr const char* kHeaderEdit = "cambiar los datos del registro";
 inline constexpr const char* kHandResultEdit = "cambiar un resultado propio";
 
-// A browser asks with OK and Cancel before a notebook it has not saved is
-// replaced by one opened; OK lets the readings go.
-inline constexpr const char* kDiscardToOpen =
-    "El registro tiene lecturas sin guardar. ¿Descartarlas y abrir otro?";
-
 }  // namespace gelvor

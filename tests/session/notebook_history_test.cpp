@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+#include <random>
 #include <utility>
 
 #include "notebook/assignment.h"
@@ -273,6 +275,48 @@ TEST(NotebookFile, ReadAFewPointsAtATimeAFileGivesWhatReadingItWholeGives) {
             EXPECT_EQ(whole.document, read.document);
         }
     }
+}
+
+// Its points found apart from the rest by a scan of the bytes, a file the
+// parser would refuse whole is refused whatever is damaged where (said as
+// damage to the header when that is found first), read in steps or not.
+TEST(NotebookFile, AFileDamagedAnywhereIsRefusedAsAParserReadingItWholeRefusesIt) {
+    NotebookHistory h = make_history();
+    for (int mc : {20, 4, 40}) h.record(point_at(mc, 18));
+    h.set_note(2, "\\ \"[x]\" {y}");
+    const std::string saved = notebook_to_json(h.document(), "prueba");
+    std::mt19937 rng(20261209);
+    const std::string_view marks = "[]{},:\"\\ 1a";
+    int opened = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string file = saved;
+        for (int edits = 1 + int(rng() % 3); edits > 0; --edits) {
+            const std::size_t at = rng() % file.size();
+            const char mark = marks[rng() % marks.size()];
+            switch (rng() % 3) {
+                case 0:
+                    file.erase(at, 1);
+                    break;
+                case 1:
+                    file.insert(at, 1, mark);
+                    break;
+                default:
+                    file[at] = mark;
+            }
+        }
+        NotebookReader steps(file);
+        while (steps.error().empty() && steps.done() < steps.total()) steps.read(1);
+        const NotebookRead read = steps.result();
+        if (!nlohmann::ordered_json::accept(file)) {
+            EXPECT_FALSE(read.document) << file;
+            EXPECT_NE(read.error, "") << file;
+        }
+        const NotebookRead whole = notebook_from_json(file);
+        EXPECT_EQ(whole.error, read.error) << file;
+        EXPECT_EQ(whole.document, read.document) << file;
+        opened += read.document.has_value();
+    }
+    EXPECT_GT(opened, 0);  // some edits fall in spaces or texts
 }
 
 TEST(NotebookFile, AFileLargerThanAnyNotebookIsRefusedNamingTheLimitInTheUsersNumbers) {

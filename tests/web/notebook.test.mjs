@@ -38,7 +38,11 @@ after(async () => {
 // A page of its own, which lets itself be left or reloaded.
 async function open(options = {}) {
   const opened = await openReadyPage(browser, `${onePage}?locale=es_ES`, options);
-  opened.page.on("dialog", (dialog) => dialog.accept());
+  opened.asked = []; // the browser's own questions, by type
+  opened.page.on("dialog", (dialog) => {
+    opened.asked.push(dialog.type());
+    dialog.accept();
+  });
   return opened;
 }
 
@@ -95,9 +99,22 @@ async function copied(page) {
 }
 
 // Ctrl+O and the file chosen.
+// Ctrl+O and the file chosen; unsaved readings discarded when the
+// desktop's question asks first (returned, or null).
 async function openFile(page, file) {
-  const [chooser] = await Promise.all([page.waitForFileChooser(), chord(page, "Control", "KeyO")]);
-  await chooser.accept([file]);
+  await page.focus("#abrirRegistro");
+  const choosing = page.waitForFileChooser();
+  await chord(page, "Control", "KeyO");
+  let asked = null;
+  if (await page.$("#pregunta[open]")) {
+    asked = await page.evaluate(() => ({
+      text: document.getElementById("preguntaText").textContent,
+      focus: document.activeElement.textContent,
+    }));
+    await chord(page, "Alt", "KeyD");
+  }
+  await (await choosing).accept([file]);
+  return asked;
 }
 
 // The page still computes: a flow step with the machine on changes the displays.
@@ -204,6 +221,16 @@ describe("the notebook by keyboard", { timeout: 120_000 }, () => {
       await page.focus("#VScroll1");
       await chord(page, "Control", "KeyS");
       assert.equal(await page.title(), "registro.gelvor — Registro de lecturas");
+      // Saved under a name typed, with the notebook's extension added.
+      await chord(page, "Control", "Shift", "KeyS");
+      await page.waitForSelector("#guardarComo[open]");
+      assert.equal(await page.$eval("#nombreArchivo", (e) => e.value), "registro.gelvor");
+      await chord(page, "Control", "KeyA");
+      await page.keyboard.type("practica 3");
+      await page.keyboard.press("Enter");
+      await page.waitForFunction(() => document.title.startsWith("practica 3.gelvor"));
+      for (let i = 0; i < 100 && !readdirSync(folder).includes("practica 3.gelvor"); i++) await sleep(50);
+      assert.ok(readdirSync(folder).includes("practica 3.gelvor"));
       assert.deepEqual(errors, []);
     } finally {
       await page.browserContext().close();
@@ -244,12 +271,114 @@ describe("the notebook by keyboard", { timeout: 120_000 }, () => {
   });
 });
 
+describe("on paper", { timeout: 60_000 }, () => {
+  test("the bench and every row of the notebook under its headings, and no buttons", async () => {
+    const points = Array.from({ length: 300 }, (_, i) => ({
+      number: i + 1, settings: { evaporator_flow: 20, condenser_flow: 4 + (i % 47), barometer: "1010",
+        water: "15", ambient: "18" }, locale: "es_ES", readings: {}, note: "",
+    }));
+    const file = path.join(folder, "trescientos.gelvor");
+    writeFileSync(file, JSON.stringify({ format: "gelvor-registro", version: 1, points }));
+    const { page, errors } = await open();
+    try {
+      await openFile(page, file);
+      await page.waitForFunction(() => document.title.startsWith("trescientos"));
+      assert.ok((await rows(page)).length < 100, "on screen, the rows in view");
+      await page.emulateMediaType("print");
+      await page.evaluate(() => dispatchEvent(new Event("beforeprint")));
+      const printed = await page.evaluate(() => ({
+        rows: document.querySelectorAll("#tablaRegistro tbody tr:not(.spacer)").length,
+        heading: getComputedStyle(document.querySelector("#tablaRegistro thead")).display,
+        shown: ["#tools", "#notebookTools", "#pestanasRegistro", "#Form1", "#who", "#marcoTabla"]
+          .filter((s) => getComputedStyle(document.querySelector(s)).display !== "none"),
+      }));
+      assert.deepEqual(printed, { rows: 300, heading: "table-header-group",
+        shown: ["#Form1", "#who", "#marcoTabla"] });
+      await page.emulateMediaType(null);
+      await page.evaluate(() => dispatchEvent(new Event("afterprint")));
+      assert.ok((await rows(page)).length < 100, "back to the rows in view");
+      assert.deepEqual(errors, []);
+    } finally {
+      await page.browserContext().close();
+    }
+  });
+});
+
+describe("the chart and the diagram, where the page has them", { timeout: 60_000 }, () => {
+  test("they follow the notebook, choose rows with the table and export the tab on show", async () => {
+    const context = await browser.createBrowserContext(
+      { downloadBehavior: { policy: "allow", downloadPath: folder } });
+    const page = await context.newPage();
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(error.message));
+    // Stand-ins that note what the notebook asks of them.
+    await page.evaluateOnNewDocument(() => {
+      window.asked = [];
+      const view = (kind) => class {
+        constructor(gelvor, container) {
+          asked.push(`${kind} in ${container.id}`);
+        }
+        refresh() {
+          asked.push(`${kind} refreshed`);
+        }
+        setSelectedRow(row) {
+          asked.push(`${kind} row ${row}`);
+        }
+        exportFile(type) {
+          asked.push(`${kind} exported as ${type}`);
+          return Promise.resolve({ bytes: new TextEncoder().encode(kind), name: `${kind}.${type}`, type: "image/png" });
+        }
+      };
+      window.GelvorPage = { NotebookChart: view("chart"), PhDiagram: view("diagram") };
+    });
+    try {
+      await page.goto(`${onePage}?locale=es_ES`, { waitUntil: "domcontentloaded" });
+      await page.waitForSelector("html[data-ready]");
+      const asked = () => page.evaluate(() => asked.splice(0));
+      assert.deepEqual((await asked()).filter((a) => a.includes(" in ")),
+        ["chart in graficaRegistro", "diagram in diagramaPh"]);
+      await recordExercise(page, [1, 2]);
+      // Not on show: neither draws until its tab shows.
+      assert.deepEqual((await asked()).filter((a) => a.includes("refreshed")), []);
+      await chord(page, "Control", "PageDown");
+      assert.deepEqual(await asked(), ["chart refreshed"]);
+      await chord(page, "Control", "PageDown");
+      assert.deepEqual(await asked(), ["diagram refreshed"]);
+      await chord(page, "Control", "KeyL"); // on show, it follows at once
+      assert.ok((await asked()).includes("diagram refreshed"));
+
+      // A point chosen in either is chosen in the other.
+      await page.evaluate(() => gelvorPage.notebook.diagram.onSelectRow(1));
+      await chord(page, "Control", "KeyR");
+      assert.equal(await page.$eval("#tablaRegistro td.active", (td) => td.parentElement.cells[0].textContent), "2");
+      await page.keyboard.press("ArrowUp");
+      assert.ok((await asked()).includes("diagram row 0"));
+
+      // Ctrl+G: the diagram, its tab being on show, as the kind chosen.
+      await chord(page, "Control", "PageDown");
+      await chord(page, "Control", "PageDown");
+      await chord(page, "Control", "KeyG");
+      await page.waitForSelector("#exportarImagen[open]");
+      await page.keyboard.press("ArrowDown"); // from PNG to SVG
+      await page.keyboard.press("Enter");
+      await page.waitForFunction(() => asked.some((a) => a.startsWith("diagram exported")));
+      assert.ok((await asked()).includes("diagram exported as svg"));
+      for (let i = 0; i < 100 && !readdirSync(folder).includes("diagram.svg"); i++) await sleep(50);
+      assert.equal(readFileSync(path.join(folder, "diagram.svg"), "utf8"), "diagram");
+      assert.deepEqual(errors, []);
+    } finally {
+      await context.close();
+    }
+  });
+});
+
 describe("nothing lost in a browser, or told so", { timeout: 60_000 }, () => {
   test("a reload offers the notebook back, and a saved one is not offered", async () => {
-    const { page, errors } = await open({ downloads: folder });
+    const { page, errors, asked } = await open({ downloads: folder });
     try {
       await recordExercise(page, [1, 3]);
       await page.reload({ waitUntil: "domcontentloaded" });
+      assert.deepEqual(asked, ["beforeunload"], "leaving with unsaved readings asks");
       await page.waitForSelector("html[data-ready]");
       await page.waitForSelector("#pregunta[open]");
       assert.match(await text(page, "#preguntaText"), /sin guardar un registro de 2 lecturas\. ¿Recuperarlo\?$/);
@@ -262,6 +391,7 @@ describe("nothing lost in a browser, or told so", { timeout: 60_000 }, () => {
       await page.waitForSelector("html[data-ready]");
       await sleep(300);
       assert.equal(await page.$("#pregunta[open]"), null, "a saved notebook is offered back");
+      assert.deepEqual(asked, ["beforeunload"], "a saved notebook asks nothing");
       assert.deepEqual(errors, []);
     } finally {
       await page.browserContext().close();
@@ -281,12 +411,20 @@ describe("nothing lost in a browser, or told so", { timeout: 60_000 }, () => {
           }
         }
       });
-      await recordExercise(page, [1]);
+      await recordExercise(page, [1, 2]);
       await page.waitForSelector("#avisoCopia:not([hidden])");
       assert.match(await text(page, "#avisoCopia"), /^El registro ya no cabe en el almacenamiento del navegador/);
       assert.equal(await page.$eval("#avisoCopia", (e) => e.getAttribute("role")), "alert");
+      // A larger notebook is not tried again after every change; a smaller one is.
       await page.evaluate(() => localStorage.clear());
       await chord(page, "Control", "KeyL");
+      await sleep(500);
+      assert.equal(await page.$("#avisoCopia[hidden]"), null);
+      await chord(page, "Control", "KeyR");
+      for (let i = 0; i < 2; i++) {
+        await chord(page, "Shift", "Space");
+        await page.keyboard.press("Delete");
+      }
       await page.waitForSelector("#avisoCopia[hidden]");
       assert.equal(await page.evaluate(() => Object.keys(localStorage).filter((k) => !k.endsWith(".datos")).length), 1);
       assert.deepEqual(errors, []);
@@ -337,7 +475,8 @@ describe("files of any size and shape", { timeout: 180_000 }, () => {
     const { page, errors } = await open();
     try {
       await recordExercise(page, [1]);
-      await openFile(page, large);
+      assert.deepEqual(await openFile(page, large), { focus: "Guardar",
+        text: "El registro «Sin título» tiene cambios sin guardar. ¿Guardarlos antes de abrir otro?" });
       await page.waitForFunction(() => document.getElementById("statusLine").textContent.includes("grande"));
       assert.equal(await text(page, "#statusLine"), "No se pudo abrir «grande.gelvor»: El archivo es " +
         "demasiado grande para ser un registro de Gelvor: un registro no pasa de 67,1 MB. " +

@@ -345,11 +345,13 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
 
       // A damaged file is refused, as the C++ says (its reader throws, which
       // the module must catch); the saved one opens.
-      const open = async (file) => {
+      // Unsaved readings: the desktop's question first, answered "Descartar".
+      const open = async (file, discard = false) => {
         const [chooser] = await Promise.all([page.waitForFileChooser(), (async () => {
           await page.keyboard.down("Control");
           await page.keyboard.press("KeyO");
           await page.keyboard.up("Control");
+          if (discard) await page.click("#pregunta-discard");
         })()]);
         await chooser.accept([file]);
         await sleep(200);
@@ -362,7 +364,7 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
       await page.keyboard.down("Control");
       await page.keyboard.press("KeyL");
       await page.keyboard.up("Control");
-      await open(path.join(downloads, "registro.gelvor"));
+      await open(path.join(downloads, "registro.gelvor"), true);
       const reopened = await page.$$eval("#tablaRegistro tbody tr", (rows) => rows.length);
       assert.equal(reopened, 3, "the saved notebook opened again, without the fourth point");
       assert.deepEqual(opened.errors, []);

@@ -18,8 +18,10 @@
 #include "notebook/notebook_points.h"
 #include "notebook/notebook_table.h"
 #include "texts/commands.h"
+#include "texts/dialog_texts.h"
 #include "texts/file_texts.h"
 #include "texts/notebook_window_texts.h"
+#include "texts/recovery_texts.h"
 #include "version/version.h"
 #include "web/binding/bench.h"
 
@@ -176,6 +178,24 @@ void start_notebook(const std::string& today) {
     }
 }
 
+// Before unsaved readings would be lost to `what` ("open": another file;
+// "recover": the browser's copy), the desktop's question: {title, text,
+// save, discard, cancel}; Save is its default.
+val unsaved_question(const std::string& what) {
+    const std::string& file = notebook_file_name();
+    std::string question = texts::kUnsavedQuestion;
+    question.replace(question.find("%1"), 2, file.empty() ? texts::kUntitled : file);
+    question.replace(question.find("%2"), 2,
+                     what == "recover" ? texts::kToRecover : texts::kToOpenAnother);
+    val out = val::object();
+    out.set("title", text(kNotebookTitle));
+    out.set("text", text(question));
+    out.set("save", text(texts::kSaveCaption));
+    out.set("discard", text(texts::kDiscardCaption));
+    out.set("cancel", text(texts::kCancelCaption));
+    return out;
+}
+
 bool notebook_unsaved() {
     return history().unsaved();
 }
@@ -193,7 +213,6 @@ val notebook_texts() {
         editable.push_back({{"column", hand_table_column(k)}, {"name", name}});
     }
     const Json out = {
-        {"discardToOpen", kDiscardToOpen},
         {"extension", kNotebookExtension},
         {"fileName", notebook_file_name().empty() ? proposed_name() : notebook_file_name()},
         {"untitled", T::kUntitled},
@@ -251,5 +270,6 @@ EMSCRIPTEN_BINDINGS(gelvor_notebook) {
     emscripten::function("notebookCsv", &gelvor::web::notebook_csv_bytes);
     emscripten::function("saveNotebook", &gelvor::web::save_notebook);
     emscripten::function("notebookUnsaved", &gelvor::web::notebook_unsaved);
+    emscripten::function("unsavedQuestion", &gelvor::web::unsaved_question);
     emscripten::function("notebookTexts", &gelvor::web::notebook_texts);
 }

@@ -10,11 +10,12 @@ window.GelvorPage = window.GelvorPage || {};
 GelvorPage.BrowserCopy = class {
   static prefix = "gelvor.registro.";
 
-  // `kept()` gives the notebook's file as the module keeps it ("" with
-  // nothing to lose, undefined while it cannot say) and `points()` how many
-  // readings it has; `notice(text)`
-  // shows what stops a copy being kept, `notice(null)` takes it away.
-  constructor({ kept, points, notice, words }) {
+  // `keep()` says whether closing the page would lose readings (undefined
+  // while it cannot say), `kept()` gives the notebook's file as the module
+  // keeps it, `points()` how many readings it has; `notice(text)` shows what
+  // stops a copy being kept, `notice(null)` takes it away.
+  constructor({ keep, kept, points, notice, words }) {
+    this.keep = keep;
     this.kept = kept;
     this.points = points;
     this.notice = notice;
@@ -22,6 +23,7 @@ GelvorPage.BrowserCopy = class {
     this.id = `${Date.now().toString(36)}-${Math.random().toString(36).slice(2, 10)}`;
     this.key = GelvorPage.BrowserCopy.prefix + this.id;
     this.timer = 0;
+    this.tooLarge = null; // the readings of a copy that did not fit
     try {
       this.storage = window.localStorage;
     } catch {
@@ -44,27 +46,34 @@ GelvorPage.BrowserCopy = class {
   write() {
     clearTimeout(this.timer);
     this.timer = 0;
-    const file = this.kept();
-    if (file === undefined) {
+    const keep = this.keep();
+    if (keep === undefined) {
       this.changed(); // a file is being opened: once it is
       return;
     }
-    if (!this.storage) {
-      this.notice(file ? this.words.unavailable : null);
-      return;
-    }
-    if (!file) {
+    if (!keep) {
       this.forget(this.id);
+      this.tooLarge = null;
       this.notice(null);
       return;
     }
+    if (!this.storage) {
+      this.notice(this.words.unavailable);
+      return;
+    }
+    // A notebook no smaller than one that did not fit is not written out
+    // again after every change: a large one would stop the page each time.
+    const points = this.points();
+    if (this.tooLarge !== null && points >= this.tooLarge) return;
     try {
-      this.storage.setItem(this.key, file);
-      this.storage.setItem(`${this.key}.datos`, JSON.stringify({ at: Date.now(), points: this.points() }));
+      this.storage.setItem(this.key, this.kept());
+      this.storage.setItem(`${this.key}.datos`, JSON.stringify({ at: Date.now(), points }));
+      this.tooLarge = null;
       this.notice(null);
     } catch {
       // Full: the copy last kept stays, better than none, and the page says
       // that it is no longer kept up to date.
+      this.tooLarge = points;
       this.notice(this.words.full);
     }
   }

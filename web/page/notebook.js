@@ -46,7 +46,8 @@ GelvorPage.Notebook = class {
     this.file.accept = `.${this.texts.extension}`;
     this.file.addEventListener("change", () => this.openChosen());
     this.copy = new GelvorPage.BrowserCopy({
-      kept: () => (this.busy ? undefined : gelvor.keptNotebook()),
+      keep: () => (this.busy ? undefined : this.state.keep),
+      kept: () => gelvor.keptNotebook(),
       points: () => this.state.count,
       notice: (text) => this.showCopyNotice(text),
       words: this.words.browserCopy,
@@ -292,9 +293,22 @@ GelvorPage.Notebook = class {
     window.print();
   }
 
-  open() {
-    if (this.busy) return;
-    if (this.state.keep && !window.confirm(this.texts.discardToOpen)) return;
+  // Before unsaved readings would be lost, the desktop's question: true
+  // when they may go, saved first or not.
+  async maySave(what) {
+    if (!this.state.keep) return true;
+    const q = this.gelvor.unsavedQuestion(what);
+    const answer = await GelvorPage.dialogs.question({
+      title: q.title, text: q.text, focus: "save",
+      buttons: [{ caption: q.save, value: "save" }, { caption: q.discard, value: "discard" },
+        { caption: q.cancel, value: "cancel" }],
+    });
+    if (answer === "save") this.save();
+    return answer === "save" || answer === "discard";
+  }
+
+  async open() {
+    if (this.busy || !(await this.maySave("open"))) return;
     this.file.value = "";
     this.file.click();
   }
@@ -387,7 +401,7 @@ GelvorPage.Notebook = class {
           { caption: q.later, value: "later" }],
       });
       if (answer !== "recover" && answer !== "discard") continue;
-      if (answer === "recover" && this.state.keep && !window.confirm(this.texts.discardToOpen)) continue;
+      if (answer === "recover" && !(await this.maySave("recover"))) continue;
       const text = this.copy.text(left.id);
       this.copy.forget(left.id);
       if (answer === "recover" && text !== null && await this.openBytes(text, this.texts.untitled, true)) {
