@@ -105,7 +105,9 @@ export async function axeViolations(page) {
   if (!(await page.evaluate(() => typeof window.axe === "object"))) await page.evaluate(source);
   return page.evaluate(async () => {
     const tags = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"];
-    const result = await window.axe.run(document, { runOnly: { type: "tag", values: tags } });
+    const result = await window.axe.run(document, {
+      runOnly: { type: "tag", values: tags }, resultTypes: ["violations"],
+    });
     return result.violations.map((v) => ({
       id: v.id, impact: v.impact,
       nodes: v.nodes.map((n) => `${n.target.join(" ")}: ${n.failureSummary}`),
@@ -114,28 +116,26 @@ export async function axeViolations(page) {
 }
 
 // How many pixels differ between two PNG screenshots of the same size,
-// decoded by the browser in a blank page of its own.
+// decoded by the browser in a blank page of its own, kept for the next.
+const decoders = new WeakMap();
 export async function pixelsChanged(browser, before, after) {
-  const page = await browser.newPage();
-  try {
-    return await page.evaluate(async (a, b) => {
-      const pixels = async (base64) => {
-        const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-        const image = await createImageBitmap(new Blob([bytes], { type: "image/png" }));
-        const canvas = new OffscreenCanvas(image.width, image.height);
-        const context = canvas.getContext("2d");
-        context.drawImage(image, 0, 0);
-        return context.getImageData(0, 0, image.width, image.height).data;
-      };
-      const [p, q] = [await pixels(a), await pixels(b)];
-      if (p.length !== q.length) return Infinity;
-      let changed = 0;
-      for (let i = 0; i < p.length; i += 4) {
-        if (p[i] !== q[i] || p[i + 1] !== q[i + 1] || p[i + 2] !== q[i + 2]) changed++;
-      }
-      return changed;
-    }, Buffer.from(before).toString("base64"), Buffer.from(after).toString("base64"));
-  } finally {
-    await page.close();
-  }
+  if (!decoders.has(browser)) decoders.set(browser, browser.newPage());
+  const page = await decoders.get(browser);
+  return page.evaluate(async (a, b) => {
+    const pixels = async (base64) => {
+      const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+      const image = await createImageBitmap(new Blob([bytes], { type: "image/png" }));
+      const canvas = new OffscreenCanvas(image.width, image.height);
+      const context = canvas.getContext("2d");
+      context.drawImage(image, 0, 0);
+      return context.getImageData(0, 0, image.width, image.height).data;
+    };
+    const [p, q] = [await pixels(a), await pixels(b)];
+    if (p.length !== q.length) return Infinity;
+    let changed = 0;
+    for (let i = 0; i < p.length; i += 4) {
+      if (p[i] !== q[i] || p[i + 1] !== q[i + 1] || p[i + 2] !== q[i + 2]) changed++;
+    }
+    return changed;
+  }, Buffer.from(before).toString("base64"), Buffer.from(after).toString("base64"));
 }
