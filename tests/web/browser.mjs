@@ -31,12 +31,14 @@ export async function launchBrowser() {
 // what it failed to load or reported as an error, and readyMs: the time from
 // the start of the navigation to the page's "ready" mark. `downloads` names a
 // folder for the files the page downloads; `device`, what page.emulate
-// takes, the screen the page opens on.
-export async function openReadyPage(browser, url, { timeout = 15_000, downloads, device } = {}) {
+// takes, the screen the page opens on; `cpuSlowdown`, how many times slower
+// the page's processor runs (a cheaper phone).
+export async function openReadyPage(browser, url, { timeout = 15_000, downloads, device, cpuSlowdown } = {}) {
   const context = await browser.createBrowserContext(
     downloads ? { downloadBehavior: { policy: "allow", downloadPath: downloads } } : {});
   const page = await context.newPage();
   if (device) await page.emulate(device);
+  if (cpuSlowdown) await page.emulateCPUThrottling(cpuSlowdown);
   const requests = [];
   const errors = [];
   page.on("request", (request) => requests.push(request.url()));
