@@ -16,6 +16,12 @@ function(gelvor_web_module target output_name)
   target_link_options(${target} PRIVATE --bind -sMODULARIZE=1 -sEXPORT_NAME=createGelvor
     -sENVIRONMENT=web -sFILESYSTEM=0 -sDYNAMIC_EXECUTION=0
     $<$<BOOL:${arg_SINGLE_FILE}>:-sSINGLE_FILE=1>)
+  if(NOT arg_SINGLE_FILE)
+    # The link writes the .wasm beside the script: named, so that a rule may
+    # depend on it (the service worker's digest) in a tree built from scratch.
+    add_custom_command(TARGET ${target} POST_BUILD COMMAND ${CMAKE_COMMAND} -E true
+      BYPRODUCTS ${CMAKE_CURRENT_BINARY_DIR}/${output_name}.wasm)
+  endif()
 endfunction()
 
 # gelvor_web_head(TARGET SOURCE ICON LIBRARIES...) builds SOURCE for node
