@@ -16,6 +16,7 @@
 #include "assets/assets.h"
 #include "layout/control_table.h"
 #include "layout/form1_layout.h"
+#include "layout/narrow_layout.h"
 #include "tests/ui/window_driver.h"
 #include "ui/look.h"
 #include "ui/twips.h"
@@ -139,6 +140,96 @@ TEST(ControlTable, SettingsAreTheSpinsBoxesEachRightBeforeItsSpin) {
         }
     }
     EXPECT_EQ(settings, 3);
+}
+
+// The tab control and page a control stands on, through its frames; none
+// for the drawing.
+std::pair<std::string, int> page_of(const ControlRow& row) {
+    const ControlRow* r = &row;
+    while (r->parent != layout::kFormName) {
+        const ControlRow& parent = row_named(r->parent);
+        if (parent.kind == ControlKind::tabs)
+            return {parent.name, r->page};
+        r = &parent;
+    }
+    return {"", -1};
+}
+
+// On a narrow screen a page laid out as a form places every control on it
+// in a cell of its own within the form's columns (a frame's cells inside
+// its own rows; a line over its picture); a control it forgot would lie on
+// the others at its twips, and a name it mistyped would never be placed.
+TEST(ControlTable, NarrowFormsPlaceEveryControlOfTheirPagesInACellOfItsOwn) {
+    using layout::NarrowPart;
+    for (const layout::NarrowForm& form : layout::narrow_forms()) {
+        for (const layout::FormEntry& entry : form.cells) {
+            const ControlRow* row = layout::find_control(entry.name);
+            ASSERT_TRUE(row) << entry.name;
+            EXPECT_EQ(page_of(*row), std::make_pair(std::string(form.tabs), form.page))
+                << entry.name;
+        }
+    }
+    std::map<std::pair<int, int>, std::string> taken;  // (row, column) to its control
+    for (const ControlRow& row : layout::control_table()) {
+        const auto [tabs, page] = page_of(row);
+        if (tabs.empty() || !layout::narrow_form_page(tabs, page))
+            continue;
+        const layout::NarrowPlace place = layout::narrow_place(row);
+        ASSERT_EQ(place.part, NarrowPart::form) << row.name << " has no cell on its form";
+        const layout::FormCell& c = place.cell;
+        EXPECT_GE(c.row, 1) << row.name;
+        EXPECT_GE(c.column, 1) << row.name;
+        EXPECT_LE(c.column + c.columns - 1, layout::kFormColumns) << row.name;
+        if (row.parent != tabs) {
+            const layout::FormCell frame = layout::narrow_place(row_named(row.parent)).cell;
+            EXPECT_GT(c.row, frame.row) << row.name << " above its frame's title";
+            EXPECT_LT(c.row + c.rows - 1, frame.row + frame.rows) << row.name << " below its frame";
+        }
+        if (c.over) {
+            const layout::FormCell under = layout::narrow_place(row_named(c.over)).cell;
+            EXPECT_EQ(row_named(c.over).kind, ControlKind::picture) << row.name;
+            EXPECT_EQ(std::make_pair(c.row, c.column), std::make_pair(under.row, under.column))
+                << row.name;
+            continue;
+        }
+        if (row.kind == ControlKind::frame)
+            continue;  // its title has its first row, and its controls the others
+        for (int r = c.row; r < c.row + c.rows; ++r) {
+            for (int col = c.column; col < c.column + c.columns; ++col) {
+                const auto [at, fresh] = taken.emplace(std::make_pair(r, col), row.name);
+                EXPECT_TRUE(fresh) << row.name << " and " << at->second << " share a cell";
+            }
+        }
+    }
+    EXPECT_FALSE(taken.empty());
+}
+
+// Whatever the operator works stands whole on a narrow screen, where a
+// finger can press it: in the band under the drawing, as a tab control, or
+// in a form, a setting's box and spin on one row; nothing is worked on a
+// part that is scaled down to the screen.
+TEST(ControlTable, OnANarrowScreenWhatIsWorkedIsNotScaledDown) {
+    using layout::NarrowPart;
+    int band = 0;
+    for (const ControlRow& row : layout::control_table()) {
+        const layout::NarrowPlace place = layout::narrow_place(row);
+        if (row.tab_stop) {
+            EXPECT_TRUE(place.part == NarrowPart::band || place.part == NarrowPart::whole ||
+                        place.part == NarrowPart::form)
+                << row.name;
+        }
+        if (row.parent == layout::kFormName && row.kind != ControlKind::tabs) {
+            EXPECT_EQ(place.part, row.tab_stop ? NarrowPart::band : NarrowPart::drawing)
+                << row.name;
+        }
+        band += place.part == NarrowPart::band;
+        if (row.kind == ControlKind::spin) {
+            const layout::FormCell box = layout::narrow_place(row_named(row.buddy)).cell;
+            EXPECT_EQ(place.cell.row, box.row) << row.name;
+            EXPECT_GT(place.cell.column, box.column) << row.name;
+        }
+    }
+    EXPECT_EQ(band, 3);  // the two flow bars and the switch
 }
 
 // The class each kind of row is built as on the desktop.

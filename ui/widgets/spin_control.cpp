@@ -9,15 +9,13 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 
+#include "layout/press_repeat.h"
 #include "ui/look.h"
 #include "ui/widgets/bevel.h"
 #include "ui/widgets/focus_ring.h"
 
 namespace gelvor::ui {
 namespace {
-
-constexpr int kRepeatDelayMs = 400;
-constexpr int kRepeatIntervalMs = 80;
 
 void draw_button(QPainter& p, const QRect& r, bool sunk, bool up) {
     p.fillRect(r, look::system_colour(15));
@@ -88,7 +86,7 @@ void SpinControl::mousePressEvent(QMouseEvent* e) {
     held_ = e->position().y() < height() / 2.0 ? 1 : -1;
     update();
     stepBy(held_);
-    repeat_.start(kRepeatDelayMs);
+    repeat_.start(layout::kSpinRepeat.delay_ms);
 }
 
 void SpinControl::mouseReleaseEvent(QMouseEvent* e) {
@@ -102,7 +100,7 @@ void SpinControl::mouseReleaseEvent(QMouseEvent* e) {
 void SpinControl::repeat() {
     if (held_ == 0)
         return repeat_.stop();
-    repeat_.setInterval(kRepeatIntervalMs);
+    repeat_.setInterval(layout::kSpinRepeat.interval_ms);
     stepBy(held_);
 }
 

@@ -8,6 +8,8 @@
 
 #include "assets/pictures.h"
 #include "layout/control_table.h"
+#include "layout/narrow_layout.h"
+#include "layout/press_repeat.h"
 #include "layout/window_look.h"
 #include "layout/zoom_steps.h"
 #include "notebook/notebook_messages.h"
@@ -94,6 +96,43 @@ const char* cursor_name(L::Pointer pointer) {
     return pointer == L::Pointer::arrow ? "default" : "n-resize";
 }
 
+const char* part_name(L::NarrowPart part) {
+    switch (part) {
+        case L::NarrowPart::band:
+            return "band";
+        case L::NarrowPart::whole:
+            return "whole";
+        case L::NarrowPart::picture:
+            return "picture";
+        case L::NarrowPart::form:
+            return "form";
+        default:
+            return "drawing";
+    }
+}
+
+// Where the control goes when the page is narrower than the window or worked
+// by touch: {part, wideColumn, and on a form its cell: row, column, rows,
+// columns, over}.
+Json narrow(const L::ControlRow& r) {
+    const L::NarrowPlace place = L::narrow_place(r);
+    Json out = {{"part", part_name(place.part)}, {"wideColumn", place.wide_column}};
+    if (place.part == L::NarrowPart::form) {
+        const L::FormCell& c = place.cell;
+        out["row"] = c.row;
+        out["column"] = c.column;
+        out["rows"] = c.rows;
+        out["columns"] = c.columns;
+        if (c.over)
+            out["over"] = c.over;
+    }
+    return out;
+}
+
+Json repeat(const L::PressRepeat& r) {
+    return {{"delay", r.delay_ms}, {"interval", r.interval_ms}};
+}
+
 void add_picture(Json& row, const L::PictureSpec& s) {
     row["picture"] = file_name(s.resource);
     row["natural"] = natural_size(s.resource);
@@ -117,6 +156,11 @@ void add_tabs(Json& row, const L::TabsSpec& s) {
     for (const char* t : s.captions) captions.push_back(std::string(t));
     row["captions"] = captions;
     row["perRow"] = s.per_row;
+    Json forms = Json::array();
+    for (std::size_t page = 0; page < s.captions.size(); ++page)
+        forms.push_back(
+            L::narrow_form_page(row["name"].get<std::string>(), static_cast<int>(page)));
+    row["formPages"] = forms;
     row["rowTwips"] = L::kTabRowTwips;
     row["pageColour"] = css_colour(s.page_rgb);
     row["captionColour"] = css_colour(s.caption_rgb);
@@ -147,6 +191,7 @@ Json control(const L::ControlRow& r) {
     row["rect"] = rect(r.rect);
     row["tabStop"] = r.tab_stop;
     row["label"] = r.accessible;
+    row["narrow"] = narrow(r);
     if (r.pointer != L::Pointer::own)
         row["pointer"] = cursor_name(r.pointer);
     switch (r.kind) {
@@ -177,12 +222,14 @@ Json control(const L::ControlRow& r) {
             row["max"] = r.max;
             row["start"] = r.start;
             row["float"] = r.buddy;
+            row["repeat"] = repeat(L::kFlowBarRepeat);
             break;
         case K::spin:
             row["min"] = r.min;
             row["max"] = r.max;
             row["start"] = r.start;
             row["buddy"] = r.buddy;
+            row["repeat"] = repeat(L::kSpinRepeat);
             add_spin(row, *r.get<const L::SpinSpec*>());
             break;
         case K::tabs:
@@ -192,6 +239,8 @@ Json control(const L::ControlRow& r) {
             row["text"] = r.caption;
             row["align"] = align_name(r.align);
             row["readOnly"] = r.read_only;
+            if (!r.read_only)
+                row["keyboard"] = "decimal";  // a setting takes a number: a phone offers its digits
             row["description"] = std::string(readout_description(r.name));
             break;
         case K::caption: {

@@ -25,6 +25,25 @@ GelvorPage.controls = (() => {
     if (rect.width === 0) e.classList.add("autosize");
   }
 
+  // Where a control goes on a narrow screen (phone.css): its part of the
+  // window, and on a form its cell; a line drawn over a picture keeps to it.
+  function narrow(e, row, rows, rects) {
+    const { part, wideColumn, ...cell } = row.narrow;
+    e.dataset.narrow = part;
+    if (part === "whole") e.dataset.wideColumn = wideColumn;
+    for (const [name, value] of Object.entries(cell)) {
+      if (name !== "over") e.style.setProperty(`--${name}`, value);
+    }
+    if (cell.over) {
+      const under = rows.get(cell.over).rect;
+      const frame = rects.get(row.parent);
+      for (const [name, value] of [["--over-l", under.left], ["--over-t", under.top],
+        ["--pw", frame.width], ["--ph", frame.height]]) {
+        e.style.setProperty(name, value);
+      }
+    }
+  }
+
   // A caption with "&" before its key, as a menu writes it, without the mark.
   function caption(text) {
     return text.replace(/&(.)/g, "$1");
@@ -47,9 +66,13 @@ GelvorPage.controls = (() => {
   }
 
   // An instrument's face as SVG in the logical pixels of its size at 100 %.
+  // It takes the focus, so that a finger or the keyboard can read it; those
+  // on the drawing are Tab stops after the window's controls, and the room's
+  // is read in the box it shows (instruments.js shows the reading).
   function instrument(row) {
     const e = element("div", {
       role: "meter", "aria-label": row.label, "aria-valuemin": row.min, "aria-valuemax": row.max,
+      tabindex: row.parent === "Form1" ? "0" : "-1",
     });
     e.appendChild(face(row.face));
     return e;
@@ -101,6 +124,7 @@ GelvorPage.controls = (() => {
     });
     e.value = row.text;
     e.style.textAlign = row.align;
+    if (row.keyboard) e.inputMode = row.keyboard;
     if (row.description) e.setAttribute("aria-description", row.description);
     if (row.readOnly) {
       e.readOnly = true;
@@ -137,6 +161,7 @@ GelvorPage.controls = (() => {
         role: "tabpanel", class: "page", id: `${row.name}_page${index}`, "aria-labelledby": id,
       }));
       page.hidden = index !== 0;
+      page.classList.toggle("form", row.formPages[index]);
       containers.set(`${row.name}:${index}`, page);
     });
     return e;
@@ -158,8 +183,16 @@ GelvorPage.controls = (() => {
     return e;
   }
 
+  // A heading whose spoken name is not its text ("ρ (densidad)") says it in
+  // words that only a screen reader gets.
   function resultCaption(row) {
-    const e = element("div", { "aria-label": row.label }, row.text);
+    const e = element("div");
+    if (row.label === row.text.trim()) {
+      e.textContent = row.text;
+    } else {
+      e.append(element("span", { "aria-hidden": "true" }, row.text),
+        element("span", { class: "spoken" }, row.label));
+    }
     e.style.background = row.background;
     e.style.setProperty("--font", row.fontPixels);
     return e;
@@ -227,6 +260,7 @@ GelvorPage.controls = (() => {
       e.id = e.id || row.name;
       e.classList.add("control", row.kind);
       if (row.kind !== "line") place(e, row.rect);
+      narrow(e, row, rows, rects);
       if (row.kind === "manual") e.setAttribute("aria-label", row.label);
       if (row.pointer) e.style.cursor = row.pointer;
       const parent = row.page >= 0 ? `${row.parent}:${row.page}` : row.parent;
@@ -237,6 +271,8 @@ GelvorPage.controls = (() => {
       elements.set(row.name, e);
       rows.set(row.name, row);
     }
+    // The drawing's instruments come last: Tab reaches them after the controls.
+    root.append(...[...root.children].filter((e) => e.getAttribute("role") === "meter"));
     return { elements, rows };
   }
 

@@ -16,7 +16,8 @@ GelvorPage.BenchWindow = class {
     this.on = false;
     this.zoomIndex = 0;
     this.statusLine = document.getElementById("statusLine");
-    this.fit = new GelvorPage.Fit(layout.form, () => this.zoom());
+    this.fit = new GelvorPage.Fit(layout.form);
+    this.fit.watchScreen(layout, this.e);
 
     for (const row of layout.controls) {
       if (row.kind === "flowbar") this.setupBar(row);
@@ -47,8 +48,30 @@ GelvorPage.BenchWindow = class {
       this.act((g) => g.stepFlow(row.name, step));
     });
     for (const [half, step] of [[".up", 1], [".down", -1]]) {
-      bar.querySelector(half).addEventListener("click", () => this.act((g) => g.stepFlow(row.name, step)));
+      GelvorPage.BenchWindow.hold(bar.querySelector(half), row.repeat,
+        () => this.act((g) => g.stepFlow(row.name, step)));
     }
+  }
+
+  // An arrow steps when pressed and, held by a finger or a button, again
+  // after the delay and then at every interval, until it is let go or left.
+  static hold(arrow, { delay, interval }, step) {
+    let timer;
+    const stop = () => clearTimeout(timer);
+    const again = (wait) => {
+      timer = setTimeout(() => {
+        step();
+        again(interval);
+      }, wait);
+    };
+    arrow.addEventListener("pointerdown", (event) => {
+      if (event.button !== 0) return;
+      stop();
+      step();
+      again(delay);
+    });
+    for (const type of ["pointerup", "pointercancel", "pointerleave"]) arrow.addEventListener(type, stop);
+    arrow.addEventListener("contextmenu", (event) => event.preventDefault()); // a long press
   }
 
   // A spin and its box: the arrows step it, Enter in the box applies what
@@ -64,7 +87,8 @@ GelvorPage.BenchWindow = class {
     spin.addEventListener("keydown", onKey);
     box.addEventListener("keydown", onKey);
     for (const [half, step] of [[".up", 1], [".down", -1]]) {
-      spin.querySelector(half).addEventListener("click", () => this.act((g) => g.stepSpin(row.buddy, step)));
+      GelvorPage.BenchWindow.hold(spin.querySelector(half), row.repeat,
+        () => this.act((g) => g.stepSpin(row.buddy, step)));
     }
     box.addEventListener("keydown", (event) => {
       if (event.key !== "Enter") return;
@@ -200,8 +224,7 @@ GelvorPage.BenchWindow = class {
     this.zoomIndex = Math.min(this.layout.zoomSteps.length - 1, Math.max(0, index));
     document.getElementById("Form1").style.setProperty("--zoom", this.zoom());
     document.documentElement.style.setProperty("--page-zoom", this.zoom());
-    this.fit.reset();
-    this.fit.shown();
+    this.fit.refit();
     document.dispatchEvent(new CustomEvent("gelvor:zoom"));
   }
 };
