@@ -84,7 +84,10 @@ std::vector<std::vector<LegendEntry>> legend_rows(const std::vector<LegendEntry>
 void add_legend_entry(std::vector<Shape>& out, const LegendEntry& e, Point at, double row,
                       int pixels, double z) {
     const Curve& c = *e.curve;
-    const double y = at.y + row / 2;
+    // On a pixel's middle for a line of an odd width, so that a thin one stays sharp.
+    const double width = c.width * z;
+    const double y =
+        std::round(at.y + row / 2) + (static_cast<long>(std::lround(width)) % 2 == 1 ? 0.5 : 0);
     out.push_back({picture::Segments{{{{at.x, y}, {at.x + kLegendLine * z, y}}}},
                    picture::Pen{{c.rgb}, c.width * z, c.dashed, picture::Cap::flat}, std::nullopt,
                    true, false, c.name});

@@ -11,8 +11,10 @@
 // the plot or beside it), as shapes.
 namespace gelvor::notebook_chart {
 
-// A chart on its own (the page's, an exported file) is this tall for its width.
+// A chart on its own (the page's, an exported file) is this tall for its
+// width, and at least kChartMinHeight at 100 %.
 inline constexpr double kChartProportion = 0.62;
+inline constexpr double kChartMinHeight = 300;
 
 // The chart in `area`, its texts, lines and markers grown by `zoom`.
 picture::Picture chart_picture(const ChartModel& model, const picture::Box& area, double zoom,

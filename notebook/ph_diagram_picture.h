@@ -94,7 +94,7 @@ struct DiagramFrame {
 DiagramFrame diagram_frame(const Box& area, double zoom, const TextMeasure& measure);
 
 // A picture of the diagram on its own (an exported file, the page's) is
-// this tall for its width, and at least kMinHeight.
+// this tall for its width, and at least kMinHeight at 100 %.
 inline constexpr double kDiagramProportion = 680.0 / 900.0;
 inline constexpr double kMinHeight = 320;
 

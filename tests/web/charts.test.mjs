@@ -172,6 +172,32 @@ describe("the notebook's chart in the page", { timeout: 60_000 }, () => {
     if (model.message) assert.ok(drawn.texts.join(" ").includes(model.message.split(" ")[0]));
   });
 
+  test("on a phone's width at 200 % the texts grow and the plots keep room", async () => {
+    const { page } = opened;
+    const plots = async () => page.evaluate(() => ["graficaRegistro", "diagramaPh"].map((id) => {
+      const svg = document.querySelector(`#${id} svg`);
+      const clip = svg.querySelector("clipPath rect");
+      return { width: Number(svg.getAttribute("width")), plot: Number(clip.getAttribute("height")),
+        pixels: Math.max(...[...svg.querySelectorAll("text")].map((t) => Number(t.getAttribute("font-size")))) };
+    }));
+    const wide = await plots();
+    for (const id of ["graficaRegistro", "diagramaPh"]) {
+      await page.$eval(`#${id}`, (e) => { e.style.width = "340px"; });
+    }
+    for (let i = 0; i < 4; i++) await chord(page, "Control", "Equal"); // 125, 150, 175, 200 %
+    await page.waitForFunction(() => document.querySelector("#graficaRegistro svg").getAttribute("width") === "340");
+    await page.evaluate(() => { window.chartsUnderTest.chart.refresh(); window.chartsUnderTest.diagram.refresh(true); });
+    const narrow = await plots();
+    narrow.forEach((p, i) => {
+      assert.equal(p.width, 340);
+      assert.ok(p.pixels >= wide[i].pixels * 1.8, `texts of ${p.pixels} px`);
+      assert.ok(p.plot > 100, `a plot ${p.plot} px tall`);
+    });
+    for (let i = 0; i < 4; i++) await chord(page, "Control", "Minus");
+    for (const id of ["graficaRegistro", "diagramaPh"]) await page.$eval(`#${id}`, (e) => { e.style.width = ""; });
+    assert.deepEqual(opened.errors, []);
+  });
+
   test("exports a well-formed SVG and a PNG at twice its size", async () => {
     const files = await opened.page.evaluate(async () => {
       const chart = window.chartsUnderTest.chart;

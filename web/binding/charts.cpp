@@ -189,8 +189,8 @@ void add_shape(Json& out, const P::Shape& s, const PageMeasure& measure) {
                    [&](const P::Rectangle& r) {
                        Json attrs = {{"x", r.box.x},
                                      {"y", r.box.y},
-                                     {"width", r.box.width},
-                                     {"height", r.box.height}};
+                                     {"width", std::max(0.0, r.box.width)},
+                                     {"height", std::max(0.0, r.box.height)}};
                        paint(attrs, s, false);
                        out.push_back({{"tag", "rect"}, {"attrs", attrs}});
                    },
@@ -221,8 +221,12 @@ Json elements_of(const std::vector<P::Shape>& shapes, const std::string& clip_id
     return out;
 }
 
+// A box too small for its texts has no size rather than a negative one.
 Json box_of(const P::Box& b) {
-    return {{"x", b.x}, {"y", b.y}, {"width", b.width}, {"height", b.height}};
+    return {{"x", b.x},
+            {"y", b.y},
+            {"width", std::max(0.0, b.width)},
+            {"height", std::max(0.0, b.height)}};
 }
 
 std::string file_name(const char* proposed, const std::string& kind) {
@@ -260,18 +264,20 @@ std::optional<int> row_or_none(const val& options, const char* name) {
     return static_cast<int>(v.as<double>());
 }
 
-// The size the page asks for, within sense: a width of its container, and
-// the height the picture takes at that width unless it says.
-P::Box area_of(const val& options, double proportion, double min_height) {
-    const double width = std::clamp(number_or(options, "width", 900), 1.0, 10'000.0);
-    const double height = std::clamp(
-        number_or(options, "height", std::max(width * proportion, min_height)), 1.0, 10'000.0);
-    return {0, 0, width, height};
-}
-
 double zoom_of(const val& options) {
     const double z = number_or(options, "zoom", 1);
     return std::isfinite(z) && z > 0 ? std::clamp(z, 0.25, 4.0) : 1;
+}
+
+// The size the page asks for, within sense: a width of its container, and
+// the height the picture takes at that width unless it says; on a narrow
+// screen, tall enough for its zoomed texts to leave room for the plot.
+P::Box area_of(const val& options, double proportion, double min_height) {
+    const double width = std::clamp(number_or(options, "width", 900), 1.0, 10'000.0);
+    const double least = min_height * zoom_of(options);
+    const double height = std::clamp(
+        number_or(options, "height", std::max(width * proportion, least)), 1.0, 10'000.0);
+    return {0, 0, width, height};
 }
 
 // The chart's buttons and selectors: {presets: [{id, caption}], label,
@@ -320,7 +326,8 @@ val notebook_chart(const val& options, const val& measure_fn) {
                                             static_cast<int>(number_or(options, "y2", -1))};
     const NumberStyle style = page_style();
     const auto model = notebook_chart::chart_model(notebook_history().points(), choice, style);
-    const P::Box area = area_of(options, notebook_chart::kChartProportion, 0);
+    const P::Box area =
+        area_of(options, notebook_chart::kChartProportion, notebook_chart::kChartMinHeight);
     const P::Picture picture =
         notebook_chart::chart_picture(model, area, zoom_of(options), measure);
     Json out = picture_json(picture, "graficaRegistro-plot", texts::kChartTitle, measure);
