@@ -446,6 +446,85 @@ TEST(NotebookDiagram, TheSelectedRowsCycleStandsOutElseTheMachinesOwn) {
               texts::kNoCycle);
 }
 
+// Every letter as wide as half its size, a line as tall as its size.
+struct HalfWidths : picture::TextMeasure {
+    double width(std::string_view words, int pixels, bool) const override {
+        return 0.5 * pixels * static_cast<double>(words.size());
+    }
+    double height(int pixels, bool) const override { return pixels; }
+};
+
+BenchState drawable_state() {
+    BenchState s;
+    s.evap_pressure = 50;
+    s.cond_pressure = 180;
+    s.h1 = 392;
+    s.h2 = 440;
+    s.h3 = s.h4 = 235;
+    return s;
+}
+
+// Enthalpy linearly across and pressure logarithmically up, onto the plot;
+// the pointer finds a faint cycle only near its outline and within the plot;
+// B is ringed in red, and the caption says why, only where it is flagged.
+TEST(NotebookDiagram, ShapesMapTheChartOntoThePlotAndRingAFlaggedDischarge) {
+    namespace D = ph_diagram;
+    const HalfWidths measure;
+    const auto& chart = ph_chart::chart_geometry(ph_chart::ChartRange::whole_dome);
+    const D::PlotMapping map(chart, {100, 50, 600, 400});
+    const double h_mid = (chart.enthalpy.min + chart.enthalpy.max) / 2;
+    const double p_mid = std::sqrt(chart.pressure.min * chart.pressure.max);
+    const picture::Point low = map({chart.enthalpy.min, chart.pressure.min});
+    const picture::Point mid = map({h_mid, p_mid});
+    const picture::Point high = map({chart.enthalpy.max, chart.pressure.max});
+    EXPECT_DOUBLE_EQ(low.x, 100);
+    EXPECT_DOUBLE_EQ(low.y, 450);
+    EXPECT_NEAR(mid.x, 400, 1e-9);
+    EXPECT_NEAR(mid.y, 250, 1e-9);
+    EXPECT_NEAR(high.x, 700, 1e-9);
+    EXPECT_NEAR(high.y, 50, 1e-9);
+
+    const auto plain = D::diagram_cycle(drawable_state(), false);
+    const auto flagged = D::diagram_cycle(drawable_state(), true);
+    ASSERT_TRUE(plain && flagged);
+    D::DiagramContent content;
+    content.style = spanish_number_style();
+    content.faint = {&*plain};
+    const D::DiagramFrame frame = D::diagram_frame({0, 0, 900, 680}, 1, measure);
+    ASSERT_TRUE(frame.drawable());
+    const picture::Point a = D::PlotMapping(chart, frame.plot)(plain->geometry.points[0]);  // A
+    EXPECT_EQ(D::faint_cycle_at(frame, content, a), 0u);
+    EXPECT_EQ(D::faint_cycle_at(frame, content, {a.x, a.y - 3 * D::kHoverPixels}), std::nullopt);
+    EXPECT_EQ(D::faint_cycle_at(frame, content, {frame.plot.left() - 1, a.y}), std::nullopt);
+
+    const auto red_rings = [&](const D::DiagramCycle& highlighted) {
+        D::DiagramContent c = content;
+        c.faint.clear();
+        c.highlighted = &highlighted;
+        int rings = 0;
+        std::string caption;
+        for (const picture::Shape& s : D::diagram_picture({0, 0, 900, 680}, c, measure).shapes) {
+            if (std::holds_alternative<picture::Circle>(s.geometry) && s.pen &&
+                s.pen->colour.rgb == 0xDC0000 && !s.fill)
+                ++rings;
+            if (const auto* t = std::get_if<picture::Text>(&s.geometry); t && t->wrapped)
+                caption = t->words;
+        }
+        return std::pair(rings, caption.find(texts::kRedCircleNote) != std::string::npos);
+    };
+    EXPECT_EQ(red_rings(*plain), std::pair(0, false));
+    EXPECT_EQ(red_rings(*flagged), std::pair(1, true));
+
+    // Too small for a plot beside its zoomed texts: only the title and the
+    // caption, nothing drawn into a plot of no size.
+    content.zoom = 2;
+    const auto tiny = D::diagram_picture({0, 0, 200, 150}, content, measure);
+    for (const picture::Shape& s : tiny.shapes)
+        EXPECT_TRUE(std::holds_alternative<picture::Text>(s.geometry));
+    EXPECT_EQ(D::faint_cycle_at(D::diagram_frame({0, 0, 200, 150}, 2, measure), content, a),
+              std::nullopt);
+}
+
 TEST(NotebookPicture, WordsWrapAtSpacesAndALongWordStandsAlone) {
     struct Letters : picture::TextMeasure {
         double width(std::string_view words, int, bool) const override {

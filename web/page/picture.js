@@ -29,19 +29,19 @@ GelvorPage.picture = (() => {
     };
   }
 
-  function make(spec) {
-    const e = document.createElementNS(SVG, spec.tag);
-    for (const [name, value] of Object.entries(spec.attrs ?? {})) e.setAttribute(name, value);
-    if (spec.text !== undefined) e.textContent = spec.text;
-    if (spec.title) e.appendChild(document.createElementNS(SVG, "title")).textContent = spec.title;
-    for (const child of spec.children ?? []) e.appendChild(make(child));
+  function make(node) {
+    const e = document.createElementNS(SVG, node.tag);
+    for (const [name, value] of Object.entries(node.attrs ?? {})) e.setAttribute(name, value);
+    if (node.text !== undefined) e.textContent = node.text;
+    if (node.title) e.appendChild(document.createElementNS(SVG, "title")).textContent = node.title;
+    for (const child of node.children ?? []) e.appendChild(make(child));
     return e;
   }
 
   function group(elements, className) {
     const g = document.createElementNS(SVG, "g");
     g.setAttribute("class", className);
-    for (const spec of elements) g.appendChild(make(spec));
+    for (const node of elements) g.appendChild(make(node));
     return g;
   }
 
