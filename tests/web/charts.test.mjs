@@ -289,9 +289,9 @@ describe("the notebook's p-h diagram in the page", { timeout: 60_000 }, () => {
     await page.mouse.move(1, 1);
 
     // Alt+R's check box: the bench's region, the same three cycles.
-    await page.focus("#regionBanco");
-    await page.keyboard.press("Space");
+    await chord(page, "Alt", "KeyR");
     assert.equal(await page.$eval("#regionBanco", (e) => e.checked), true);
+    assert.equal(await page.evaluate(() => document.activeElement.id), "regionBanco");
     const region = await page.evaluate(drawnDiagram);
     assert.equal(region.faintCycles, 2);
     assert.ok(region.marked >= 4);

@@ -31,9 +31,19 @@ GelvorPage.PhDiagram = class {
 
     const row = container.appendChild(element("div", { class: "chart-row" }));
     this.region = row.appendChild(element("input", {
-      type: "checkbox", id: "regionBanco", accesskey: controls.regionKey.toLowerCase(),
-      "aria-keyshortcuts": `Alt+${controls.regionKey}`, title: controls.regionTip,
+      type: "checkbox", id: "regionBanco", "aria-keyshortcuts": `Alt+${controls.regionKey}`,
+      title: controls.regionTip,
     }));
+    // Alt and the caption's letter, as on the desktop, while the diagram
+    // shows and no modal dialog stands over it.
+    document.addEventListener("keydown", (event) => {
+      if (document.querySelector("dialog:modal")) return;
+      if (!event.altKey || event.ctrlKey || event.metaKey || this.frame.clientWidth === 0 ||
+        event.key.toLowerCase() !== controls.regionKey.toLowerCase()) return;
+      event.preventDefault();
+      this.region.focus();
+      this.region.click();
+    });
     row.appendChild(element("label", { for: "regionBanco", title: controls.regionTip },
       controls.regionCaption));
     this.region.addEventListener("change", () => this.refresh(true));
