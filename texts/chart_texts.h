@@ -31,6 +31,13 @@ inline constexpr const char* kChartTitle = "Gráfica del registro";
 inline constexpr const char* kNoPoints =
     "Sin puntos: encienda la máquina y anote lecturas con Registro ▸ Anotar lecturas (Ctrl+L)";
 inline constexpr const char* kNoValues = "Ningún punto anotado tiene valores de estas magnitudes.";
+// What the chart shows, for a screen reader: %1 the quantities up (two
+// joined by kSummaryBoth), %2 the one across; then each line, %1 its name
+// and %2 its points.
+inline constexpr const char* kSummaryAxes = "%1 frente a %2.";
+inline constexpr const char* kSummaryBoth = "%1 y %2";
+inline constexpr const char* kSummaryLine = "%1: %2 puntos.";
+inline constexpr const char* kSummaryLineOne = "%1: 1 punto.";
 
 // The p-h diagram, for a screen reader.
 inline constexpr const char* kDiagramName = "Diagrama presión-entalpía del R-11 a escala";

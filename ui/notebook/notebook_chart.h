@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "notebook/notebook_chart_model.h"
+
 class QComboBox;
 class QGraphicsTextItem;
 class QPainter;
@@ -16,21 +18,16 @@ namespace gelvor::ui::notebook {
 
 class NotebookModel;
 
-// The recorded points as a chart: one quantity across and one or two up.
-// A line joins only points taken at the same settings but one, in the order
-// of the quantity across, so that each line shows one setting's effect; the
-// legend names what tells the lines apart ("me = 20 g/s"). Three presets
-// match the manual's exercises; with a saturation temperature against an
-// absolute pressure, the saturation curves of the bench's correlation and
-// of the reference equation are drawn underneath.
+// The recorded points as a chart, as notebook/notebook_chart_model.h makes
+// it: one quantity across and one or two up, chosen here or by one of the
+// presets of the manual's exercises, drawn with Qt Charts.
 class NotebookChart : public QWidget {
     Q_OBJECT
 
   public:
     explicit NotebookChart(const NotebookModel& model, QWidget* parent = nullptr);
 
-    enum class Preset { heatFlowsAgainstCondenserFlow, teAgainstPe, copAgainstTc };
-    void applyPreset(Preset preset);
+    void applyPreset(const notebook_chart::Preset& preset);
     // The notebook columns chosen: across, up, and the second up (-1 for none).
     int xColumn() const;
     int yColumn() const;

@@ -5,14 +5,12 @@
 
 #include "texts/chart_texts.h"
 #include "ui/notebook/notebook_model.h"
+#include "ui/number_style_qt.h"
 #include "ui/text_qt.h"
 
 namespace gelvor::ui::notebook {
-namespace {
 
-constexpr double kHoverPixels = 6;  // how near the pointer must come to a cycle's outline
-
-}  // namespace
+using ph_diagram::DiagramCycle;
 
 PhDiagram::PhDiagram(const NotebookModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("diagramaPh"));
@@ -44,8 +42,7 @@ void PhDiagram::recompute(int first, int last) {
         return;
     }
     std::vector<std::optional<DiagramCycle>> added;
-    for (int r = first; r <= last; ++r)
-        added.push_back(diagram_cycle(model_.point(r).state, model_.point(r).discharge_flagged));
+    for (int r = first; r <= last; ++r) added.push_back(ph_diagram::point_cycle(model_.point(r)));
     recorded_.insert(recorded_.begin() + first, std::make_move_iterator(added.begin()),
                      std::make_move_iterator(added.end()));
     hovered_.reset();
@@ -55,8 +52,7 @@ void PhDiagram::recompute(int first, int last) {
 void PhDiagram::rebuild() {
     recorded_.clear();
     for (int r = 0; r < model_.count(); ++r)
-        recorded_.push_back(
-            diagram_cycle(model_.point(r).state, model_.point(r).discharge_flagged));
+        recorded_.push_back(ph_diagram::point_cycle(model_.point(r)));
     hovered_.reset();
     update();
 }
@@ -72,7 +68,7 @@ void PhDiagram::setSelectedRow(std::optional<int> row) {
 }
 
 void PhDiagram::setLiveState(const std::optional<BenchState>& state, bool flagged) {
-    live_ = state ? diagram_cycle(*state, flagged) : std::nullopt;
+    live_ = state ? ph_diagram::diagram_cycle(*state, flagged) : std::nullopt;
     update();
 }
 
@@ -92,38 +88,26 @@ const DiagramCycle* PhDiagram::highlighted() const {
     return live_ ? &*live_ : nullptr;
 }
 
-DiagramContent PhDiagram::content(bool with_hover) const {
-    DiagramContent c;
-    c.range = range_;
-    c.zoom = zoom_;
-    c.highlighted = highlighted();
-    if (selected_ && *selected_ < model_.count())
-        c.subject = qt::to_qstring(texts::kRecordedCycle).arg(model_.point(*selected_).number);
-    else if (live_)
-        c.subject = qt::to_qstring(texts::kLiveCycle);
-    else if (recorded_.empty())
-        c.subject = qt::to_qstring(texts::kNoCycle);
-    else
-        c.subject = qt::to_qstring(texts::kChooseCycle);
-    for (std::size_t r = 0; r < recorded_.size(); ++r) {
-        if (!recorded_[r] || static_cast<int>(r) == selected_)
-            continue;
-        if (with_hover && static_cast<int>(r) == hovered_) {
-            c.hovered = c.faint.size();
-            c.hovered_name =
-                qt::to_qstring(texts::kHoveredCycle).arg(model_.point(static_cast<int>(r)).number);
-        }
-        c.faint.push_back(&*recorded_[r]);
-    }
-    return c;
+ph_diagram::NotebookDiagram PhDiagram::content(bool with_hover) const {
+    std::vector<int> numbers;
+    numbers.reserve(recorded_.size());
+    for (int r = 0; r < model_.count() && r < static_cast<int>(recorded_.size()); ++r)
+        numbers.push_back(model_.point(r).number);
+    ph_diagram::NotebookDiagram out =
+        ph_diagram::notebook_diagram(numbers, recorded_, live_ ? &*live_ : nullptr, selected_,
+                                     with_hover ? hovered_ : std::nullopt);
+    out.content.range = range_;
+    out.content.zoom = zoom_;
+    out.content.style = qt::number_style(QLocale());
+    return out;
 }
 
 QRectF PhDiagram::plotArea() const {
-    return diagram_plot(QRectF(rect()), content(false));
+    return diagram_plot(QRectF(rect()), zoom_);
 }
 
-PlotMapping PhDiagram::mapping() const {
-    return PlotMapping(ph_chart::chart_geometry(range_), plotArea());
+ph_diagram::PlotMapping PhDiagram::mapping() const {
+    return ph_diagram::PlotMapping(ph_chart::chart_geometry(range_), box_of(plotArea()));
 }
 
 double PhDiagram::enthalpyMin() const {
@@ -142,8 +126,11 @@ double PhDiagram::pressureMax() const {
 std::array<QPointF, 4> PhDiagram::cyclePixels() const {
     std::array<QPointF, 4> out{};
     if (const DiagramCycle* c = highlighted()) {
-        const PlotMapping map = mapping();
-        for (std::size_t i = 0; i < 4; ++i) out[i] = map(c->geometry.points[i]);
+        const ph_diagram::PlotMapping map = mapping();
+        for (std::size_t i = 0; i < 4; ++i) {
+            const picture::Point p = map(c->geometry.points[i]);
+            out[i] = QPointF(p.x, p.y);
+        }
     }
     return out;
 }
@@ -152,33 +139,21 @@ std::optional<std::array<QPointF, 4>> PhDiagram::rowPixels(int row) const {
     if (row < 0 || row >= static_cast<int>(recorded_.size()) ||
         !recorded_[static_cast<std::size_t>(row)])
         return std::nullopt;
-    const PlotMapping map = mapping();
+    const ph_diagram::PlotMapping map = mapping();
     std::array<QPointF, 4> out{};
-    for (std::size_t i = 0; i < 4; ++i)
-        out[i] = map(recorded_[static_cast<std::size_t>(row)]->geometry.points[i]);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const picture::Point p = map(recorded_[static_cast<std::size_t>(row)]->geometry.points[i]);
+        out[i] = QPointF(p.x, p.y);
+    }
     return out;
 }
 
 // The faint cycle whose outline passes nearest the pointer, if near enough.
 std::optional<int> PhDiagram::rowAt(QPointF at) const {
-    const PlotMapping map = mapping();
-    if (!map.plot().contains(at))
-        return std::nullopt;
-    std::vector<ph_chart::PlotCycle> cycles;
-    std::vector<int> rows;
-    for (std::size_t r = 0; r < recorded_.size(); ++r) {
-        if (!recorded_[r] || static_cast<int>(r) == selected_)
-            continue;
-        ph_chart::PlotCycle cycle{};
-        for (std::size_t i = 0; i < 4; ++i) {
-            const QPointF p = map(recorded_[r]->geometry.points[i]);
-            cycle[i] = {p.x(), p.y()};
-        }
-        cycles.push_back(cycle);
-        rows.push_back(static_cast<int>(r));
-    }
-    const auto nearest = ph_chart::nearest_cycle(cycles, {at.x(), at.y()}, kHoverPixels * zoom_);
-    return nearest ? std::optional(rows[*nearest]) : std::nullopt;
+    const ph_diagram::NotebookDiagram d = content(false);
+    const auto frame = ph_diagram::diagram_frame(box_of(QRectF(rect())), zoom_, qt_text_measure());
+    const auto nearest = ph_diagram::faint_cycle_at(frame, d.content, {at.x(), at.y()});
+    return nearest ? std::optional(d.faint_rows[*nearest]) : std::nullopt;
 }
 
 void PhDiagram::setHovered(std::optional<int> row) {
@@ -209,11 +184,11 @@ void PhDiagram::leaveEvent(QEvent*) {
 
 void PhDiagram::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    draw_diagram(painter, QRectF(rect()), content(true), &backdrop_);
+    draw_diagram(painter, QRectF(rect()), content(true).content, &backdrop_);
 }
 
 void PhDiagram::render(QPainter& painter, const QRectF& area) {
-    draw_diagram(painter, area, content(false));
+    draw_diagram(painter, area, content(false).content);
 }
 
 void PhDiagram::print(QPainter& painter, const QRectF& target, const QSizeF& logical) {

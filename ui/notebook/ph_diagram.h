@@ -67,15 +67,15 @@ class PhDiagram : public QWidget {
   private:
     void recompute(int first, int last);
     void rebuild();
-    const DiagramCycle* highlighted() const;
-    DiagramContent content(bool with_hover) const;
-    PlotMapping mapping() const;
+    const ph_diagram::DiagramCycle* highlighted() const;
+    ph_diagram::NotebookDiagram content(bool with_hover) const;
+    ph_diagram::PlotMapping mapping() const;
     std::optional<int> rowAt(QPointF at) const;
     void setHovered(std::optional<int> row);
 
     const NotebookModel& model_;
-    std::vector<std::optional<DiagramCycle>> recorded_;  // one per row of the model
-    std::optional<DiagramCycle> live_;
+    std::vector<std::optional<ph_diagram::DiagramCycle>> recorded_;  // one per row of the model
+    std::optional<ph_diagram::DiagramCycle> live_;
     std::optional<int> selected_;
     std::optional<int> hovered_;  // a row
     ph_chart::ChartRange range_ = ph_chart::ChartRange::whole_dome;
