@@ -50,17 +50,19 @@ async function recordExercise(page) {
   }
 }
 
-// The two panels as the notebook's section holds them, each with its picture.
+// The notebook section's chart and diagram, both panels shown at once so
+// that each draws; a click's row noted, then chosen as the page chooses it.
 function buildPanels() {
-  const gelvor = window.gelvorPage.bench.gelvor;
-  const panel = (id) => document.body.appendChild(Object.assign(document.createElement("div"), { id }));
-  window.chartsUnderTest = {
-    chart: new GelvorPage.NotebookChart(gelvor, panel("graficaRegistro")),
-    diagram: new GelvorPage.PhDiagram(gelvor, panel("diagramaPh")),
-    picked: [],
+  const { notebook } = window.gelvorPage;
+  for (const id of ["panelGrafica", "panelDiagrama"]) document.getElementById(id).hidden = false;
+  window.chartsUnderTest = { chart: notebook.chart, diagram: notebook.diagram, picked: [] };
+  const choose = notebook.diagram.onSelectRow;
+  notebook.diagram.onSelectRow = (row) => {
+    window.chartsUnderTest.picked.push(row);
+    choose(row);
   };
-  window.chartsUnderTest.diagram.onSelectRow = (row) => window.chartsUnderTest.picked.push(row);
-  window.chartsUnderTest.diagram.refresh();
+  notebook.chart.refresh();
+  notebook.diagram.refresh();
 }
 
 // What the page's chart draws: each line's marked points, in the chart's
@@ -282,10 +284,12 @@ describe("the notebook's p-h diagram in the page", { timeout: 60_000 }, () => {
     }, firstFaint);
     await page.mouse.click(at[0], at[1]);
     assert.deepEqual(await page.evaluate(() => window.chartsUnderTest.picked), [0]);
-    // Under the pointer, that cycle is drawn darker apart from the faint ones, and named.
+    // Its row is chosen in the table, and its cycle drawn apart from the two faint ones, named.
+    assert.equal(await page.evaluate(() =>
+      document.querySelector('#tablaRegistro td[aria-selected="true"]')?.closest("tr").dataset.row), "0");
     const hovered = await page.evaluate(drawnDiagram);
-    assert.equal(hovered.faintCycles, 1);
-    assert.ok(hovered.texts.includes("Punto 1"), hovered.texts.join("|"));
+    assert.equal(hovered.faintCycles, 2);
+    assert.ok(hovered.texts.some((t) => /punto 1$/i.test(t)), hovered.texts.join("|"));
     await page.mouse.move(1, 1);
 
     // Alt+R's check box: the bench's region, the same three cycles.
