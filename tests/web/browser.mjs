@@ -141,3 +141,20 @@ export async function pixelsChanged(browser, before, after) {
     return changed;
   }, Buffer.from(before).toString("base64"), Buffer.from(after).toString("base64"));
 }
+
+// The file chooser that the page's file `input` will open, as {chosen}, a
+// promise of what accepts the files. Headless chromium now and then shows no
+// chooser for a click it was asked to intercept; when the page did click its
+// input, the input is then given the files itself.
+export async function fileChooser(page, input) {
+  await page.$eval(input, (e) => {
+    e.dataset.asked = "0";
+    e.addEventListener("click", () => { e.dataset.asked = "1"; }, { once: true });
+  });
+  const chosen = page.waitForFileChooser({ timeout: 5_000 }).catch(async (error) => {
+    if (await page.$eval(input, (e) => e.dataset.asked) !== "1") throw error;
+    const handle = await page.$(input);
+    return { accept: (files) => handle.uploadFile(...files) };
+  });
+  return { chosen };
+}

@@ -14,7 +14,7 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 import { execFileSync } from "node:child_process";
 import { fileURLToPath, pathToFileURL } from "node:url";
-import { launchBrowser, openReadyPage } from "./browser.mjs";
+import { fileChooser, launchBrowser, openReadyPage } from "./browser.mjs";
 
 const root = fileURLToPath(new URL("../..", import.meta.url));
 const onePage = pathToFileURL(path.join(root, "dist/web/gelvor.html")).href;
@@ -98,12 +98,11 @@ async function copied(page) {
   return page.evaluate(() => window.copiedText);
 }
 
-// Ctrl+O and the file chosen.
 // Ctrl+O and the file chosen; unsaved readings discarded when the
 // desktop's question asks first (returned, or null).
 async function openFile(page, file) {
   await page.focus("#abrirRegistro");
-  const choosing = page.waitForFileChooser();
+  const { chosen: choosing } = await fileChooser(page, "#notebookFile");
   await chord(page, "Control", "KeyO");
   let asked = null;
   if (await page.$("#pregunta[open]")) {

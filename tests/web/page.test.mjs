@@ -12,7 +12,7 @@ import { createServer } from "node:http";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
-import { launchBrowser, openReadyPage } from "./browser.mjs";
+import { fileChooser, launchBrowser, openReadyPage } from "./browser.mjs";
 
 const root = fileURLToPath(new URL("../..", import.meta.url));
 const dist = path.join(root, "dist/web");
@@ -347,13 +347,12 @@ describe("the manual's exercise by keyboard alone", { timeout: 120_000 }, () => 
       // the module must catch); the saved one opens.
       // Unsaved readings: the desktop's question first, answered "Descartar".
       const open = async (file, discard = false) => {
-        const [chooser] = await Promise.all([page.waitForFileChooser(), (async () => {
-          await page.keyboard.down("Control");
-          await page.keyboard.press("KeyO");
-          await page.keyboard.up("Control");
-          if (discard) await page.click("#pregunta-discard");
-        })()]);
-        await chooser.accept([file]);
+        const { chosen } = await fileChooser(page, "#notebookFile");
+        await page.keyboard.down("Control");
+        await page.keyboard.press("KeyO");
+        await page.keyboard.up("Control");
+        if (discard) await page.click("#pregunta-discard");
+        await (await chosen).accept([file]);
         await sleep(200);
       };
       const broken = path.join(downloads, "roto.gelvor");
