@@ -117,13 +117,16 @@ describe("the page on a phone", { timeout: 120_000 }, () => {
 
   test("has every target a finger works at least 44 px both ways", async () => {
     await onPhone(phone, async (page) => {
+      await tapSwitch(page);
+      await page.tap("#anotarLecturas"); // a row in the notebook's table
       const tabs = await page.$$eval('[role="tab"]', (all) => all.map((t) => t.id));
       const small = new Set();
       for (const tab of tabs) {
         await page.tap(`#${tab}`);
         const found = await page.$$eval(
           "#Form1 button, #Form1 [role='tab'], #Form1 .arrow, #Form1 input:not([readonly]), " +
-          "#Form1 [tabindex='0']:not([role='meter']), #tools button", (all) => all
+          "#Form1 [tabindex='0']:not([role='meter']), #tools button, #notebook button, " +
+          "#notebook [role='tab'], #notebook select, #notebook input, #tablaRegistro td", (all) => all
             .filter((e) => e.checkVisibility())
             .map((e) => [e.id || `${e.parentElement.id} ${e.className}`, e.getBoundingClientRect()])
             .filter(([, r]) => r.width < 44 || r.height < 44)
