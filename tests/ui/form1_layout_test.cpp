@@ -422,9 +422,8 @@ TEST_F(Layout, MenuHoldsArchivoWithItsItemsAndAyuda) {
             texts << a->text();
         }
     }
-    EXPECT_EQ(names,
-              QStringList({"re", "abrirRegistro", "guardarRegistro", "guardarRegistroComo",
-                           "prepararPractica", "revisarEntregas", "ce"}));
+    EXPECT_EQ(names, QStringList({"re", "abrirRegistro", "guardarRegistro", "guardarRegistroComo",
+                                  "prepararPractica", "revisarEntregas", "ce"}));
     EXPECT_EQ(texts.front(), "&Reiniciar");
     EXPECT_EQ(texts.back(), "&Salir");
     auto* ayuda = find<QMenu>("ay");
