@@ -104,12 +104,12 @@ Thermometer* make_thermometer(const ControlRow& row, QWidget* parent) {
     auto* t = new Thermometer(parent);
     t->setRange(row.min, row.max);
     t->setPosition(row.start);
-    const auto& spec = row.get<L::ThermometerLook>();
-    t->setColumnColour(look::rgb(spec.column_rgb));
-    t->setTubeColour(look::rgb(spec.tube_rgb));
-    t->setMajorTicks(spec.major_ticks);
-    t->setDesiredTicks(spec.desired_ticks);
-    t->setTickLabels(spec.figures);
+    const auto& drawn = row.get<L::ThermometerLook>();
+    t->setColumnColour(look::rgb(drawn.column_rgb));
+    t->setTubeColour(look::rgb(drawn.tube_rgb));
+    t->setMajorTicks(drawn.major_ticks);
+    t->setDesiredTicks(drawn.desired_ticks);
+    t->setTickLabels(drawn.figures);
     set_live_tip(t, [t, point = text(row.tip)] {
         return point + u'\n' +
                qt::to_qstring(temperature_reading(
@@ -154,16 +154,16 @@ QLineEdit* make_box(const ControlRow& row, QWidget* parent) {
 // A heading of the results' table: a sunken panel, its text centred.
 QLabel* make_caption(const ControlRow& row, QWidget* parent) {
     auto* l = new QLabel(text(row.caption), parent);
-    const auto& spec = row.get<L::CaptionLook>();
+    const auto& drawn = row.get<L::CaptionLook>();
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setLineWidth(1);
     l->setAlignment(Qt::AlignCenter);
     l->setAutoFillBackground(true);
     QPalette pal = l->palette();
-    pal.setColor(QPalette::Window, look::rgb(spec.background_rgb));
+    pal.setColor(QPalette::Window, look::rgb(drawn.background_rgb));
     l->setPalette(pal);
-    if (spec.font_pixels != look::kDefaultPixels)
-        l->setFont(look::sans(spec.font_pixels));
+    if (drawn.font_pixels != look::kDefaultPixels)
+        l->setFont(look::sans(drawn.font_pixels));
     return l;
 }
 
@@ -180,8 +180,8 @@ QPlainTextEdit* make_manual(QWidget* parent) {
 }
 
 LineShape* make_line(const ControlRow& row, QWidget* parent) {
-    const auto& spec = row.get<L::LineLook>();
-    auto* line = new LineShape(look::rgb(spec.rgb), spec.pixels, parent);
+    const auto& drawn = row.get<L::LineLook>();
+    auto* line = new LineShape(look::rgb(drawn.rgb), drawn.pixels, parent);
     line->setLine(static_cast<float>(row.rect.left), static_cast<float>(row.rect.top),
                   static_cast<float>(row.rect.width), static_cast<float>(row.rect.height));
     return line;
@@ -190,17 +190,17 @@ LineShape* make_line(const ControlRow& row, QWidget* parent) {
 // The cycle over the P-h chart: its segments, then its letters over them,
 // inside the chart's border. The cycle overlay places them.
 void make_overlay(const ControlRow& row, Picture* chart, Form1Controls& c) {
-    const auto& spec = row.get<L::OverlayLook>();
+    const auto& drawn = row.get<L::OverlayLook>();
     QWidget* area = chart->area();
-    for (std::size_t i = 0; i < spec.items.size(); ++i) {
-        const L::OverlaySpec& s = spec.items[i];
-        auto* line = new LineShape(look::rgb(s.line_rgb), spec.line_pixels, area);
+    for (std::size_t i = 0; i < drawn.items.size(); ++i) {
+        const L::OverlaySpec& s = drawn.items[i];
+        auto* line = new LineShape(look::rgb(s.line_rgb), drawn.line_pixels, area);
         line->setObjectName(QLatin1String(s.line));
         line->setAccessibleName(text(s.line_accessible));
         c.cycle_lines.at(i) = line;
     }
-    for (std::size_t i = 0; i < spec.items.size(); ++i) {
-        const L::OverlaySpec& s = spec.items[i];
+    for (std::size_t i = 0; i < drawn.items.size(); ++i) {
+        const L::OverlaySpec& s = drawn.items[i];
         auto* letter = new PlacedLabel(text(s.letter), area);
         letter->setObjectName(QLatin1String(s.letter_name));
         letter->setAccessibleName(text(s.letter_accessible));
