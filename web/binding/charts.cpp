@@ -427,6 +427,11 @@ void diagram_of(PageDiagram& out, const val& options) {
     c.style = page_style();
 }
 
+// The diagram's box for the page's width, height and zoom in `options`.
+P::Box diagram_area(const val& options) {
+    return area_of(options, ph_diagram::kDiagramProportion, ph_diagram::kMinHeight);
+}
+
 // The diagram for {range: "bench" | "dome", selected, hovered, width,
 // height, zoom, backdrop}: the grid, axes and chart lines apart (only when
 // `backdrop` is true), which change with the range, the size and the zoom
@@ -436,7 +441,7 @@ val ph_diagram_picture(const val& options, const val& measure_fn) {
     PageDiagram d;
     diagram_of(d, options);
     const auto& c = d.diagram.content;
-    const P::Box area = area_of(options, ph_diagram::kDiagramProportion, ph_diagram::kMinHeight);
+    const P::Box area = diagram_area(options);
     const ph_diagram::DiagramFrame frame = ph_diagram::diagram_frame(area, c.zoom, measure);
     P::Picture picture;
     picture.width = area.width;
@@ -461,8 +466,7 @@ val ph_diagram_row_at(const val& options, const val& measure_fn) {
     PageDiagram d;
     diagram_of(d, options);
     const auto& c = d.diagram.content;
-    const P::Box area = area_of(options, ph_diagram::kDiagramProportion, ph_diagram::kMinHeight);
-    const auto frame = ph_diagram::diagram_frame(area, c.zoom, measure);
+    const auto frame = ph_diagram::diagram_frame(diagram_area(options), c.zoom, measure);
     const auto at = ph_diagram::faint_cycle_at(
         frame, c, {number_or(options, "x", -1), number_or(options, "y", -1)});
     return at ? val(d.diagram.faint_rows[*at]) : val::null();
